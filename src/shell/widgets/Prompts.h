@@ -1,0 +1,67 @@
+#pragma once
+// Every modal interaction of the program goes through this interface: message
+// boxes, questions, file dialogs, the printer dialog and the system beep. The
+// Qt implementation shows real dialogs; tests script the answers.
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace vantrel {
+
+class Prompts {
+public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Message {
+        QString text;
+        QString title = QStringLiteral("Vantrel CPS");
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        Answer defaultButton = Answer::Ok;
+    };
+
+    struct FileDialog {
+        QString title;
+        QString directory;
+        QString fileName;     // proposed name
+        QString filter;       // e.g. "Vantrel CPS Files (*.cpg)"
+    };
+
+    virtual ~Prompts() = default;
+
+    virtual Answer message(const Message& m) = 0;
+    // Both return the chosen path, or an empty string when cancelled.
+    virtual QString openFileName(const FileDialog& d) = 0;
+    virtual QString saveFileName(const FileDialog& d) = 0;
+    // The platform printer dialog; false when cancelled. The printer carries
+    // the chosen device, output file and copy count afterwards.
+    virtual bool printerDialog(QPrinter& printer) = 0;
+    virtual void beep() = 0;
+
+    // Shorthand for the common OK box with the program's title.
+    void tell(const QString& text, const QString& title = QStringLiteral("Vantrel CPS"),
+              Icon icon = Icon::None) {
+        message(Message{text, title, icon, Buttons::Ok, Answer::Ok});
+    }
+};
+
+// Shows real dialogs parented to the given window.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    Answer message(const Message& m) override;
+    QString openFileName(const FileDialog& d) override;
+    QString saveFileName(const FileDialog& d) override;
+    bool printerDialog(QPrinter& printer) override;
+    void beep() override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace vantrel
