@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "channels/UserTplCodec.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
 
@@ -41,6 +42,7 @@ UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
             b->setObjectName(tx ? "txtTPL_TxFrequency" : "txtTPL_RxFrequency");
             b->setProperty("index", i);
             b->setMaxLength(5);
+            b->setFixedWidth(twips(1100));
             b->installEventFilter(this);
             connect(b, &QLineEdit::textChanged, this, [this, b] { textChanged(b); });
             (tx ? tx_ : rx_)[k] = b;

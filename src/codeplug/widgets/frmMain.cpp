@@ -1,6 +1,8 @@
 #include "codeplug/widgets/frmMain.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QTabBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,6 +67,8 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
         });
+    // The tab control itself (not its pages) shows the plain status text.
+    sstMain_->tabBar()->installEventFilter(this);
 }
 
 void frmMain::buildForm() {
@@ -99,9 +103,12 @@ void frmMain::buildForm() {
     l0->addWidget(info_, 0, 0, 2, 1);
     l0->addWidget(settings_->scanFrame(), 0, 1);
     l0->addWidget(settings_->totFrame(), 1, 1);
-    l0->addWidget(buttons_, 0, 2);
-    l0->addWidget(tpl_, 1, 2);
     l0->addWidget(settings_->featureBox(), 2, 1);
+    l0->addWidget(buttons_, 0, 2);
+    l0->addWidget(tpl_, 1, 2, 2, 1);
+    l0->setRowStretch(3, 1);
+    l0->setContentsMargins(4, 4, 4, 4);
+    l0->setHorizontalSpacing(4);
 
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");
@@ -111,8 +118,9 @@ void frmMain::buildForm() {
     sbStatusBar_->addWidget(statusPanel_, 1);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(sstMain_, 4);
-    top->addWidget(frame1_, 1);
+    top->addWidget(sstMain_, 1);
+    top->addWidget(frame1_, 0);
+    frame1_->setFixedWidth(twips(2600));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);
@@ -127,6 +135,7 @@ void frmMain::buildForm() {
     };
     info_->loadDefaultCodeplug = [this](const std::string& s) { LoadDefaultCodeplug(s); };
     connect(sstMain_, &QTabWidget::currentChanged, this, &frmMain::tabChanged);
+    tabChanged(sstMain_->currentIndex());
 }
 
 QString frmMain::statusText() const { return statusPanel_->text(); }
@@ -139,6 +148,12 @@ void frmMain::setEditorVisible(bool visible) {
 }
 
 bool frmMain::editorVisible() const { return isVisible(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == sstMain_->tabBar() && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
+        setStatusText("Status");
+    return QWidget::eventFilter(watched, e);
+}
 
 void frmMain::tabChanged(int index) {
     // The grid is in the Tab-key order only while its tab shows.
