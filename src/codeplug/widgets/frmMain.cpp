@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QTabBar>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "channels/ChannelRecord.h"
+#include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ButtonFunctions.h"
@@ -63,6 +65,19 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
     ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
+    grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    grid_->hooks.userTplRxValue = [this](int k) {
+        // The box's leading number; an empty box is 0.
+        return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;
+    };
+    grid_->hooks.editorForm = [this] { return static_cast<QWidget*>(this); };
+    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* {
+        for (bool tx : {false, true})
+            for (int i = 0; i < 3; ++i)
+                if (tpl_->box(tx, i)->text().isEmpty()) return tpl_->box(tx, i);
+        return nullptr;
+    };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
@@ -150,8 +165,14 @@ void frmMain::setEditorVisible(bool visible) {
 bool frmMain::editorVisible() const { return isVisible(); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == sstMain_->tabBar() && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
-        setStatusText("Status");
+    if (watched != sstMain_->tabBar()) return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) setStatusText("Status");
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
+        // Tab leaves the tab control for the page it shows.
+        if (sstMain_->currentIndex() == 1) grid_->focusFirstCell();
+        else info_->passwordBox()->setFocus();
+        return true;
+    }
     return QWidget::eventFilter(watched, e);
 }
 
@@ -159,6 +180,7 @@ void frmMain::tabChanged(int index) {
     // The grid is in the Tab-key order only while its tab shows.
     grid_->table()->setFocusPolicy(index == 1 ? Qt::StrongFocus : Qt::ClickFocus);
     if (index == 1) grid_->tabSelected();
+    else grid_->hideCellEditor();
 }
 
 // ---- Identity steps ---------------------------------------------------------
