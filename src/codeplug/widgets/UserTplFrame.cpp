@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -170,9 +171,13 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::FocusIn:
         setBackground(b, kFocusColour);
         break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        // Switching to another application or opening a popup is no leaving of the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
         focusLost(b, tx, i);
         break;
+    }
     default:
         break;
     }
