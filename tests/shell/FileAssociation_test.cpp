@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +48,20 @@ std::string readAll(const fs::path& p) {
     s << in.rdbuf();
     return s.str();
 }
+
+// Sets environment variables for one test and puts the old values back.
+struct EnvGuard {
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    void set(const char* name, const char* value) {
+        const char* old = getenv(name);
+        saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~EnvGuard() {
+        for (auto it = saved.rbegin(); it != saved.rend(); ++it)
+            it->second ? setenv(it->first.c_str(), it->second->c_str(), 1) : unsetenv(it->first.c_str());
+    }
+};
 
 fs::path touch(const fs::path& p, const std::string& text = "x") {
     std::ofstream(p) << text;
@@ -138,11 +153,12 @@ TEST(XdgClassesRoot, DesktopFindsTheProgramForADataFile) {
     TempDir dir;
     const fs::path data = dir.path / "data";
     const auto app = touch(dir.path / "bin dir" / "vantrel-cps", "");
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1);
-    setenv("XDG_DATA_DIRS", "/usr/share", 1);
+    EnvGuard env;
+    env.set("XDG_DATA_HOME", data.c_str());
+    env.set("XDG_CONFIG_HOME", (dir.path / "config").c_str());
+    env.set("XDG_DATA_DIRS", "/usr/share");
     for (const char* v : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
-        unsetenv(v);
+        env.set(v, nullptr);
     fs::create_directories(app.parent_path());
     touch(app, "");
     const auto icon = touch(dir.path / "vantrel-cps.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
