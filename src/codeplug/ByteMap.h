@@ -53,10 +53,25 @@ constexpr std::size_t PasswordSize = 8;
 constexpr std::size_t SerialWriteEnable = 378;
 constexpr std::size_t PasswordLengthCopy = 379;
 
+// Fields inside a channel record (offsets from the record's first byte).
+constexpr std::size_t RecRxFreqCode = 0;       // 24-bit little-endian, byte 2 >= 252: none
+constexpr std::size_t RecTxFreqCode = 3;       // 24-bit little-endian, byte 5 >= 252: none
+constexpr std::size_t RecRxSignal = 6;
+constexpr std::size_t RecTxSignal = 7;
+constexpr std::size_t RecChannelFlagsA = 8;
+constexpr std::size_t RecChannelFlagsB = 9;
+
+constexpr std::size_t UserTplTxWords = 214;    // TPL1..3 Tx words
+
 constexpr std::size_t channelRecord(int n) { return ChannelRecords + ChannelRecordSize * (n - 1); }
 constexpr std::size_t rxRasterFlag(int n) { return RxRasterFlags + (n - 1); }
 constexpr std::size_t txRasterFlag(int n) { return TxRasterFlags + (n - 1); }
 constexpr std::size_t scanSlot(int n) { return ScanSlots + (n - 1); }
 constexpr std::size_t subBandIndex(int n) { return SubBandIndexes + (n - 1); }
+// User-defined TPL tone i = 0, 1, 2 (TPL1..TPL3).
+constexpr std::size_t userTplRxWord(int i) { return UserTplWords + 2 * i; }
+constexpr std::size_t userTplTxWord(int i) { return UserTplTxWords + 2 * i; }
+constexpr std::size_t userTplParamBlock(int i) { return UserTplParams + UserTplParamBlockSize * i; }
+constexpr std::size_t userTplRxCount(int i) { return UserTplRxCounts + 2 * i; }
 
 }  // namespace vantrel::bytemap
