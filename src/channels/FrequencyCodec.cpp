@@ -22,6 +22,11 @@ FrequencyResult refusal(FrequencyStatus status) { return {status, {}}; }
 
 }  // namespace
 
+void RefreshUhfBand(AppState& state) {
+    const int band = state.image.byte(bm::RadioType) & 0x0F;
+    if (band <= 4) state.band.isUhf = band != 2 && band != 3;
+}
+
 std::optional<long long> StoredFrequencyHz(const AppState& state, int n, Side side) {
     const CodeplugImage& img = state.image;
     const std::size_t at = FreqCodeOffset(n, side);

@@ -15,6 +15,10 @@ namespace vantrel {
 inline constexpr long long kStep625Hz = 12800000 / 2048;  // raster flag non-zero
 inline constexpr long long kStep5Hz = 12800000 / 2560;    // raster flag 0
 
+// The grid fill's refresh of IsUhfBand from the low four bits b of RadioType:
+// false for bands 2 and 3, true for 0, 1 and 4, unchanged for any other b.
+void RefreshUhfBand(AppState& state);
+
 // The stored channel frequency in hertz (IF offset taken off), or empty when
 // the channel has none on that side.
 std::optional<long long> StoredFrequencyHz(const AppState& state, int n, Side side);

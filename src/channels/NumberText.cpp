@@ -56,13 +56,6 @@ struct DecimalParser {
     }
 };
 
-Decimal Decimal::fromUnits(long long units, int scale) {
-    Decimal d;
-    d.negative_ = units < 0;
-    d.units_ = (units < 0 ? -units : units) * kPow10[kScale - scale];
-    return d;
-}
-
 int Decimal::compare(long long units, int scale) const {
     if (huge_) return negative_ ? -1 : 1;
     const long long other = units * kPow10[kScale - scale];

@@ -18,9 +18,7 @@ public:
     static constexpr int kScale = 9;
 
     Decimal() = default;
-    static Decimal fromUnits(long long units, int scale);
 
-    bool isNegative() const { return negative_ && !isZero(); }
     bool isZero() const { return units_ == 0 && !inexact_ && !huge_; }
 
     // -1, 0 or +1 as this value compares with units / 10^scale.
@@ -51,7 +49,7 @@ std::optional<Decimal> ParseNumber(std::string_view text);
 // empty box reads as 0).
 Decimal LeadingNumber(std::string_view text);
 
-// n / 10^scale rounded half to even (den > 0).
+// num / den rounded to a whole number, halves to even (den > 0).
 long long RoundHalfEven(long long num, long long den);
 
 // "###.####0": whole units without leading zeros, a point, five decimals;

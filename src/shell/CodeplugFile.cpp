@@ -126,6 +126,12 @@ public:
         return field;
     }
 
+    void skipLine() {
+        while (pos_ < text_.size() && !isLineEnd(text_[pos_])) ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    }
+
     // The next number token; false at the end of the text.
     bool numberToken(std::string& token) {
         while (pos_ < text_.size() && isSeparator(text_[pos_])) ++pos_;
@@ -183,6 +189,56 @@ CodeplugFileLoad failure(CodeplugFileLoad::Status status, std::string error) {
     return r;
 }
 
+enum class FirstLine { MustMatch, Ignored };
+
+// The 384 values after the first line; the image is replaced only when all are good.
+CodeplugFileLoad parseFile(CodeplugImage& image, const std::string& contents, const std::string& path,
+                           FirstLine firstLine) {
+    using Status = CodeplugFileLoad::Status;
+    FieldReader reader(contents);
+    if (firstLine == FirstLine::Ignored)
+        reader.skipLine();
+    else if (reader.textField() != kCodeplugFileId)
+        return failure(Status::WrongType, quoted(path) + " is not a Vantrel programmer data file");
+
+    CodeplugImage::Bytes bytes{};
+    std::string token;
+    for (std::size_t i = 0; i < CodeplugImage::kSize; ++i) {
+        if (!reader.numberToken(token))
+            return failure(Status::BadContent, quoted(path) + " holds only " + std::to_string(i) + " of the " +
+                                                   std::to_string(CodeplugImage::kSize) + " codeplug bytes");
+        unsigned value = 0;
+        const std::string where = quoted(path) + ": value " + std::to_string(i + 1);
+        switch (classify(token, value)) {
+            case TokenKind::Byte:
+                bytes[i] = static_cast<std::uint8_t>(value);
+                break;
+            case TokenKind::OutOfRange:
+                return failure(Status::BadContent, where + " (" + shown(token) + ") is outside 0 to 255");
+            case TokenKind::NotNumber:
+                return failure(Status::BadContent, where + " (" + shown(token) + ") is not a number");
+            case TokenKind::NotText:
+                return failure(Status::BadContent, where + " is not text");
+        }
+    }
+    image.replaceAll(bytes);
+    return {};
+}
+
+CodeplugFileLoad readFile(CodeplugImage& image, const std::string& path, FirstLine firstLine) {
+    using Status = CodeplugFileLoad::Status;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + systemReason(errno));
+    std::string contents(kReadLimit, '\0');
+    const std::size_t got = std::fread(contents.data(), 1, contents.size(), f);
+    const bool readError = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (readError) return failure(Status::CannotOpen, "Cannot read " + quoted(path) + ": " + systemReason(err));
+    contents.resize(got);
+    return parseFile(image, contents, path, firstLine);
+}
+
 }  // namespace
 
 std::string FormatCodeplugFile(const CodeplugImage& image) {
@@ -217,47 +273,17 @@ std::string CopyToFile(CodeplugImage& image, const std::string& serialBoxText, c
 }
 
 CodeplugFileLoad ParseCodeplugFile(CodeplugImage& image, const std::string& contents, const std::string& path) {
-    using Status = CodeplugFileLoad::Status;
-    FieldReader reader(contents);
-    if (reader.textField() != kCodeplugFileId)
-        return failure(Status::WrongType, quoted(path) + " is not a Vantrel programmer data file");
-
-    CodeplugImage::Bytes bytes{};
-    std::string token;
-    for (std::size_t i = 0; i < CodeplugImage::kSize; ++i) {
-        if (!reader.numberToken(token))
-            return failure(Status::BadContent, quoted(path) + " holds only " + std::to_string(i) + " of the " +
-                                                   std::to_string(CodeplugImage::kSize) + " codeplug bytes");
-        unsigned value = 0;
-        const std::string where = quoted(path) + ": value " + std::to_string(i + 1);
-        switch (classify(token, value)) {
-            case TokenKind::Byte:
-                bytes[i] = static_cast<std::uint8_t>(value);
-                break;
-            case TokenKind::OutOfRange:
-                return failure(Status::BadContent, where + " (" + shown(token) + ") is outside 0 to 255");
-            case TokenKind::NotNumber:
-                return failure(Status::BadContent, where + " (" + shown(token) + ") is not a number");
-            case TokenKind::NotText:
-                return failure(Status::BadContent, where + " is not text");
-        }
-    }
-    image.replaceAll(bytes);
-    return {};
+    return parseFile(image, contents, path, FirstLine::MustMatch);
 }
 
 CodeplugFileLoad CopyToBox(CodeplugImage& image, const std::string& path) {
-    using Status = CodeplugFileLoad::Status;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + systemReason(errno));
-    std::string contents(kReadLimit, '\0');
-    const std::size_t got = std::fread(contents.data(), 1, contents.size(), f);
-    const bool readError = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (readError) return failure(Status::CannotOpen, "Cannot read " + quoted(path) + ": " + systemReason(err));
-    contents.resize(got);
-    return ParseCodeplugFile(image, contents, path);
+    return readFile(image, path, FirstLine::MustMatch);
+}
+
+CodeplugFileLoad LoadDefaultCodeplug(CodeplugImage& image, const DefaultFileRow& row, const std::string& folder) {
+    const CodeplugFileLoad load = readFile(image, folder + "/" + row.fileName, FirstLine::Ignored);
+    image.setByte(bytemap::ModelIndex, static_cast<std::uint8_t>(row.modelIndex));
+    return load;
 }
 
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "codeplug/CodeplugImage.h"
+#include "codeplug/Identity.h"
 
 namespace vantrel {
 
@@ -45,5 +46,11 @@ CodeplugFileLoad CopyToBox(CodeplugImage& image, const std::string& path);
 
 // The same, from the file's contents.
 CodeplugFileLoad ParseCodeplugFile(CodeplugImage& image, const std::string& contents, const std::string& path);
+
+// Super-number entry: loads the row's default data file from folder (its first
+// line is not checked) and sets ModelIndex to the row's index. A missing or
+// damaged file leaves every other byte as it was, never half a file, and the
+// result says why so that the user can be told.
+CodeplugFileLoad LoadDefaultCodeplug(CodeplugImage& image, const DefaultFileRow& row, const std::string& folder);
 
 }  // namespace vantrel

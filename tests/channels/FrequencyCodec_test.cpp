@@ -202,3 +202,19 @@ TEST(FrequencyCodec, PriorityChannelNeedsTheEnableBit) {
     EXPECT_FALSE(IsPriorityChannel(img, 2));
     EXPECT_EQ(kPriorityFrequencyDelete.text, "Not Allowed To Delete Priority Channel Frequency  ");
 }
+
+TEST(FrequencyCodec, RefreshUhfBandFromTheRadioType) {
+    struct Case {
+        std::uint8_t radioType;
+        bool before;
+        bool after;
+    } cases[] = {{0x10, false, true}, {0x12, true, false}, {3, true, false}, {4, false, true},
+                 {5, true, true},     {15, false, false}};
+    for (const Case& c : cases) {
+        AppState s;
+        s.image.setByte(bm::RadioType, c.radioType);
+        s.band.isUhf = c.before;
+        RefreshUhfBand(s);
+        EXPECT_EQ(s.band.isUhf, c.after) << int(c.radioType);
+    }
+}

@@ -218,3 +218,29 @@ TEST_F(CodeplugFileTest, ReaderRefusalsLeaveTheImageAlone) {
     EXPECT_EQ(CopyToBox(img, dir_.string()).status, S::CannotOpen);   // a folder
     EXPECT_EQ(img, pattern());
 }
+
+TEST_F(CodeplugFileTest, DefaultCodeplugLoadsWholeFilesOnly) {
+    const DefaultFileRow& row = *FindSuperNumber("RTKU7202AAN");   // ModelIndex 9, U2_NAG1.cpg
+    CodeplugImage expected;
+    for (std::size_t i = 0; i < 384; ++i) expected.setByte(i, static_cast<std::uint8_t>(255 - i % 256));
+
+    // The first line is not checked.
+    spit(path(row.fileName), "some other heading, 1, 2\r\n" + FormatCodeplugFile(expected).substr(30));
+    CodeplugImage img = pattern();
+    EXPECT_TRUE(LoadDefaultCodeplug(img, row, dir_.string()).ok());
+    expected.setByte(bm::ModelIndex, 9);
+    EXPECT_EQ(img, expected);
+
+    // A short or missing file changes nothing but ModelIndex, and says why.
+    spit(path(row.fileName), fileOf("x", numbers(200)));
+    CodeplugImage unchanged = pattern();
+    unchanged.setByte(bm::ModelIndex, 9);
+    img = pattern();
+    EXPECT_EQ(LoadDefaultCodeplug(img, row, dir_.string()).status, CodeplugFileLoad::Status::BadContent);
+    EXPECT_EQ(img, unchanged);
+    img = pattern();
+    const CodeplugFileLoad missing = LoadDefaultCodeplug(img, row, path("nowhere"));
+    EXPECT_EQ(missing.status, CodeplugFileLoad::Status::CannotOpen);
+    EXPECT_NE(missing.error.find("U2_NAG1.cpg"), std::string::npos);
+    EXPECT_EQ(img, unchanged);
+}
