@@ -91,7 +91,9 @@ ChannelGrid::ChannelGrid(EditorContext& ctx, QWidget* parent) : QWidget(parent),
     txtChannelInput_->installEventFilter(this);
 }
 
-ChannelGrid::~ChannelGrid() { closeToneDialog(); }
+// The editor going away takes an open tone dialog with it; its windows are
+// going too, so there is nothing to re-enable.
+ChannelGrid::~ChannelGrid() { delete toneDialog_.data(); }
 
 QTableWidget* ChannelGrid::table() const { return table_; }
 

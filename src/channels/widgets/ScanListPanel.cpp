@@ -332,6 +332,7 @@ bool ScanListPanel::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         if (watched == lstChannel_ && !enter) lstScan_->clearSelection();
         if (watched == lstScan_ && !enter) lstChannel_->clearSelection();
+        if (watched == txtPrio_) ctx_.state.dataChanged = true;
         if (watched == txtPrio_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
             txtPrioScanChNo_KeyDown(key);
             return true;

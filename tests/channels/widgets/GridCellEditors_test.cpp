@@ -1,7 +1,10 @@
 // The switch cells of the grid: their value cycles, bits and grey rules, and
 // the gestures that do not reach them.
+#include <QMouseEvent>
+
 #include "channels/ChannelOptions.h"
 #include "channels/widgets/GridFixture.h"
+#include "channels/widgets/GridTwips.h"
 
 namespace vantrel::testing {
 namespace {
@@ -155,6 +158,40 @@ TEST_F(SwitchCells, ShadingFollowsTheSignalling) {
     EXPECT_TRUE(grid->isCellGrey(2, 10));
     grid->GreyChannelGrid();
     for (int c : {4, 8, 10, 13}) EXPECT_TRUE(grid->isCellGrey(1, c));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+TEST_F(GridFixture, LayoutHeadersAndHelpTexts) {
+    const QStringList headers{"Ch No", "Rx Freq.", "PL Option", "SQ", "Mute", "Tx Freq.", "PL Option",
+                              "PWR", "TOC", "Rx Only", "Rev Burst", "BCLO", "Band", "TA"};
+    for (int c = 0; c < 14; ++c) EXPECT_EQ(cell(0, c), headers[c]);
+    EXPECT_EQ(cell(16, 0), "16");
+    EXPECT_EQ(table()->columnWidth(1), gridpx::twips(1260));
+
+    QString status;
+    ctx.setStatusText = [&](const QString& t) { status = t; };
+    struct Case {
+        int row, column;
+        QString status, tip;
+    };
+    const Case cases[] = {
+        {3, 0, "Channel Number", "Ch No : 3"},
+        {1, 5, "Channel Tx Frequency Edit", "150 ~ 174 MHz"},
+        {1, 7, "Power Level Setting", "High or Low"},
+        {1, 9, "Rx Only Setting", " Rx Only Enable or Disable"},
+    };
+    for (const Case& c : cases) {
+        QMouseEvent e(QEvent::MouseMove, centre(c.row, c.column), table()->viewport()->mapToGlobal(centre(c.row, c.column)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &e);
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(table()->toolTip(), c.tip);
+    }
 }
 
 }  // namespace
