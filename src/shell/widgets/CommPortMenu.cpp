@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include "link/PortFile.h"
+
 namespace vantrel {
 
 CommPortMenu::CommPortMenu(const std::array<QAction*, kPorts>& items, std::function<void()> commitPendingEdit,
@@ -23,9 +25,9 @@ void CommPortMenu::select(int port) {
 }
 
 int CommPortMenu::selectedPort() const {
-    for (int i = 0; i < kPorts - 1; ++i)
-        if (items_[static_cast<std::size_t>(i)]->isChecked()) return i + 1;
-    return kPorts;
+    std::array<bool, kPorts> checked{};
+    for (std::size_t i = 0; i < items_.size(); ++i) checked[i] = items_[i]->isChecked();
+    return link::SelectedPort(checked);
 }
 
 }  // namespace vantrel

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+#include "link/PortFile.h"
+
 class QAction;
 
 namespace vantrel {
@@ -13,7 +15,7 @@ namespace vantrel {
 class CommPortMenu : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kPorts = 8;
+    static constexpr int kPorts = link::kPortCount;
 
     CommPortMenu(const std::array<QAction*, kPorts>& items, std::function<void()> commitPendingEdit,
                  std::function<void()> openCommPort, QObject* parent = nullptr);

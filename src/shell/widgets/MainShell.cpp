@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
 
 #include "channels/widgets/ChannelGrid.h"
 #include "codeplug/widgets/frmMain.h"
+#include "link/PortFile.h"
 #include "shell/DataFileRegistration.h"
 #include "shell/DataFolder.h"
 #include "shell/widgets/AboutBox.h"
@@ -20,6 +22,11 @@
 namespace vantrel {
 
 namespace {
+
+// The port file lives beside the per-user settings.
+std::filesystem::path portFileFolder(const QSettings& settings) {
+    return QFileInfo(settings.fileName()).absolutePath().toStdString();
+}
 
 std::array<QAction*, CommPortMenu::kPorts> portItems(const MDIFormMain& main) {
     std::array<QAction*, CommPortMenu::kPorts> items{};
@@ -48,6 +55,7 @@ MainShell::MainShell(MDIFormMain& main)
 
     portMenu_ = std::make_unique<CommPortMenu>(
         portItems(main), [&editor] { editor.grid()->EndCellEdit(); }, [this] { main_.openCommPort(); });
+    editor.readPortFile = [this] { portMenu_->select(link::ReadPortFile(portFileFolder(main_.settings()))); };
 
     main.registerFileType = [] {
         RegisterDataFileType(QCoreApplication::applicationFilePath().toStdString(),
@@ -89,7 +97,9 @@ bool MainShell::closeEditor() {
     return editorClosed_;
 }
 
-void MainShell::writePortFile() {}
+void MainShell::writePortFile() {
+    link::WritePortFile(portFileFolder(main_.settings()), portMenu_->selectedPort());
+}
 
 void MainShell::closeWindow(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
