@@ -76,7 +76,7 @@ void MainShell::ShowHelp() {
 void MainShell::Exit() {
     AppState& state = main_.state();
     state.exitRequested = true;
-    closeWindow("frmChannelToneOption");
+    main_.editor()->grid()->closeToneDialog();
     main_.editor()->context().closeReadWriteDialog();
     // Closing the main window runs the editor's closing sequence first; when
     // that is cancelled the program goes on as before.
@@ -115,7 +115,7 @@ bool MainShell::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         if (editorClosed_ || !closeEditor()) return true;
         if (!main_.state().exitRequested) {
-            closeWindow("frmChannelToneOption");
+            main_.editor()->grid()->closeToneDialog();
             main_.editor()->context().closeReadWriteDialog();
             main_.close();
         }
