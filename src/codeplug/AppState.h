@@ -6,13 +6,15 @@
 
 namespace vantrel {
 
-// Facts of the loaded radio's band, set on every population.
+// Facts of the loaded radio's band, set by ApplyBandLimits on every population
+// (codeplug/Identity.h).
 struct BandFacts {
-    int lowMHz = 0;
+    int lowMHz = 0;    // inclusive limits of the band
     int highMHz = 0;
     bool isUhf = false;
-    // Added to a receive frequency before it is coded, taken off when decoding
-    // (in kHz tenths would lose nothing, but the radio's rule is +-45.1 MHz).
+    // The receive synthesizer runs 45.1 MHz off the channel frequency: the
+    // codec adds the offset to a receive frequency before coding it and takes
+    // it off when decoding. -45.1 MHz on UHF bands, +45.1 MHz on VHF bands.
     double ifOffsetMHz = 0.0;
     bool known = false;   // false until a radio of bands 0..4 has been loaded
 };

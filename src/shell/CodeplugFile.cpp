@@ -1,0 +1,289 @@
+#include "shell/CodeplugFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace vantrel {
+
+namespace fs = std::filesystem;
+namespace bm = bytemap;
+
+namespace {
+
+constexpr std::uint8_t kFixed60 = 60;
+constexpr std::uint8_t kFixed20 = 20;
+constexpr std::uint8_t kNoSerial = 0xFF;
+// A data file is about 2.3 KB; nothing past the first MiB is ever needed.
+constexpr std::size_t kReadLimit = 1 << 20;
+
+bool serialIsBlank(const CodeplugImage& image) {
+    for (std::size_t i = 0; i < bm::SerialNumberSize; ++i)
+        if (image.byte(bm::SerialNumber + i) != kNoSerial) return false;
+    return true;
+}
+
+std::string quoted(const std::string& path) { return "'" + path + "'"; }
+
+std::string systemReason(int err) { return std::strerror(err); }
+
+// A token as it may appear in a message: long garbage is cut.
+std::string shown(const std::string& token) {
+    constexpr std::size_t kMax = 16;
+    return token.size() <= kMax ? token : token.substr(0, kMax) + "...";
+}
+
+// Follows a symbolic link so that saving replaces the file it points to rather
+// than the link.
+fs::path saveTarget(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) return resolved;
+    }
+    return path;
+}
+
+std::string tempNameBeside(const fs::path& target) {
+    std::random_device rd;
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(rd()));
+    return target.string() + suffix;
+}
+
+bool flushToDisk(std::FILE* f) {
+    if (std::fflush(f) != 0) return false;
+#if defined(__unix__) || defined(__APPLE__)
+    if (::fsync(fileno(f)) != 0) return false;
+#endif
+    return true;
+}
+
+// Writes contents to a fresh file beside target and renames it over target.
+std::string writeAtomically(const std::string& path, const std::string& contents) {
+    const fs::path target = saveTarget(path);
+    std::string tmp;
+    std::FILE* f = nullptr;
+    for (int attempt = 0; attempt < 8 && !f; ++attempt) {
+        tmp = tempNameBeside(target);
+        f = std::fopen(tmp.c_str(), "wbx");   // x: never reuse an existing name
+        if (!f && errno != EEXIST) break;
+    }
+    if (!f) return "Cannot save " + quoted(path) + ": " + systemReason(errno);
+
+    const bool written = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() && flushToDisk(f);
+    const int writeErr = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        const int err = written ? errno : writeErr;
+        std::remove(tmp.c_str());
+        return "Cannot save " + quoted(path) + ": " + systemReason(err);
+    }
+    std::error_code ec;
+    fs::rename(tmp, target, ec);
+    if (ec) {
+        std::remove(tmp.c_str());
+        return "Cannot save " + quoted(path) + ": " + ec.message();
+    }
+    return "";
+}
+
+// ---- Field reader ------------------------------------------------------------
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isSeparator(char c) { return isBlank(c) || isLineEnd(c) || c == ','; }
+
+class FieldReader {
+public:
+    explicit FieldReader(const std::string& text) : text_(text) {}
+
+    // A text field: ends at a comma or a line end, surrounding blanks dropped,
+    // double quotes taken off.
+    std::string textField() {
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        std::string field;
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            const std::size_t close = text_.find('"', pos_ + 1);
+            if (close != std::string::npos) {
+                field = text_.substr(pos_ + 1, close - pos_ - 1);
+                pos_ = close + 1;
+                skipToFieldEnd();
+                return field;
+            }
+        }
+        const std::size_t start = pos_;
+        skipToFieldEnd();
+        field = text_.substr(start, fieldEnd_ - start);
+        while (!field.empty() && isBlank(field.back())) field.pop_back();
+        return field;
+    }
+
+    void skipLine() {
+        while (pos_ < text_.size() && !isLineEnd(text_[pos_])) ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    }
+
+    // The next number token; false at the end of the text.
+    bool numberToken(std::string& token) {
+        while (pos_ < text_.size() && isSeparator(text_[pos_])) ++pos_;
+        if (pos_ >= text_.size()) return false;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+        token = text_.substr(start, pos_ - start);
+        return true;
+    }
+
+private:
+    // Moves past the end of the current field and its comma or line end.
+    void skipToFieldEnd() {
+        while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
+        fieldEnd_ = pos_;
+        if (pos_ < text_.size() && text_[pos_] == ',') {
+            ++pos_;
+        } else if (pos_ < text_.size() && text_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+        } else if (pos_ < text_.size()) {
+            ++pos_;
+        }
+    }
+
+    const std::string& text_;
+    std::size_t pos_ = 0;
+    std::size_t fieldEnd_ = 0;
+};
+
+enum class TokenKind { Byte, OutOfRange, NotNumber, NotText };
+
+TokenKind classify(const std::string& token, unsigned& value) {
+    for (char c : token) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u >= 0x7F) return TokenKind::NotText;
+    }
+    std::size_t i = (token[0] == '+' || token[0] == '-') ? 1 : 0;
+    if (i == token.size()) return TokenKind::NotNumber;
+    unsigned long v = 0;
+    for (; i < token.size(); ++i) {
+        if (token[i] < '0' || token[i] > '9') return TokenKind::NotNumber;
+        if (v <= 255) v = v * 10 + static_cast<unsigned>(token[i] - '0');
+    }
+    if (token[0] == '-' && v != 0) return TokenKind::OutOfRange;
+    if (v > 255) return TokenKind::OutOfRange;
+    value = static_cast<unsigned>(v);
+    return TokenKind::Byte;
+}
+
+CodeplugFileLoad failure(CodeplugFileLoad::Status status, std::string error) {
+    CodeplugFileLoad r;
+    r.status = status;
+    r.error = std::move(error);
+    return r;
+}
+
+enum class FirstLine { MustMatch, Ignored };
+
+// The 384 values after the first line; the image is replaced only when all are good.
+CodeplugFileLoad parseFile(CodeplugImage& image, const std::string& contents, const std::string& path,
+                           FirstLine firstLine) {
+    using Status = CodeplugFileLoad::Status;
+    FieldReader reader(contents);
+    if (firstLine == FirstLine::Ignored)
+        reader.skipLine();
+    else if (reader.textField() != kCodeplugFileId)
+        return failure(Status::WrongType, quoted(path) + " is not a Vantrel programmer data file");
+
+    CodeplugImage::Bytes bytes{};
+    std::string token;
+    for (std::size_t i = 0; i < CodeplugImage::kSize; ++i) {
+        if (!reader.numberToken(token))
+            return failure(Status::BadContent, quoted(path) + " holds only " + std::to_string(i) + " of the " +
+                                                   std::to_string(CodeplugImage::kSize) + " codeplug bytes");
+        unsigned value = 0;
+        const std::string where = quoted(path) + ": value " + std::to_string(i + 1);
+        switch (classify(token, value)) {
+            case TokenKind::Byte:
+                bytes[i] = static_cast<std::uint8_t>(value);
+                break;
+            case TokenKind::OutOfRange:
+                return failure(Status::BadContent, where + " (" + shown(token) + ") is outside 0 to 255");
+            case TokenKind::NotNumber:
+                return failure(Status::BadContent, where + " (" + shown(token) + ") is not a number");
+            case TokenKind::NotText:
+                return failure(Status::BadContent, where + " is not text");
+        }
+    }
+    image.replaceAll(bytes);
+    return {};
+}
+
+CodeplugFileLoad readFile(CodeplugImage& image, const std::string& path, FirstLine firstLine) {
+    using Status = CodeplugFileLoad::Status;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + systemReason(errno));
+    std::string contents(kReadLimit, '\0');
+    const std::size_t got = std::fread(contents.data(), 1, contents.size(), f);
+    const bool readError = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (readError) return failure(Status::CannotOpen, "Cannot read " + quoted(path) + ": " + systemReason(err));
+    contents.resize(got);
+    return parseFile(image, contents, path, firstLine);
+}
+
+}  // namespace
+
+std::string FormatCodeplugFile(const CodeplugImage& image) {
+    std::string out;
+    out.reserve(CodeplugImage::kSize * 7 + 32);
+    out += kCodeplugFileId;
+    out += "\r\n";
+    for (std::uint8_t b : image.bytes()) {
+        out += ' ';
+        out += std::to_string(b);
+        out += " \r\n";
+    }
+    return out;
+}
+
+std::string CopyToFile(CodeplugImage& image, const std::string& serialBoxText, const std::string& path) {
+    image.setByte(bm::Fixed60, kFixed60);
+    image.setByte(bm::Fixed20, kFixed20);
+    image.setByte(bm::SerialWriteEnable, 0);
+
+    CodeplugImage saved = image;
+    if (serialIsBlank(saved)) {
+        // The serial number typed after a default file was loaded enters the
+        // image and the file together.
+        for (std::size_t p = 0; p < bm::SerialNumberSize; ++p)
+            saved.setByte(bm::SerialNumber + p,
+                          p < serialBoxText.size() ? static_cast<std::uint8_t>(serialBoxText[p]) : 0);
+    }
+    std::string error = writeAtomically(path, FormatCodeplugFile(saved));
+    if (error.empty()) image = saved;
+    return error;
+}
+
+CodeplugFileLoad ParseCodeplugFile(CodeplugImage& image, const std::string& contents, const std::string& path) {
+    return parseFile(image, contents, path, FirstLine::MustMatch);
+}
+
+CodeplugFileLoad CopyToBox(CodeplugImage& image, const std::string& path) {
+    return readFile(image, path, FirstLine::MustMatch);
+}
+
+CodeplugFileLoad LoadDefaultCodeplug(CodeplugImage& image, const DefaultFileRow& row, const std::string& folder) {
+    const CodeplugFileLoad load = readFile(image, folder + "/" + row.fileName, FirstLine::Ignored);
+    image.setByte(bytemap::ModelIndex, static_cast<std::uint8_t>(row.modelIndex));
+    return load;
+}
+
+}  // namespace vantrel
