@@ -5,6 +5,7 @@
 
 #include "codeplug/AppState.h"
 #include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     vantrel::QtPrompts prompts;
     QSettings settings("Vantrel CPS", "Vantrel CPS");
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
+    new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);
 
     const QString commandLine = QApplication::arguments().mid(1).join(' ');

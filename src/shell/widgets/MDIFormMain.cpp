@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -113,9 +112,6 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
         setEnabled(false);
     });
     setCommand(C::Default, [this] { editor_->DefaultCommand(); });
-    setCommand(C::Exit, [this] { Exit(); });
-    // Closing the editor window closes the program.
-    editorFrame_->installEventFilter(this);
 }
 
 void MDIFormMain::buildMenus() {
@@ -262,63 +258,7 @@ bool MDIFormMain::CopyToBox(const QString& path) {
     return result.ok();
 }
 
-void MDIFormMain::Exit() {
-    state_.exitRequested = true;
-    closeDialogs();
-    if (!close()) state_.exitRequested = false;
-}
-
-bool MDIFormMain::editorClosing() {
-    if (state_.dataChanged) {
-        const auto answer = prompts_.message({"Save Current Data to File ?", "Save ?", Prompts::Icon::None,
-                                              Prompts::Buttons::YesNoCancel, Prompts::Answer::Cancel});
-        if (answer == Prompts::Answer::Yes) {
-            state_.saveCancelled = false;
-            runCommand(C::Save);
-            if (state_.saveCancelled) {
-                editor_->setFocus();
-                return false;
-            }
-        } else if (answer != Prompts::Answer::No) {
-            editor_->setFocus();
-            return false;
-        }
-    }
-    writePortFile();
-    if (!editorFrame_->isMinimized()) {
-        const QRect g = editorFrame_->geometry();
-        settings_.beginGroup("Settings");
-        settings_.setValue("MainLeft", QString::number(toTwips(g.x())));
-        settings_.setValue("MainTop", QString::number(toTwips(g.y())));
-        settings_.setValue("MainWidth", QString::number(toTwips(g.width())));
-        settings_.setValue("MainHeight", QString::number(toTwips(g.height())));
-        settings_.endGroup();
-        settings_.sync();
-    }
-    if (!state_.exitRequested) closeDialogs();
-    return true;
-}
-
-void MDIFormMain::closeEvent(QCloseEvent* e) {
-    if (!editorClosing()) {
-        e->ignore();
-        return;
-    }
-    state_.appClosing = true;
-    closePreviewAndAbout();
-    closeDialogs();
-    e->accept();
-}
-
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == editorFrame_) {
-        if (e->type() == QEvent::Close) {
-            e->ignore();
-            close();
-            return true;
-        }
-        return QMainWindow::eventFilter(watched, e);
-    }
     switch (e->type()) {
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) state_.toolbarButtonDown = true;

@@ -59,16 +59,9 @@ public:
     // Hooks of later work.
     std::function<void()> registerFileType = [] {};
     std::function<void()> openCommPort = [] {};
-    std::function<void()> writePortFile = [] {};
-    // Closes the tone option window and the read/write dialog (Exit, and the
-    // end of the editor's closing sequence), and the preview and about box
-    // (main window unload).
-    std::function<void()> closeDialogs = [] {};
-    std::function<void()> closePreviewAndAbout = [] {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildMenus();
@@ -76,9 +69,6 @@ private:
     void setImageCommandsEnabled(bool on);
     void commitPendingEdit();
     void menuTriggered(Command c);
-    void Exit();
-    // The editor's closing sequence: false when the user keeps the program open.
-    bool editorClosing();
 
     AppState& state_;
     Prompts& prompts_;
