@@ -208,6 +208,12 @@ void frmMain::ShowCodeplugVersion() {
     info_->codeplugLabel()->setText(QString::fromStdString(vantrel::ShowCodeplugVersion(state_.image)));
 }
 
+void frmMain::showVersions() {
+    ShowCodeplugVersion();
+    ShowFirmwareVersion();
+    ShowModelNumber();
+}
+
 void frmMain::ShowFirmwareVersion() {
     info_->firmwareLabel()->setText(QString::fromStdString(FirmwareVersionText(state_.image)));
 }
@@ -276,13 +282,15 @@ void frmMain::PopulateEditor(LoadKind kind) {
     auto& image = state_.image;
     const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
                            !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
+    // A read resets the scan lists first and shows the versions last; neither
+    // step touches what the others use.
+    const bool read = kind == LoadKind::Read;
+    if (read) scan_->ResetScanLists();
     buttons_->BuildShortPressLists(fullLists);
-    scan_->ResetScanLists();
+    if (!read) scan_->ResetScanLists();
     ApplyBandLimits();
     scan_->ShowPriorityChannel();
-    ShowCodeplugVersion();
-    ShowFirmwareVersion();
-    ShowModelNumber();
+    if (!read) showVersions();
     grid_->SizeChannelGrid();
     ShowRadioInfo();
     buttons_->suppressButtonWrite = true;
@@ -292,6 +300,7 @@ void frmMain::PopulateEditor(LoadKind kind) {
     buttons_->suppressButtonWrite = false;
     tpl_->ShowUserTpl();
     scan_->ShowScanList();
+    if (read) showVersions();
     if (kind == LoadKind::FileOpen || kind == LoadKind::CommandLine) update();
 
     const bool isProtected = codeplugProtected(image);
