@@ -100,15 +100,11 @@ void frmMain::buildForm() {
 
     frame1_ = new QGroupBox("Scan List", this);
     frame1_->setObjectName("Frame1");
-    auto* label1 = new QLabel("Channel", frame1_);
-    label1->setObjectName("Label1");
-    auto* label21 = new QLabel("Scan List", frame1_);
-    label21->setObjectName("Label21");
     scan_ = new ScanListPanel(ctx_, *grid_, frame1_);
-    auto* lf = new QGridLayout(frame1_);
-    lf->addWidget(label1, 0, 0);
-    lf->addWidget(label21, 0, 1);
-    lf->addWidget(scan_, 1, 0, 1, 2);
+    auto* lf = new QVBoxLayout(frame1_);
+    lf->addWidget(scan_);
+    scan_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    lf->addStretch(1);
 
     info_ = new RadioInfoFrame(ctx_, tab0);
     tpl_ = new UserTplFrame(ctx_, tab0);
@@ -135,7 +131,7 @@ void frmMain::buildForm() {
     auto* top = new QHBoxLayout;
     top->addWidget(sstMain_, 1);
     top->addWidget(frame1_, 0);
-    frame1_->setFixedWidth(twips(2600));
+    frame1_->setFixedWidth(twips(2950));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);
