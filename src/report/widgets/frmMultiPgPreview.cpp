@@ -160,6 +160,10 @@ void frmMultiPgPreview::showEvent(QShowEvent* event) {
 
 void frmMultiPgPreview::Form_Activate() {
     unsetCursor();
+    // Every activation starts with the full-size page.
+    cmdFullPage_->setChecked(false);
+    picFullPage_->hide();
+    Picture1_->show();
     RefreshLayout();
     if (pageAreaWidth() > Picture1_->width())
         Picture1_->move((pageAreaWidth() - Picture1_->width()) / 2, Picture1_->y());
