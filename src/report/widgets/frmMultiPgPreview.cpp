@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPushButton>
+#include <QToolButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -20,8 +20,9 @@ namespace vantrel::report {
 
 namespace {
 
-// Designed sizes, in twips.
-constexpr int kToolPanelWidth = 555;
+// Designed sizes, in twips. The tool panel is wide enough for the buttons'
+// captions under their pictures.
+constexpr int kToolPanelWidth = 900;
 constexpr int kHScrollStripHeight = 270;
 constexpr int kHScrollSpare = 500;
 constexpr double kFitAspect = 0.773;   // width / height of the fit box
@@ -30,10 +31,17 @@ constexpr int kFitMargin = 50;
 struct Placement {
     int left, top, width, height;
 };
-constexpr Placement kQuit{30, 0, 525, 630};
-constexpr Placement kPrint{30, 630, 525, 585};
-constexpr Placement kFit{30, 1215, 525, 510};
-constexpr Placement kVScroll{105, 2000, 330, 4000};
+constexpr Placement kQuit{30, 0, 840, 720};
+constexpr Placement kPrint{30, 720, 840, 720};
+constexpr Placement kFit{30, 1440, 840, 720};
+constexpr Placement kVScroll{285, 2300, 330, 4000};
+
+QToolButton* MakeButton(const QString& caption, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return b;
+}
 
 double ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -68,17 +76,17 @@ frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
     const auto place = [this](QWidget* w, const Placement& p) {
         w->setGeometry(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
     };
-    cmd_quit_ = new QPushButton(tr("Exit"), Picture2_);
+    cmd_quit_ = MakeButton(tr("Exit"), Picture2_);
     cmd_quit_->setObjectName("cmd_quit");
     cmd_quit_->setToolTip(tr("Close"));
     cmd_quit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     place(cmd_quit_, kQuit);
-    cmd_print_ = new QPushButton(tr("Print"), Picture2_);
+    cmd_print_ = MakeButton(tr("Print"), Picture2_);
     cmd_print_->setObjectName("cmd_print");
     cmd_print_->setToolTip(tr("Print Options"));
     cmd_print_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     place(cmd_print_, kPrint);
-    cmdFullPage_ = new QPushButton(tr("Fit"), Picture2_);
+    cmdFullPage_ = MakeButton(tr("Fit"), Picture2_);
     cmdFullPage_->setObjectName("cmdFullPage");
     cmdFullPage_->setToolTip(tr("Fit Page"));
     cmdFullPage_->setCheckable(true);
@@ -101,9 +109,9 @@ frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
                        static_cast<QObject*>(cmdFullPage_)})
         o->installEventFilter(this);
 
-    connect(cmd_quit_, &QPushButton::clicked, this, [this] { cmd_quit_Click(); });
-    connect(cmd_print_, &QPushButton::clicked, this, [this] { cmd_print_Click(); });
-    connect(cmdFullPage_, &QPushButton::clicked, this, [this] { cmdFullPage_Click(); });
+    connect(cmd_quit_, &QToolButton::clicked, this, [this] { cmd_quit_Click(); });
+    connect(cmd_print_, &QToolButton::clicked, this, [this] { cmd_print_Click(); });
+    connect(cmdFullPage_, &QToolButton::clicked, this, [this] { cmdFullPage_Click(); });
     connect(VScroll1_, &QScrollBar::valueChanged, this, [this](int v) { VScroll1_Change(v); });
     connect(HScroll1_, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
     Form_Load();

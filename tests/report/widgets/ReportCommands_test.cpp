@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -89,7 +89,7 @@ TEST(ReportCommands, PrintWaitsForTheToolbarButtonAndPreviewSwitchesToInches) {
     QTimer::singleShot(0, [] {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<frmMultiPgPreview*>(top); p && p->isVisible())
-                p->findChild<QPushButton*>("cmd_quit")->click();
+                p->findChild<QAbstractButton*>("cmd_quit")->click();
     });
     RunPreviewCommand(state, prompts, source);
     EXPECT_TRUE(state.printerInInches);
