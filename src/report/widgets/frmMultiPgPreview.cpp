@@ -356,12 +356,12 @@ bool frmMultiPgPreview::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == Picture1_) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
         switch (type) {
         case QEvent::MouseButtonPress:
-            Picture1_MouseDown(mouse->position(), mouse->button(), mouse->modifiers());
+            Picture1_MouseDown(mouse()->position(), mouse()->button(), mouse()->modifiers());
             return true;
-        case QEvent::MouseMove: Picture1_MouseMove(mouse->position(), mouse->buttons()); return true;
+        case QEvent::MouseMove: Picture1_MouseMove(mouse()->position(), mouse()->buttons()); return true;
         case QEvent::MouseButtonRelease: Picture1_MouseUp(); return true;
         default: break;
         }
