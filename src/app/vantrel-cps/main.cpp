@@ -6,6 +6,7 @@
 #include "codeplug/AppState.h"
 #include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     vantrel::QtPrompts prompts;
     QSettings settings("Vantrel CPS", "Vantrel CPS");
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
+    new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);
     vantrel::report::InstallReportCommands(mainWindow);
 
