@@ -1,0 +1,57 @@
+#include "link/PortFile.h"
+
+#include <fstream>
+#include <string>
+
+namespace vantrel::link {
+
+namespace {
+
+// The first field of the file: the text between double quotes when it starts
+// with one, else up to a comma or the end of the line, blanks trimmed.
+std::string FirstField(std::istream& in) {
+    std::string line;
+    std::getline(in, line);
+    const auto start = line.find_first_not_of(' ');
+    if (start == std::string::npos) return {};
+    if (line[start] == '"') {
+        const auto end = line.find('"', start + 1);
+        return line.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+    }
+    std::string field = line.substr(start, line.find_first_of(",\r", start) - start);
+    field.erase(field.find_last_not_of(' ') + 1);
+    return field;
+}
+
+}  // namespace
+
+int ReadPortFile(const std::filesystem::path& configFolder) {
+    const auto path = configFolder / kPortFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        WritePortFile(configFolder, 1);
+        return 1;
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string field = in ? FirstField(in) : std::string();
+    for (int n = 1; n < kPortCount; ++n)
+        if (field == "com" + std::to_string(n)) return n;
+    return kPortCount;
+}
+
+bool WritePortFile(const std::filesystem::path& configFolder, int port) {
+    if (port < 1 || port > kPortCount) port = kPortCount;
+    std::error_code ec;
+    std::filesystem::create_directories(configFolder, ec);
+    std::ofstream out(configFolder / kPortFileName, std::ios::binary | std::ios::trunc);
+    out << "\"com" << port << "\"\r\n";
+    return static_cast<bool>(out.flush());
+}
+
+int SelectedPort(const std::array<bool, kPortCount>& checked) {
+    for (int n = 1; n < kPortCount; ++n)
+        if (checked[n - 1]) return n;
+    return kPortCount;
+}
+
+}  // namespace vantrel::link

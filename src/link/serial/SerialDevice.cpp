@@ -1,0 +1,153 @@
+#include "link/serial/SerialDevice.h"
+
+#include <QEventLoop>
+#include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+#include "link/Link.h"
+
+namespace vantrel::link {
+
+namespace {
+constexpr qint32 kBaudRate = 1200;
+// 1 start bit, 8 data bits, 2 stop bits.
+constexpr double kByteMs = 11.0 * 1000.0 / kBaudRate;
+}  // namespace
+
+SerialDevice::SerialDevice(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, [this] { activity_ = true; wake(); });
+    connect(&port_, &QSerialPort::bytesWritten, this, [this] { activity_ = true; wake(); });
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialDevice::onError);
+    tick_.setTimerType(Qt::PreciseTimer);
+    tick_.setInterval(static_cast<int>(kTickPeriod.count()));
+    connect(&tick_, &QTimer::timeout, this, [this] { ++pendingTicks_; wake(); });
+    tick_.start();
+    drainTimer_.setSingleShot(true);
+    drainTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&drainTimer_, &QTimer::timeout, this, [this] { activity_ = true; wake(); });
+}
+
+SerialDevice::~SerialDevice() { close(); }
+
+bool SerialDevice::open(std::string& error) {
+    close();
+    port_.setPortName(portName_);
+    const bool ok = !portName_.isEmpty() && port_.open(QIODevice::ReadWrite) &&
+                    port_.setBaudRate(kBaudRate) && port_.setDataBits(QSerialPort::Data8) &&
+                    port_.setParity(QSerialPort::NoParity) &&
+                    port_.setStopBits(QSerialPort::TwoStop) &&
+                    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!ok) {
+        error = portName_.isEmpty() ? std::string("no serial device for this port")
+                                    : port_.errorString().toStdString();
+        close();
+        return false;
+    }
+    port_.clear();
+    return true;
+}
+
+void SerialDevice::close() {
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+    drainTimer_.stop();
+}
+
+bool SerialDevice::isOpen() const { return port_.isOpen(); }
+
+void SerialDevice::clearInput() {
+    if (port_.isOpen()) port_.clear(QSerialPort::Input);
+}
+
+bool SerialDevice::queue(const Bytes& bytes) {
+    if (!port_.isOpen()) return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    return port_.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+}
+
+bool SerialDevice::drained() {
+    if (!port_.isOpen() || port_.bytesToWrite() > 0) return false;
+#ifdef Q_OS_UNIX
+    // The bytes are in the kernel. Sleep (in the event loop) for as long as
+    // the ones still queued there take on the line, then let tcdrain wait for
+    // the last one to leave the UART.
+    int queued = 0;
+    if (::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) {
+        if (!drainTimer_.isActive())
+            drainTimer_.start(std::max(1, static_cast<int>(queued * kByteMs)));
+        return false;
+    }
+    return ::tcdrain(port_.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+std::size_t SerialDevice::available() {
+    return port_.isOpen() ? static_cast<std::size_t>(port_.bytesAvailable()) : 0;
+}
+
+Bytes SerialDevice::readAll() {
+    const QByteArray data = port_.readAll();
+    return Bytes(data.begin(), data.end());
+}
+
+ByteDevice::Wake SerialDevice::wait(Clock::time_point deadline) {
+    auto pending = [this]() -> std::optional<Wake> {
+        if (interrupted_) {
+            interrupted_ = false;
+            return Wake::Interrupted;
+        }
+        if (pendingTicks_ > 0) {
+            --pendingTicks_;
+            return Wake::Tick;
+        }
+        if (activity_) {
+            activity_ = false;
+            return Wake::Activity;
+        }
+        return std::nullopt;
+    };
+    if (auto wake = pending()) return *wake;
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero()) return Wake::Deadline;
+
+    QEventLoop loop;
+    QTimer deadlineTimer;
+    deadlineTimer.setSingleShot(true);
+    deadlineTimer.setTimerType(Qt::PreciseTimer);
+    connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (deadline != Clock::time_point::max()) {
+        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(left).count();
+        deadlineTimer.start(static_cast<int>(std::min<long long>((us + 999) / 1000, 1 << 30)));
+    }
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+    if (auto wake = pending()) return *wake;
+    return Clock::now() >= deadline ? Wake::Deadline : Wake::Activity;
+}
+
+void SerialDevice::interrupt() {
+    interrupted_ = true;
+    wake();
+}
+
+void SerialDevice::wake() {
+    if (loop_) loop_->quit();
+}
+
+void SerialDevice::onError(QSerialPort::SerialPortError error) {
+    // A device that went away (USB cable pulled, simulator gone) is closed:
+    // the transfer then runs into its time-out and reports it.
+    if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+    activity_ = true;
+    wake();
+}
+
+}  // namespace vantrel::link

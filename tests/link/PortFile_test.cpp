@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "link/PortFile.h"
+
+namespace vantrel::link {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PortFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("vantrel-port-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    void put(const std::string& content) {
+        fs::create_directories(folder);
+        std::ofstream(folder / kPortFileName, std::ios::binary) << content;
+    }
+    std::string content() {
+        std::ifstream in(folder / kPortFileName, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path folder;
+};
+
+TEST_F(PortFileTest, MissingFileIsCreatedWithCom1) {
+    EXPECT_EQ(ReadPortFile(folder), 1);
+    EXPECT_EQ(content(), "\"com1\"\r\n");
+}
+
+TEST_F(PortFileTest, ContentSelectsThePort) {
+    const std::pair<const char*, int> cases[] = {
+        {"\"com3\"\r\n", 3}, {"\"com7\"\r\n", 7}, {"com2\r\n", 2},  {"  \"com5\" ,x\r\n", 5},
+        {"\"COM3\"\r\n", 8}, {"\"com8\"\r\n", 8}, {"\"com9\"\r\n", 8}, {"", 8},
+        {"\x01\xff garbage", 8}
+    };
+    for (const auto& [text, port] : cases) {
+        put(text);
+        EXPECT_EQ(ReadPortFile(folder), port) << '"' << text << '"';
+    }
+}
+
+TEST_F(PortFileTest, WriteReplacesTheFileWithTheQuotedName) {
+    put("\"com1\"\r\nold tail\r\n");
+    ASSERT_TRUE(WritePortFile(folder, 6));
+    EXPECT_EQ(content(), "\"com6\"\r\n");
+    ASSERT_TRUE(WritePortFile(folder, 0));
+    EXPECT_EQ(content(), "\"com8\"\r\n");
+}
+
+TEST(PortMenu, FirstCheckedOfCom1ToCom7ElseEight) {
+    EXPECT_EQ(SelectedPort({false, false, true, false, false, false, false, false}), 3);
+    EXPECT_EQ(SelectedPort({false, false, false, false, false, false, false, false}), 8);
+    EXPECT_EQ(SelectedPort({false, false, false, false, false, false, false, true}), 8);
+}
+
+}  // namespace
+}  // namespace vantrel::link

@@ -1,0 +1,82 @@
+// vantrelctl read against vantrelctl simulate over a pty.
+#include "E2eRig.h"
+
+namespace vantrel::link::e2e {
+namespace {
+
+TEST(ReadEndToEnd, PacedReadGivesTheRadioImageByteForByte) {
+    QTemporaryDir dir;
+    {
+        Simulator radio(dir.path(), PatternCpg(), {"--pace"});
+        ASSERT_TRUE(radio.ready());
+        const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(Contents(dir.filePath("out.cpg")), PatternCpg());
+        // 534 bytes on the line at 1200 baud, 11 bits each, plus the pauses.
+        EXPECT_GT(r.seconds, 4.9);
+        QThread::msleep(100);  // the last acknowledgement is still on its way
+        radio.stop();
+        EXPECT_TRUE(radio.log().contains("read completed"));
+    }
+    // The simulator removes its link when stopped.
+    EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
+}
+
+TEST(ReadEndToEnd, ThreeBadChecksumsAreRepairedAndAFourthFails) {
+    QTemporaryDir dir;
+    {
+        Simulator radio(dir.path(), PatternCpg(), {"--bad-checksum", "20:3"});
+        const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("ok.cpg")});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(Contents(dir.filePath("ok.cpg")), PatternCpg());
+    }
+    {
+        Simulator radio(dir.path(), PatternCpg(), {"--bad-checksum", "20:4"});
+        const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("bad.cpg")});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err.trimmed(), QStringLiteral("Communication Error."));
+        EXPECT_FALSE(QFile::exists(dir.filePath("bad.cpg")));
+    }
+}
+
+TEST(ReadEndToEnd, FailedReadLeavesAnExistingFileAlone) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("keep.cpg");
+    QFile f(out);
+    f.open(QIODevice::WriteOnly);
+    f.write("old contents");
+    f.close();
+    Simulator radio(dir.path(), PatternCpg(), {"--identity", "0x80"});
+    const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), QStringLiteral("Communication Error. Unsupported radio codeplug region."));
+    EXPECT_EQ(Contents(out), QByteArray("old contents"));
+    EXPECT_EQ(QDir(dir.path()).entryList({"keep.cpg*"}, QDir::Files).size(), 1);
+}
+
+TEST(ReadEndToEnd, UnavailablePortIsReportedOnce) {
+    QTemporaryDir dir;
+    const CtlRun r = Ctl({"read", "--port", dir.filePath("nothing"), "-o", dir.filePath("out.cpg")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.count("Comm. Port Unavailable !"), 1);
+    EXPECT_TRUE(r.err.contains("Please Change the Port selection."));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
+}
+
+TEST(ReadEndToEnd, RadioThatVanishesMidReadEndsWithAStatusText) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), PatternCpg(), {"--pace"});
+    QProcess read;
+    read.start(QStringLiteral(VANTRELCTL_PATH),
+               {"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+    QThread::msleep(1500);
+    radio.kill();
+    ASSERT_TRUE(read.waitForFinished(10000));
+    EXPECT_EQ(read.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(read.readAllStandardError()).trimmed(),
+              QStringLiteral("Communication Error."));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
+}
+
+}  // namespace
+}  // namespace vantrel::link::e2e

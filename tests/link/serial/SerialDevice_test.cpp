@@ -1,0 +1,129 @@
+// The QSerialPort device against a pseudo-terminal held by the test.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "link/Link.h"
+#include "link/serial/OpenCommPort.h"
+#include "link/serial/SerialDevice.h"
+
+namespace vantrel::link {
+namespace {
+
+// The far end of the line: the pty master.
+class PtyEnd {
+public:
+    PtyEnd() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master_);
+        ::unlockpt(master_);
+        slave_ = ::ptsname(master_);
+        // Keep a slave descriptor so the master survives the device's closing.
+        hold_ = ::open(slave_.c_str(), O_RDWR | O_NOCTTY);
+        termios tio{};
+        ::tcgetattr(hold_, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(hold_, TCSANOW, &tio);
+    }
+    ~PtyEnd() {
+        ::close(hold_);
+        ::close(master_);
+    }
+    QString path() const { return QString::fromStdString(slave_); }
+    void send(const Bytes& bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    Bytes take(std::size_t n) {
+        Bytes out(n);
+        std::size_t got = 0;
+        while (got < n) {
+            const ssize_t r = ::read(master_, out.data() + got, n - got);
+            if (r <= 0) break;
+            got += static_cast<std::size_t>(r);
+        }
+        out.resize(got);
+        return out;
+    }
+
+private:
+    int master_ = -1;
+    int hold_ = -1;
+    std::string slave_;
+};
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+TEST(SerialDevice, SendsPairsAndReceivesAnswers) {
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    link.SendByte(0x52);
+    ASSERT_FALSE(link.linkError());
+    EXPECT_EQ(far.take(2), (Bytes{0x52, 0x00}));
+
+    // Input that arrived before the receive started does not count.
+    far.send({0x99});
+    QTimer::singleShot(50, [&] { far.send({0x31, 0x32}); });
+    link.Pause(std::chrono::milliseconds(20));
+    link.ReceiveByte();
+    ASSERT_FALSE(link.linkError());
+    EXPECT_EQ(link.lastByte(), 0x31);
+
+    link.SendBlock({1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0});
+    EXPECT_EQ(far.take(16), (Bytes{1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0}));
+    // Every byte value passes unchanged, 0x11 and 0x13 among them.
+    QTimer::singleShot(10, [&] { far.send({0x11, 0x13, 0x00, 0xFF, 0x0D, 0x0A, 0x7F, 0x03, 0x1A}); });
+    link.ReceiveBlock(9);
+    ASSERT_FALSE(link.linkError());
+    EXPECT_EQ(link.lastBlock(), (Bytes{0x11, 0x13, 0x00, 0xFF, 0x0D, 0x0A, 0x7F, 0x03, 0x1A}));
+}
+
+TEST(SerialDevice, TimeOutSleepsTwoSecondsWithoutSpinning) {
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    const auto start = Clock::now();
+    const std::clock_t cpu = std::clock();
+    link.ReceiveByte();
+    EXPECT_TRUE(link.linkError());
+    const double wall = Seconds(start);
+    EXPECT_GE(wall, 1.75);
+    EXPECT_LE(wall, 2.1);
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * wall);
+}
+
+TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    QTimer::singleShot(100, [&] { link.Abort(); });
+    const auto start = Clock::now();
+    link.ReceiveBytePolled(500000);
+    EXPECT_TRUE(link.linkError());
+    EXPECT_LT(Seconds(start), 0.3);
+}
+
+TEST(SerialDevice, UnavailablePortSaysSoOnceAndStaysClosed) {
+    SerialDevice device;
+    std::vector<QString> told;
+    EXPECT_FALSE(OpenCommPort(device, QStringLiteral("/dev/vantrel-no-such-port"),
+                              [&](const QString& text) { told.push_back(text); }));
+    EXPECT_FALSE(device.isOpen());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], QStringLiteral("Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection."));
+    // Transfers on the closed port time out instead of hanging.
+    Link link(device);
+    link.SendByte(0x52);
+    EXPECT_TRUE(link.linkError());
+}
+
+}  // namespace
+}  // namespace vantrel::link
