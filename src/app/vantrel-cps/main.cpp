@@ -1,0 +1,27 @@
+// vantrel-cps: the splash, then the main window with the codeplug editor.
+#include <QApplication>
+#include <QSettings>
+#include <QStringList>
+
+#include "codeplug/AppState.h"
+#include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/Prompts.h"
+#include "shell/widgets/frmSpla.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vantrel CPS");
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    vantrel::AppState state;
+    vantrel::QtPrompts prompts;
+    QSettings settings("Vantrel CPS", "Vantrel CPS");
+    vantrel::MDIFormMain mainWindow(state, prompts, settings);
+    prompts.setParent(&mainWindow);
+
+    const QString commandLine = QApplication::arguments().mid(1).join(' ');
+    vantrel::frmSpla splash;
+    splash.onOk = [&] { mainWindow.startUp(commandLine); };
+    splash.show();
+    return QApplication::exec();
+}

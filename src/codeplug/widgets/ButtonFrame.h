@@ -1,0 +1,56 @@
+#pragma once
+// The frame "Programmable Button" (`Frame3`): a short-press and a long-press
+// list for each of the two buttons.
+#include <QGroupBox>
+#include <array>
+
+#include "codeplug/widgets/EditorContext.h"
+
+class QComboBox;
+class QLabel;
+
+namespace vantrel {
+
+class ButtonFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    ButtonFrame(EditorContext& ctx, QWidget* parent = nullptr);
+
+    QComboBox* shortList(int button) const { return buttons_[button].shortList; }
+    QComboBox* longList(int button) const { return buttons_[button].longList; }
+
+    // Empties both short-press lists and fills them with the short-press
+    // functions; withPowerSwitch false leaves out "Hi/Low Power".
+    void BuildShortPressLists(bool withPowerSwitch);
+    // Selects the stored short-press positions (their handlers rebuild and
+    // select the long-press lists).
+    void ShowButtonCodes();
+    // Sets both short-press lists to no selection without storing anything.
+    void clearShortSelections();
+    // Selects a position as the program, raising the list's click handler.
+    void selectShort(int button, int position);
+    void selectLong(int button, int position);
+
+    // While set, a short-press selection does not write its byte.
+    bool suppressButtonWrite = false;
+
+    void setLocked(bool locked);
+
+private:
+    struct Button {
+        QLabel* shortLabel;
+        QLabel* longLabel;
+        QComboBox* shortList;
+        QComboBox* longList;
+        std::size_t shortByte;
+        std::size_t longByte;
+        int p = -1;   // short-press position the long-press list was built for
+    };
+    void shortClicked(int button);
+    void longClicked(int button);
+
+    EditorContext& ctx_;
+    std::array<Button, 2> buttons_;
+};
+
+}  // namespace vantrel

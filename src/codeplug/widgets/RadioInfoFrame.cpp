@@ -1,0 +1,211 @@
+#include "codeplug/widgets/RadioInfoFrame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "codeplug/FactoryFields.h"
+
+namespace vantrel {
+
+namespace bm = bytemap;
+
+namespace {
+
+constexpr const char* kSerialCaption = "Serial Number";
+constexpr const char* kSuperCaption = "Regional Super Velmar";
+const QString kPressEnter = QStringLiteral("Please Press the 'Enter' Key");
+const QString kInvalidPassword = QStringLiteral("Invalid Password");
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
+    : QGroupBox("Radio Information", parent), ctx_(ctx) {
+    setObjectName("fraRadioInfo");
+    lblModel_ = label("lblModel", QString(), this);
+    lblRange_ = label("lblfrequency_range", QString(), this);
+    lblVersion_ = label("lblVersion", QString(), this);
+    lblCodeplug_ = label("lblCodeplug", QString(), this);
+    lblSerial_ = label("lblSerial", kSerialCaption, this);
+    lblSuper_ = label("lblSuper", kSuperCaption, this);
+    for (QLabel* value : {lblModel_, lblRange_, lblVersion_, lblCodeplug_})
+        value->setFrameShape(QFrame::Panel), value->setFrameShadow(QFrame::Sunken);
+
+    txtSerial_ = new QLineEdit(this);
+    txtSerial_->setObjectName("txtSerial");
+    txtSerial_->setMaxLength(static_cast<int>(bm::SerialNumberSize));
+    txtSuper_ = new QLineEdit(this);
+    txtSuper_->setObjectName("txtSuper");
+    txtSuper_->setMaxLength(static_cast<int>(bm::SuperNumberSize));
+    txtPassword_ = new QLineEdit(this);
+    txtPassword_->setObjectName("txtPassword");
+    txtPassword_->setMaxLength(static_cast<int>(bm::PasswordSize));
+    chkPOP_ = new QCheckBox("POP Enable", this);
+    chkPOP_->setObjectName("chkPOP");
+
+    auto* g = new QGridLayout(this);
+    int row = 0;
+    auto add = [&](QWidget* caption, QWidget* value) {
+        g->addWidget(caption, row, 0);
+        g->addWidget(value, row, 1);
+        ++row;
+    };
+    add(label("lblModel_Num", "Model Number", this), lblModel_);
+    add(label("lblFreqRange", "Frequency Range", this), lblRange_);
+    add(label("lblFirmware", "Firmware Version", this), lblVersion_);
+    add(label("Label18", "Codeplug Version", this), lblCodeplug_);
+    add(lblSerial_, txtSerial_);
+    g->addWidget(label("lblSerial_Num", QString(), this), row++, 1);
+    add(lblSuper_, txtSuper_);
+    add(label("lblPassWord", "Password", this), txtPassword_);
+    g->addWidget(label("Label10", QString(), this), row++, 1);
+    g->addWidget(chkPOP_, row++, 0, 1, 2);
+
+    for (QLineEdit* box : {txtSerial_, txtSuper_, txtPassword_}) box->installEventFilter(this);
+    connect(txtPassword_, &QLineEdit::textChanged, this, &RadioInfoFrame::passwordChanged);
+}
+
+void RadioInfoFrame::ShowSerialNumber() {
+    const auto& image = ctx_.state.image;
+    if (serialNumberBlank(image))
+        txtSerial_->clear();
+    else
+        txtSerial_->setText(QString::fromLatin1(
+            image.text(bm::SerialNumber, bm::SerialNumberSize).c_str()));
+    txtSerial_->setEnabled(txtSerial_->text().isEmpty());
+}
+
+void RadioInfoFrame::ShowSuperNumber() {
+    auto& image = ctx_.state.image;
+    txtSuper_->setText(QString::fromLatin1(image.text(bm::SuperNumber, bm::SuperNumberSize).c_str()));
+    if (auto row = superNumberRow(txtSuper_->text().toStdString()))
+        image.setByte(bm::ModelIndex, static_cast<std::uint8_t>(*row));
+    txtSuper_->setEnabled(txtSuper_->text().isEmpty());
+}
+
+void RadioInfoFrame::StorePassword() {
+    vantrel::StorePassword(ctx_.state, txtPassword_->text().toStdString());
+}
+
+void RadioInfoFrame::setLocked(bool locked) {
+    txtPassword_->setEnabled(!locked);
+    txtSerial_->setEnabled(!locked);
+    if (!locked) txtSuper_->setEnabled(txtSuper_->text().isEmpty());
+}
+
+void RadioInfoFrame::markPending(QLabel* l) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    l->setPalette(p);
+    l->setText(kPressEnter);
+}
+
+void RadioInfoFrame::restoreCaption(QLabel* l, const char* caption) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+    l->setPalette(p);
+    l->setText(caption);
+}
+
+void RadioInfoFrame::serialEntered() {
+    restoreCaption(lblSerial_, kSerialCaption);
+    txtSerial_->setText(txtSerial_->text().toUpper());
+    const QString text = txtSerial_->text();
+    if (text.size() > static_cast<int>(bm::SerialNumberSize)) {
+        ctx_.prompts.tell("Invalid Serial Number");
+        txtSerial_->setEnabled(true);
+        txtSerial_->clear();
+        return;
+    }
+    ctx_.state.image.setText(bm::SerialNumber, bm::SerialNumberSize, text.toStdString());
+    const auto answer = ctx_.prompts.message({"Enter Current Serial Number to Radio ?", "Save ?",
+                                              Prompts::Icon::None, Prompts::Buttons::YesNo,
+                                              Prompts::Answer::Yes});
+    if (answer == Prompts::Answer::Yes) {
+        txtSerial_->setEnabled(false);
+    } else {
+        txtSerial_->clear();
+        txtSerial_->setEnabled(true);
+    }
+}
+
+void RadioInfoFrame::superEntered() {
+    restoreCaption(lblSuper_, kSuperCaption);
+    txtSuper_->setText(txtSuper_->text().toUpper());
+    const std::string text = txtSuper_->text().toStdString();
+    ctx_.state.image.setText(bm::SuperNumber, bm::SuperNumberSize, text);
+    const auto answer = ctx_.prompts.message(
+        {"Enter Current Regional Super Velmar Number to Radio ?", "Save ?", Prompts::Icon::None,
+         Prompts::Buttons::YesNo, Prompts::Answer::Yes});
+    if (answer != Prompts::Answer::Yes) {
+        txtSuper_->clear();
+        txtSuper_->setEnabled(true);
+        return;
+    }
+    txtSuper_->setEnabled(false);
+    if (!superNumberRow(text)) {
+        ctx_.prompts.tell("Region Code is not valid...");
+        txtSuper_->clear();
+        txtSuper_->setEnabled(true);
+        return;
+    }
+    loadDefaultCodeplug(text);
+}
+
+void RadioInfoFrame::passwordChanged() {
+    ctx_.state.toolbarButtonDown = false;
+    if (clearingPassword_) return;
+    if (isPasswordText(txtPassword_->text().toStdU32String())) return;
+    ctx_.prompts.tell(kInvalidPassword);
+    txtPassword_->setFocus();
+    clearingPassword_ = true;
+    txtPassword_->clear();
+    clearingPassword_ = false;
+}
+
+bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut) {
+        if (watched == txtSerial_) restoreCaption(lblSerial_, kSerialCaption);
+        if (watched == txtSuper_) restoreCaption(lblSuper_, kSuperCaption);
+    }
+    if (watched == txtPassword_ && e->type() == QEvent::MouseButtonPress)
+        ctx_.state.dataChanged = true;
+    if (e->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, e);
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (watched == txtSerial_) {
+        markPending(lblSerial_);
+        if (isEnter(k)) {
+            serialEntered();
+            return true;
+        }
+    } else if (watched == txtSuper_) {
+        markPending(lblSuper_);
+        if (isEnter(k)) {
+            superEntered();
+            return true;
+        }
+    } else if (watched == txtPassword_) {
+        ctx_.state.dataChanged = true;
+        const QString typed = k->text();
+        if (typed.size() == 1 && !isPasswordChar(typed.at(0).unicode())) {
+            ctx_.prompts.tell(kInvalidPassword);
+            txtPassword_->setFocus();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, e);
+}
+
+}  // namespace vantrel

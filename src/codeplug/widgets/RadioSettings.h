@@ -1,0 +1,67 @@
+#pragma once
+// Radio-wide settings of the first tab: the scan frame `fraScan`, the
+// time-out frame `fraTot`, the three feature switches and the five timing
+// fields.
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "codeplug/widgets/EditorContext.h"
+#include "codeplug/widgets/TimingControl.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace vantrel {
+
+class ChannelGrid;
+class ScanListPanel;
+
+class RadioSettings : public QObject {
+    Q_OBJECT
+public:
+    RadioSettings(EditorContext& ctx, ChannelGrid& grid, ScanListPanel& scan,
+                  std::function<bool()> tplFilled, QWidget* parent);
+
+    QGroupBox* scanFrame() const { return fraScan_; }
+    QGroupBox* totFrame() const { return fraTot_; }
+    QWidget* featureBox() const { return features_; }
+    QCheckBox* check(const char* name) const;
+    TimingControl& timing(int index) const { return *timing_[static_cast<std::size_t>(index)]; }
+
+    void ShowFeatureOptions();
+    void LoadTimeOptions();
+    void ShowTimeOptions();
+    void ResetTimeOptions();
+
+    // LockEditor / UnlockEditor's part.
+    void lock();
+    void unlock();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void featureClicked(QCheckBox* box, bool on);
+    void scanClicked(bool on);
+    void prioScanClicked(bool on);
+    void totClicked(bool on);
+    void setScanTimes(bool on);      // speed and hang time
+    void setPriorityControls(bool on);  // priority channel and scan interval
+    void setTotControls(bool on);
+    bool priorityChannelEmpty() const;
+
+    EditorContext& ctx_;
+    ChannelGrid& grid_;
+    ScanListPanel& scan_;
+    QGroupBox* fraScan_;
+    QGroupBox* fraTot_;
+    QWidget* features_;
+    QLabel* lblPrioScanChNo_;
+    std::array<TimingControl*, 5> timing_{};
+    std::array<QCheckBox*, 6> checks_{};
+};
+
+}  // namespace vantrel

@@ -1,0 +1,57 @@
+#pragma once
+// The frame "  User Defined TPL " (`Frame2`): receive and transmit frequency
+// boxes of the three user-defined TPL tones.
+#include <QGroupBox>
+#include <array>
+#include <functional>
+
+#include "channels/UserTplCodec.h"
+#include "codeplug/widgets/EditorContext.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vantrel {
+
+class UserTplFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit UserTplFrame(EditorContext& ctx, QWidget* parent = nullptr);
+
+    QLineEdit* box(bool tx, int i) const { return (tx ? tx_ : rx_)[static_cast<std::size_t>(i)]; }
+    bool allFilled() const;
+    void focusFirstEmpty();
+
+    // Population step: the stored frequencies into the boxes.
+    void ShowUserTpl();
+    // The encoders of one box: false (box emptied, nothing written) when its
+    // frequency is outside 67 to 255 Hz.
+    bool EncodeRxUserTpl(int i);
+    bool EncodeTxUserTpl(int i);
+
+    void setLocked(bool locked);
+
+    // Switches the editor from the channel tab to the first one.
+    std::function<void()> showFirstTab = [] {};
+
+    // The boxes' texts, as the codec reads them.
+    UserTplBoxes boxes() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    bool encode(bool tx, int i);
+    void reformat(QLineEdit* box);
+    void textChanged(QLineEdit* box);
+    void focusLost(QLineEdit* box, bool tx, int i);
+    bool messagesAllowed() const;
+
+    EditorContext& ctx_;
+    std::array<QLineEdit*, 3> rx_{};
+    std::array<QLineEdit*, 3> tx_{};
+    std::array<QLabel*, 3> labels_{};
+    bool clearing_ = false;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,353 @@
+#include "codeplug/widgets/frmMain.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "channels/ChannelRecord.h"
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ScanListPanel.h"
+#include "codeplug/ButtonFunctions.h"
+#include "codeplug/DefaultSettings.h"
+#include "codeplug/FactoryFields.h"
+#include "codeplug/Identity.h"
+#include "codeplug/widgets/ButtonFrame.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/RadioSettings.h"
+#include "codeplug/widgets/StatusHelp.h"
+#include "codeplug/widgets/Twips.h"
+#include "codeplug/widgets/UserTplFrame.h"
+#include "shell/CodeplugFile.h"
+#include "shell/DataFolder.h"
+
+namespace vantrel {
+
+namespace bm = bytemap;
+
+namespace {
+
+// Editor placement: where the stored settings put it, then the fixed place
+// the user sees.
+struct PlacementKey {
+    const char* key;
+    int fallback;
+};
+const PlacementKey kPlacementKeys[4] = {
+    {"MainLeft", 1000}, {"MainTop", 2000}, {"MainWidth", 6500}, {"MainHeight", 6400}};
+constexpr int kEditorWidth = 15120;
+constexpr int kEditorHeight = 7800;
+constexpr int kTabsWidth = 12020;
+constexpr int kTabsHeight = 6800;
+
+}  // namespace
+
+frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent)
+    : QWidget(parent), state_(state), store_(settings), ctx_{state, prompts} {
+    setObjectName("frmMain");
+    setWindowTitle("Vantrel CPS");
+    ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
+    buildForm();
+    ctx_.userTplText = [this](bool tx, int i) { return tpl_->box(tx, i)->text(); };
+    ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
+    ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
+    ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
+    installStatusHelp(
+        this, ctx_.setStatusText, [this] {
+            return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
+        });
+}
+
+void frmMain::buildForm() {
+    sstMain_ = new QTabWidget(this);
+    sstMain_->setObjectName("sstMain");
+    auto* tab0 = new QWidget;
+    auto* tab1 = new QWidget;
+    sstMain_->addTab(tab0, "&Radio Configuration");
+    sstMain_->addTab(tab1, "Conventional Personality");
+
+    grid_ = new ChannelGrid(ctx_, tab1);
+    auto* l1 = new QVBoxLayout(tab1);
+    l1->addWidget(grid_);
+
+    frame1_ = new QGroupBox("Scan List", this);
+    frame1_->setObjectName("Frame1");
+    auto* label1 = new QLabel("Channel", frame1_);
+    label1->setObjectName("Label1");
+    auto* label21 = new QLabel("Scan List", frame1_);
+    label21->setObjectName("Label21");
+    scan_ = new ScanListPanel(ctx_, *grid_, frame1_);
+    auto* lf = new QGridLayout(frame1_);
+    lf->addWidget(label1, 0, 0);
+    lf->addWidget(label21, 0, 1);
+    lf->addWidget(scan_, 1, 0, 1, 2);
+
+    info_ = new RadioInfoFrame(ctx_, tab0);
+    tpl_ = new UserTplFrame(ctx_, tab0);
+    buttons_ = new ButtonFrame(ctx_, tab0);
+    settings_ = new RadioSettings(ctx_, *grid_, *scan_, [this] { return tpl_->allFilled(); }, tab0);
+    auto* l0 = new QGridLayout(tab0);
+    l0->addWidget(info_, 0, 0, 2, 1);
+    l0->addWidget(settings_->scanFrame(), 0, 1);
+    l0->addWidget(settings_->totFrame(), 1, 1);
+    l0->addWidget(buttons_, 0, 2);
+    l0->addWidget(tpl_, 1, 2);
+    l0->addWidget(settings_->featureBox(), 2, 1);
+
+    sbStatusBar_ = new QStatusBar(this);
+    sbStatusBar_->setObjectName("sbStatusBar");
+    sbStatusBar_->setSizeGripEnabled(false);
+    statusPanel_ = new QLabel("Status", sbStatusBar_);
+    statusPanel_->setObjectName("sbStatusBarPanel1");
+    sbStatusBar_->addWidget(statusPanel_, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sstMain_, 4);
+    top->addWidget(frame1_, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(2, 2, 2, 0);
+    outer->addLayout(top, 1);
+    outer->addWidget(sbStatusBar_);
+
+    tpl_->showFirstTab = [this] {
+        if (sstMain_->currentIndex() == 1) sstMain_->setCurrentIndex(0);
+    };
+    info_->superNumberRow = [](const std::string& text) -> std::optional<int> {
+        if (const DefaultFileRow* row = FindSuperNumber(text)) return row->modelIndex;
+        return std::nullopt;
+    };
+    info_->loadDefaultCodeplug = [this](const std::string& s) { LoadDefaultCodeplug(s); };
+    connect(sstMain_, &QTabWidget::currentChanged, this, &frmMain::tabChanged);
+}
+
+QString frmMain::statusText() const { return statusPanel_->text(); }
+void frmMain::setStatusText(const QString& text) { statusPanel_->setText(text); }
+
+void frmMain::setEditorVisible(bool visible) {
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    (frame ? frame : static_cast<QWidget*>(this))->setVisible(visible);
+    if (frame) setVisible(visible);
+}
+
+bool frmMain::editorVisible() const { return isVisible(); }
+
+void frmMain::tabChanged(int index) {
+    // The grid is in the Tab-key order only while its tab shows.
+    grid_->table()->setFocusPolicy(index == 1 ? Qt::StrongFocus : Qt::ClickFocus);
+    if (index == 1) grid_->tabSelected();
+}
+
+// ---- Identity steps ---------------------------------------------------------
+
+void frmMain::ApplyBandLimits() { scan_->setPriorityMaximum(vantrel::ApplyBandLimits(state_)); }
+
+void frmMain::InitChannelCount() {
+    state_.image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(grid_->channelCount()));
+    state_.image.setByte(bm::PrioScanChNo, 1);
+}
+
+void frmMain::ShowModelNumber() {
+    const ModelLabel m = ModelNumber(state_.image);
+    if (m.action == ModelLabel::Action::Set) info_->modelLabel()->setText(QString::fromStdString(m.text));
+    else if (m.action == ModelLabel::Action::Empty) info_->modelLabel()->clear();
+}
+
+void frmMain::ShowRadioInfo() {
+    scan_->priorityBox()->setText(QString::number(scan_->priorityUpDown()->value()));
+    info_->rangeLabel()->setText(QString::fromStdString(FrequencyRangeText(state_.image)));
+    ShowModelNumber();
+}
+
+void frmMain::ShowCodeplugVersion() {
+    info_->codeplugLabel()->setText(QString::fromStdString(vantrel::ShowCodeplugVersion(state_.image)));
+}
+
+void frmMain::ShowFirmwareVersion() {
+    info_->firmwareLabel()->setText(QString::fromStdString(FirmwareVersionText(state_.image)));
+}
+
+// ---- Load and population ----------------------------------------------------
+
+void frmMain::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    store_.beginGroup("Settings");
+    int placement[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        placement[i] = store_.value(kPlacementKeys[i].key).toString().toInt(&ok);
+        if (!ok) placement[i] = kPlacementKeys[i].fallback;
+    }
+    store_.endGroup();
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* w = frame ? frame : static_cast<QWidget*>(this);
+    w->setGeometry(twips(placement[0]), twips(placement[1]), twips(placement[2]), twips(placement[3]));
+    w->setGeometry(0, 0, twips(kEditorWidth), twips(kEditorHeight));
+    sstMain_->setCurrentIndex(0);
+    sstMain_->resize(twips(kTabsWidth), twips(kTabsHeight));
+
+    grid_->LayoutGrid();
+
+    auto& image = state_.image;
+    image.setByte(bm::ButtonCodeS1, 3);
+    image.setByte(bm::ButtonCodeL1, 8);
+    image.setByte(bm::ButtonCodeS2, 1);
+    image.setByte(bm::ButtonCodeL2, 8);
+    buttons_->selectShort(0, 2);
+    buttons_->selectShort(1, 0);
+
+    image.setByte(bm::RadioType, 15);
+    ClearChannels(image);
+    state_.channelDataInvalid = false;
+
+    ApplyBandLimits();
+    InitChannelCount();
+    ShowRadioInfo();
+    tpl_->ShowUserTpl();
+    scan_->ResetScanLists();
+    settings_->ShowFeatureOptions();
+    settings_->ResetTimeOptions();
+    settings_->LoadTimeOptions();
+    settings_->ShowTimeOptions();
+    grid_->ShowChannelGrid();
+
+    setEditorVisible(true);
+    readPortFile();
+    image.setByte(bm::EditorMarker, 0xA5);
+    setEditorVisible(false);
+}
+
+void frmMain::checkChannelData() {
+    if (!state_.channelDataInvalid) return;
+    state_.channelDataInvalid = false;
+    ctx_.prompts.tell("Channel data is not valid...");
+    ClearChannels(state_.image);
+    grid_->ShowChannelGrid();
+}
+
+void frmMain::PopulateEditor(LoadKind kind) {
+    Load();
+    auto& image = state_.image;
+    const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
+                           !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
+    buttons_->BuildShortPressLists(fullLists);
+    scan_->ResetScanLists();
+    ApplyBandLimits();
+    scan_->ShowPriorityChannel();
+    ShowCodeplugVersion();
+    ShowFirmwareVersion();
+    ShowModelNumber();
+    grid_->SizeChannelGrid();
+    ShowRadioInfo();
+    buttons_->suppressButtonWrite = true;
+    buttons_->clearShortSelections();
+    buttons_->ShowButtonCodes();
+    sstMain_->setCurrentIndex(1);
+    buttons_->suppressButtonWrite = false;
+    tpl_->ShowUserTpl();
+    scan_->ShowScanList();
+    if (kind == LoadKind::FileOpen || kind == LoadKind::CommandLine) update();
+
+    const bool isProtected = codeplugProtected(image);
+    if (isProtected) {
+        if (image.byte(bm::PasswordLengthCopy) == 0)
+            image.setByte(bm::PasswordLengthCopy, image.byte(bm::PasswordLength));
+    } else {
+        UnlockEditor();
+    }
+    info_->ShowSerialNumber();
+    info_->ShowSuperNumber();
+    settings_->ShowFeatureOptions();
+    settings_->LoadTimeOptions();
+    settings_->ShowTimeOptions();
+    grid_->ShowChannelGrid();
+    checkChannelData();
+    if (isProtected) {
+        grid_->GreyChannelGrid();
+        LockEditor();
+        emit protectedLoaded();
+    } else {
+        grid_->ShadeChannelGrid();
+    }
+}
+
+void frmMain::LockEditor() {
+    Load();
+    info_->setLocked(true);
+    tpl_->setLocked(true);
+    settings_->lock();
+    buttons_->setLocked(true);
+    scan_->setLocked(true);
+    grid_->setLocked(true);
+}
+
+void frmMain::UnlockEditor() {
+    info_->setLocked(false);
+    sstMain_->setFocus();
+    tpl_->setLocked(false);
+    buttons_->setLocked(false);
+    scan_->setLocked(false);
+    settings_->unlock();
+    emit commandsUnlocked();
+    grid_->setLocked(false);
+}
+
+// ---- Factory fields ---------------------------------------------------------
+
+void frmMain::StorePassword() { info_->StorePassword(); }
+
+void frmMain::LoadDefaultCodeplug(const std::string& superNumber) {
+    const DefaultFileRow* row = FindSuperNumber(superNumber);
+    if (!row) return;
+    state_.loadingImage = true;
+    const CodeplugFileLoad result = vantrel::LoadDefaultCodeplug(state_.image, *row, DataFolder());
+    // A missing or damaged default file is an installation fault the user must hear of.
+    if (!result.ok()) ctx_.prompts.tell(QString::fromStdString(result.error));
+    PopulateEditor(LoadKind::SuperNumber);
+    state_.loadingImage = false;
+    setEditorVisible(true);
+    info_->serialBox()->setFocus();
+}
+
+// ---- Default command --------------------------------------------------------
+
+void frmMain::DefaultCommand() {
+    auto& image = state_.image;
+    sstMain_->setCurrentIndex(0);
+    info_->passwordBox()->clear();
+    info_->firmwareLabel()->clear();
+    info_->serialBox()->clear();
+    ApplyDefaultSettings(image);
+    settings_->ShowFeatureOptions();
+    settings_->LoadTimeOptions();
+    settings_->ShowTimeOptions();
+    ApplyDefaultUserTpl(image);
+    tpl_->ShowUserTpl();
+    ClearChannels(image);
+    image.setByte(bm::PrioScanChNo, 1);
+    scan_->ShowPriorityChannel();
+    SetDefaultChannel();
+    scan_->ResetScanLists();
+    scan_->ShowScanList();
+    grid_->ShowChannelGrid();
+    grid_->ShadeChannelGrid();
+}
+
+void frmMain::SetDefaultChannel() {
+    buttons_->selectShort(0, 2);
+    buttons_->selectShort(1, 4);
+    buttons_->selectLong(0, 0);
+    buttons_->selectLong(1, 7);
+    ApplyDefaultChannel(state_.image);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,103 @@
+#pragma once
+// The codeplug editor form `frmMain`: the tab control `sstMain` with the radio
+// configuration and the channel grid, the scan list, and the status bar. Its
+// controls are views of the image; the population copies the image into them.
+#include <QWidget>
+#include <functional>
+
+#include "codeplug/widgets/EditorContext.h"
+
+class QLabel;
+class QSettings;
+class QStatusBar;
+class QTabWidget;
+class QGroupBox;
+
+namespace vantrel {
+
+class ButtonFrame;
+class ChannelGrid;
+class RadioInfoFrame;
+class RadioSettings;
+class ScanListPanel;
+class UserTplFrame;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // The four whole-image loads; they differ in the short-press lists.
+    enum class LoadKind { Read, FileOpen, CommandLine, SuperNumber };
+
+    frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+
+    EditorContext& context() { return ctx_; }
+
+    // The editor load: runs once, on the first call.
+    void Load();
+    bool loaded() const { return loaded_; }
+
+    void PopulateEditor(LoadKind kind);
+    void LockEditor();
+    void UnlockEditor();
+    void DefaultCommand();
+    void SetDefaultChannel();
+    void StorePassword();
+    // Super-number entry of a row of the super-number table.
+    void LoadDefaultCodeplug(const std::string& superNumber);
+
+    // Shows or hides the editor (its MDI frame when it has one).
+    void setEditorVisible(bool visible);
+    bool editorVisible() const;
+
+    QTabWidget* tabs() const { return sstMain_; }
+    QStatusBar* statusBar() const { return sbStatusBar_; }
+    QString statusText() const;
+    void setStatusText(const QString& text);
+
+    ChannelGrid* grid() const { return grid_; }
+    ScanListPanel* scanList() const { return scan_; }
+    RadioInfoFrame* radioInfo() const { return info_; }
+    RadioSettings* settings() const { return settings_; }
+    ButtonFrame* buttons() const { return buttons_; }
+    UserTplFrame* userTpl() const { return tpl_; }
+
+    // Reads the port file and selects its port (editor load step); set by the
+    // serial link.
+    std::function<void()> readPortFile = [] {};
+
+signals:
+    // UnlockEditor: Save, Print Preview, Print, Default and Write usable.
+    void commandsUnlocked();
+    // A protected codeplug was loaded: Write unusable, the main window waits
+    // for the password dialog.
+    void protectedLoaded();
+
+private:
+    void buildForm();
+    void ApplyBandLimits();
+    void InitChannelCount();
+    void ShowRadioInfo();
+    void ShowModelNumber();
+    void ShowCodeplugVersion();
+    void ShowFirmwareVersion();
+    void checkChannelData();
+    void tabChanged(int index);
+
+    AppState& state_;
+    QSettings& store_;
+    EditorContext ctx_;
+    bool loaded_ = false;
+
+    QTabWidget* sstMain_ = nullptr;
+    QStatusBar* sbStatusBar_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    ChannelGrid* grid_ = nullptr;
+    ScanListPanel* scan_ = nullptr;
+    RadioInfoFrame* info_ = nullptr;
+    RadioSettings* settings_ = nullptr;
+    ButtonFrame* buttons_ = nullptr;
+    UserTplFrame* tpl_ = nullptr;
+};
+
+}  // namespace vantrel

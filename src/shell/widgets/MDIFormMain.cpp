@@ -1,0 +1,270 @@
+#include "shell/widgets/MDIFormMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+#include <QStyle>
+
+#include "channels/widgets/ChannelGrid.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/Twips.h"
+#include "codeplug/widgets/frmMain.h"
+#include "shell/CodeplugFile.h"
+
+namespace vantrel {
+
+namespace {
+
+struct MenuItem {
+    const char* name;       // control name; nullptr for a separator
+    const char* caption;
+    const char* shortcut;
+    MDIFormMain::Command command;
+    bool commits;           // runs the pending-edit commit first
+};
+
+using C = MDIFormMain::Command;
+
+struct MenuDef {
+    const char* name;
+    const char* caption;
+    std::vector<MenuItem> items;
+};
+
+
+const std::vector<MenuDef>& menuTable() {
+    static const std::vector<MenuDef> menus = {
+        {"mnuFile", "&File",
+         {{"mnuFileOpen", "&Open..", "Ctrl+O", C::Open, true},
+          {"mnuFileBar0", nullptr, nullptr, C::Open, false},
+          {"mnuFileSave", "&Save", "Ctrl+S", C::Save, true},
+          {"mnuFileBar1", nullptr, nullptr, C::Open, false},
+          {"mnuFilePrintPreview", "Print Pre&view", nullptr, C::PrintPreview, true},
+          {"mnuFilePrint", "&Print..", "Ctrl+P", C::Print, true},
+          {"mnuFileBar2", nullptr, nullptr, C::Open, false},
+          {"mnuDefault", "Default", nullptr, C::Default, false},
+          {"mnuFileBar3", nullptr, nullptr, C::Open, false},
+          {"mnuFileExit", "E&xit", nullptr, C::Exit, false}}},
+        {"mnuDevice", "&Device",
+         {{"mnuRead", "&Read", "Ctrl+R", C::Read, true},
+          {"mnuWrite", "&Write", "Ctrl+W", C::Write, true}}},
+        {"mnuPort", "&Comm Port", {}},
+        {"mnuHelp", "&Help",
+         {{"mnuContents", "&Help Topics", nullptr, C::Help, true},
+          {"mnuHelpBar2", nullptr, nullptr, C::Open, false},
+          {"mnuHelpAbout", "&About Vantrel CPS...", nullptr, C::About, true}}},
+    };
+    return menus;
+}
+
+struct ToolButton {
+    const char* key;   // also the tool tip; nullptr for a separator
+    C command;
+    QStyle::StandardPixmap icon;
+};
+
+const ToolButton kToolButtons[9] = {
+    {"Open", C::Open, QStyle::SP_DialogOpenButton},
+    {"Save", C::Save, QStyle::SP_DialogSaveButton},
+    {"Read", C::Read, QStyle::SP_ArrowDown},
+    {"Write", C::Write, QStyle::SP_ArrowUp},
+    {nullptr, C::Open, QStyle::SP_CustomBase},
+    {"Print Preview", C::PrintPreview, QStyle::SP_FileDialogContentsView},
+    {"Print", C::Print, QStyle::SP_FileIcon},
+    {nullptr, C::Open, QStyle::SP_CustomBase},
+    {"Help", C::Help, QStyle::SP_DialogHelpButton},
+};
+
+// Menu versions of these do nothing further while a toolbar button is held.
+bool blockedByToolbar(C c) {
+    return c == C::Open || c == C::Save || c == C::Print || c == C::Read || c == C::Write;
+}
+
+constexpr int kMainWidth = 15235;
+constexpr int kMainHeight = 9050;
+
+}  // namespace
+
+MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), state_(state), prompts_(prompts), settings_(settings) {
+    setObjectName("MDIFormMain");
+    setWindowTitle("Vantrel CPS");
+    mdi_ = new QMdiArea(this);
+    setCentralWidget(mdi_);
+    editor_ = new frmMain(state_, prompts_, settings_);
+    editorFrame_ = mdi_->addSubWindow(editor_);
+    editorFrame_->setWindowTitle("Vantrel CPS");
+    editorFrame_->hide();
+    buildMenus();
+    buildToolBar();
+    connect(editor_, &frmMain::commandsUnlocked, this, [this] { setImageCommandsEnabled(true); });
+    connect(editor_, &frmMain::protectedLoaded, this, [this] {
+        menuAction("mnuWrite")->setEnabled(false);
+        toolbarButton(4)->setEnabled(false);
+        setEnabled(false);
+    });
+    setCommand(C::Default, [this] { editor_->DefaultCommand(); });
+}
+
+void MDIFormMain::buildMenus() {
+    for (const MenuDef& m : menuTable()) {
+        QMenu* menu = menuBar()->addMenu(m.caption);
+        menu->setObjectName(m.name);
+        menu->menuAction()->setObjectName(QString(m.name));
+        for (const MenuItem& item : m.items) {
+            QAction* a = item.caption ? menu->addAction(item.caption) : menu->addSeparator();
+            a->setObjectName(item.name);
+            if (!item.caption) continue;
+            if (item.shortcut) a->setShortcut(QKeySequence(item.shortcut));
+            const C c = item.command;
+            connect(a, &QAction::triggered, this, [this, c, commits = item.commits] {
+                if (commits) commitPendingEdit();
+                menuTriggered(c);
+            });
+        }
+        if (qstrcmp(m.name, "mnuPort") == 0) {
+            auto* group = new QActionGroup(menu);
+            for (int n = 1; n <= 8; ++n) {
+                QAction* a = menu->addAction(QString("Com%1").arg(n));
+                a->setObjectName(QString("mnuPortCom%1").arg(n));
+                a->setCheckable(true);
+                a->setChecked(n == 1);
+                group->addAction(a);
+            }
+        }
+    }
+}
+
+void MDIFormMain::buildToolBar() {
+    toolBar_ = addToolBar("Toolbar");
+    toolBar_->setObjectName("tbToolBar");
+    toolBar_->setMovable(false);
+    for (const ToolButton& b : kToolButtons) {
+        if (!b.key) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolBar_->addAction(style()->standardIcon(b.icon), b.key);
+        a->setToolTip(b.key);
+        a->setProperty("key", QString(b.key));
+        const C c = b.command;
+        connect(a, &QAction::triggered, this, [this, c] {
+            if (c == C::Read || c == C::Write) runCommand(c);
+            else {
+                commitPendingEdit();
+                menuTriggered(c);
+            }
+        });
+    }
+    toolBar_->installEventFilter(this);
+    for (QToolButton* b : toolBar_->findChildren<QToolButton*>()) b->installEventFilter(this);
+}
+
+QAction* MDIFormMain::menuAction(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+QAction* MDIFormMain::toolbarButton(int position) const {
+    const auto actions = toolBar_->actions();
+    return position >= 1 && position <= actions.size() ? actions[position - 1] : nullptr;
+}
+
+void MDIFormMain::setCommand(Command c, std::function<void()> handler) {
+    commands_[c] = std::move(handler);
+}
+
+void MDIFormMain::runCommand(Command c) {
+    auto it = commands_.find(c);
+    if (it != commands_.end() && it->second) it->second();
+}
+
+void MDIFormMain::menuTriggered(Command c) {
+    if (blockedByToolbar(c) && state_.toolbarButtonDown) {
+        if (c == C::Open) state_.dataChanged = true;
+        return;
+    }
+    runCommand(c);
+}
+
+void MDIFormMain::commitPendingEdit() { editor_->grid()->EndCellEdit(); }
+
+void MDIFormMain::setImageCommandsEnabled(bool on) {
+    for (const char* name : {"mnuFileSave", "mnuFilePrintPreview", "mnuFilePrint", "mnuDefault", "mnuWrite"})
+        menuAction(name)->setEnabled(on);
+    for (int position : {2, 4, 6, 7}) toolbarButton(position)->setEnabled(on);
+}
+
+void MDIFormMain::Load() {
+    state_.appClosing = false;
+    setGeometry(0, 0, twips(kMainWidth), twips(kMainHeight));
+    move(0, 0);
+    setImageCommandsEnabled(false);
+    editor_->LockEditor();
+    openCommPort();
+}
+
+void MDIFormMain::startUp(const QString& commandLine) {
+    show();
+    Load();
+    editor_->setEnabled(true);
+    registerFileType();
+    loadCommandLineFile(commandLine);
+}
+
+QString MDIFormMain::commandLinePath(const QString& commandLine) {
+    QString path = commandLine;
+    if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"')) path = path.mid(1, path.size() - 2);
+    // The extension is always ".cpg", whatever the shell handed over.
+    const int dot = path.lastIndexOf('.');
+    const int slash = path.lastIndexOf('/');
+    if (dot > slash && dot >= path.size() - 4) path.truncate(dot);
+    return path + ".cpg";
+}
+
+void MDIFormMain::loadCommandLineFile(const QString& commandLine) {
+    if (commandLine.isEmpty()) return;
+    const QString path = commandLinePath(commandLine);
+    menuAction("mnuFileSave")->setEnabled(true);
+    toolbarButton(2)->setEnabled(true);
+    state_.loadingImage = true;
+    editor_->radioInfo()->passwordBox()->clear();
+    const CodeplugFileLoad result = CopyToBox(state_.image, path.toStdString());
+    state_.loadFailed = !result.ok();
+    if (result.ok()) {
+        editor_->PopulateEditor(frmMain::LoadKind::CommandLine);
+        editor_->setEditorVisible(true);
+        editor_->radioInfo()->serialBox()->setEnabled(false);
+        state_.dataChanged = false;
+    } else {
+        prompts_.tell(QString::fromStdString(result.error));
+    }
+    state_.loadingImage = false;
+}
+
+bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) state_.toolbarButtonDown = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) state_.toolbarButtonDown = false;
+        break;
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        editor_->setStatusText("Status");
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,80 @@
+#pragma once
+// The main window `MDIFormMain`: menus, the toolbar `tbToolBar` and the MDI
+// area holding the editor `frmMain`. Commands are connected through
+// setCommand; every menu command first commits a pending grid edit.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "codeplug/AppState.h"
+#include "shell/widgets/Prompts.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QSettings;
+class QToolBar;
+
+namespace vantrel {
+
+class frmMain;
+
+class MDIFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Command { Open, Save, PrintPreview, Print, Default, Exit, Read, Write, Help, About };
+
+    MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+
+    frmMain* editor() const { return editor_; }
+    AppState& state() { return state_; }
+    Prompts& prompts() { return prompts_; }
+    QSettings& settings() { return settings_; }
+
+    // A menu item by its control name (`mnuFileOpen`, `mnuPortCom3`, ...).
+    QAction* menuAction(const QString& name) const;
+    // A toolbar button by its position, 1 to 9 (5 and 8 are separators).
+    QAction* toolbarButton(int position) const;
+    QToolBar* toolBar() const { return toolBar_; }
+
+    // The action behind a command; the menu item runs the pending-edit commit
+    // first, the toolbar dispatches as the menu does except Read and Write.
+    void setCommand(Command c, std::function<void()> handler);
+    void runCommand(Command c);
+
+    // The start-up after the splash: main-window load, editor enabled,
+    // file-type registration, then the command-line file (may be empty).
+    void startUp(const QString& commandLine);
+    // The main window's load (placement, disabled commands, locked editor,
+    // serial port).
+    void Load();
+    // The command-line file: the path without its enclosing quotes and with
+    // ".cpg" as its extension.
+    static QString commandLinePath(const QString& commandLine);
+    void loadCommandLineFile(const QString& commandLine);
+
+    // Hooks of later work.
+    std::function<void()> registerFileType = [] {};
+    std::function<void()> openCommPort = [] {};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void setImageCommandsEnabled(bool on);
+    void commitPendingEdit();
+    void menuTriggered(Command c);
+
+    AppState& state_;
+    Prompts& prompts_;
+    QSettings& settings_;
+    QMdiArea* mdi_ = nullptr;
+    QMdiSubWindow* editorFrame_ = nullptr;
+    frmMain* editor_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::map<Command, std::function<void()>> commands_;
+};
+
+}  // namespace vantrel
