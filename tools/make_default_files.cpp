@@ -7,13 +7,14 @@
 // Each file holds the codeplug that the Default command would give a blank
 // radio of that model: the default settings and channel 1 in the scan list,
 // no password, an empty serial number that the next write may fill in.
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "channels/ChannelRecord.h"
+#include "channels/UserTplCodec.h"
 #include "codeplug/Identity.h"
 #include "shell/CodeplugFile.h"
 
@@ -50,41 +51,12 @@ constexpr DefaultChannel kDefaultChannels[] = {
 constexpr std::uint8_t kSettings[] = {236, 6, 35, 6, 8, 10, 60, 20, 10};
 // Buttons: Monitor / Sticky Monitor, Scan / Nuisance Channel Delete.
 constexpr std::uint8_t kButtons[] = {3, 4, 5, 11};
-// TPL1..3 120.0, 200.0 and 255.0 Hz, receive then transmit, in tenths of a hertz.
-constexpr std::uint16_t kUserTplTenths[] = {1200, 2000, 2550, 1200, 2000, 2550};
 // Channel 1's signalling and options: TPL 103.5 Hz both ways, high power,
 // reverse burst 240, mute mode 1, 25 kHz.
 constexpr std::uint8_t kChannel1Options[] = {14, 14, 141, 128};
-constexpr std::uint8_t kEmptyRecord[] = {0, 0, 252, 0, 0, 252, 0, 0, 129, 128};
 constexpr std::uint8_t kCodeplugVersion[] = {1, 4, 2, 0};
 constexpr std::uint8_t kFirmwareVersion[] = {1, 0, 0, 0};
 constexpr std::uint8_t kEditorMarker = 0xA5;
-
-// Rounds to the nearest whole number, halves to even (the default rounding mode).
-long roundEven(double x) { return std::lrint(x); }
-
-// The tone parameters the radio's tone decoder and encoder take for user TPL
-// tone i, in counts of its 57 600 Hz time base, and the tone-range flags.
-void encodeUserTpl(CodeplugImage& img, int i, double rxHz, double txHz) {
-    const std::size_t block = bm::UserTplParams + bm::UserTplParamBlockSize * i;
-    const double n = static_cast<double>(roundEven(57600.0 / rxHz));
-    const double d = rxHz < 200.0 ? n / 12.0 : n / 8.0;
-    auto word = [&](std::size_t at, double value) { img.setWord(at, static_cast<std::uint16_t>(roundEven(value))); };
-    word(block + 0, 57600.0 / (1.015 * rxHz));
-    word(block + 2, 57600.0 / (0.985 * rxHz));
-    img.setByte(block + 4, static_cast<std::uint8_t>(roundEven(0.07 * rxHz + 0.5)));
-    word(block + 5, 57600.0 / txHz);
-    word(block + 7, 1.5 * n + n / 12.0 + 2.0 * n);
-    word(block + 9, 1.5 * n - d + 2.0 * n);
-    word(block + 11, 57600.0 / txHz);
-    word(block + 13, 4.0 * n / 3.0 + n / 12.0 + 2.0 * n);
-    word(block + 15, 4.0 * n / 3.0 - d + 2.0 * n);
-    word(block + 17, 76800.0 / txHz);
-    word(bm::UserTplRxCounts + 2 * i, 76800.0 / rxHz);
-    img.setBit(bm::RxToneRangeFlags, 2 * i, rxHz < 151.4);
-    img.setBit(bm::ToneRangeFlags, 2 * i, rxHz < 151.4);
-    img.setBit(bm::ToneRangeFlags, 2 * i + 1, txHz <= 77.0);
-}
 
 int radioTypeFor(const DefaultFileRow& row) {
     for (const PrefixType& p : kPrefixTypes)
@@ -100,8 +72,7 @@ CodeplugImage buildImage(const DefaultFileRow& row, int radioType) {
     for (std::size_t i = 0; i < sizeof kSettings; ++i) img.setByte(bm::OptionFlags + i, kSettings[i]);
     img.setByte(bm::PrioScanChNo, 1);
 
-    for (int n = 1; n <= static_cast<int>(bm::MaxChannels); ++n)
-        for (std::size_t i = 0; i < sizeof kEmptyRecord; ++i) img.setByte(bm::channelRecord(n) + i, kEmptyRecord[i]);
+    ClearChannels(img);
     for (const DefaultChannel& c : kDefaultChannels) {
         if (c.band != (radioType & 15)) continue;
         for (std::size_t i = 0; i < 6; ++i) img.setByte(bm::channelRecord(1) + i, c.code[i]);
@@ -112,8 +83,8 @@ CodeplugImage buildImage(const DefaultFileRow& row, int radioType) {
     img.setByte(bm::rxRasterFlag(1), 1);
     img.setByte(bm::txRasterFlag(1), 1);
 
-    for (std::size_t i = 0; i < 6; ++i) img.setWord(bm::UserTplWords + 2 * i, kUserTplTenths[i]);
-    for (int i = 0; i < 3; ++i) encodeUserTpl(img, i, kUserTplTenths[i] / 10.0, kUserTplTenths[3 + i] / 10.0);
+    // TPL1..3 at 120.0, 200.0 and 255.0 Hz both ways, with their tone parameters.
+    EncodeUserTpls(img, UserTplBoxes{});
     for (std::size_t i = 0; i < sizeof kButtons; ++i) img.setByte(bm::ButtonCodeS1 + i, kButtons[i]);
     img.setByte(bm::scanSlot(1), 1);
     img.setWord(bm::ScanMask, 1);

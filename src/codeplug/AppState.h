@@ -15,9 +15,7 @@ struct BandFacts {
     // The receive synthesizer runs 45.1 MHz off the channel frequency: the
     // codec adds the offset to a receive frequency before coding it and takes
     // it off when decoding. -45.1 MHz on UHF bands, +45.1 MHz on VHF bands.
-    // Both fields hold the same value; the kHz one is exact for integer maths.
     double ifOffsetMHz = 0.0;
-    int ifOffsetKHz = 0;
     bool known = false;   // false until a radio of bands 0..4 has been loaded
 };
 

@@ -72,7 +72,6 @@ int ApplyBandLimits(AppState& state) {
         state.band.lowMHz = row->lowMHz;
         state.band.highMHz = row->highMHz;
         state.band.isUhf = row->isUhf;
-        state.band.ifOffsetKHz = row->ifOffsetKHz;
         state.band.ifOffsetMHz = row->ifOffsetKHz / 1000.0;
         state.band.known = true;
     }

@@ -78,7 +78,7 @@ Bytes SimulatedRadio::handle(std::uint8_t b) {
     case Step::WriteOpened: {
         if (b != kVersionRequest) break;
         step_ = Step::WriteVersion;
-        Bytes out{kAck};
+        Bytes out{options_.versionFirstByte.value_or(kAck)};
         for (std::size_t n = 0; n < 8; ++n)
             out.push_back(n < options_.password.size()
                               ? static_cast<std::uint8_t>(options_.password[n]) : 0x00);

@@ -45,7 +45,6 @@ TEST(Identity, BandTableSetsBandFacts) {
         EXPECT_EQ(s.band.lowMHz, c.low);
         EXPECT_EQ(s.band.highMHz, c.high);
         EXPECT_EQ(s.band.isUhf, c.uhf);
-        EXPECT_EQ(s.band.ifOffsetKHz, c.ifKHz);
         EXPECT_DOUBLE_EQ(s.band.ifOffsetMHz, c.ifKHz / 1000.0);
     }
 }

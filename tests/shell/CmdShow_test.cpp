@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include "shell/CodeplugFile.h"
 
 namespace {
 
@@ -36,6 +41,10 @@ TEST(CmdShow, ShowsTheRadioInformationOfADataFile) {
                              "Serial Number:         \n", "Regional Super Number: RTKV6101BAA\n",
                              "Channels:              16\n"})
         EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
+    for (const char* line : {"Ch No  Rx Freq.   PL Option      SQ      Mute  Tx Freq.   PL Option      PWR  TOC  Rx Only  Rev Burst  BCLO  Band  TA\n",
+                             "1      151.02500  TPL: 103.5 Hz  Normal  1     151.02500  TPL: 103.5 Hz  H    Off  Off      240        Off   25    Off\n",
+                             "TPL2  200.0  200.0\n", "Scan List: 001\n"})
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
 
     const CtlRun json = vantrelctl("show " + kData + "/U2_NAG1.cpg --json");
     ASSERT_EQ(json.exitCode, 0) << json.out;
@@ -50,4 +59,27 @@ TEST(CmdShow, RefusesWhatIsNotADataFile) {
     EXPECT_NE(wrong.out.find("is not a Vantrel programmer data file"), std::string::npos) << wrong.out;
     EXPECT_EQ(vantrelctl("show").exitCode, 2);
     EXPECT_EQ(vantrelctl("show a.cpg b.cpg").exitCode, 2);
+}
+
+TEST(CmdShow, JsonCarriesRawCodesBesideTheTexts) {
+    namespace bm = vantrel::bytemap;
+    vantrel::CodeplugImage img;
+    ASSERT_TRUE(vantrel::CopyToBox(img, kData + "/V2_APAC.cpg").ok());
+    img.setByte(bm::channelRecord(2) + 6, 43);        // receive DPL 023 ...
+    img.setByte(bm::channelRecord(2) + 9, 128 | 32);  // ... inverted
+    img.setByte(bm::channelRecord(3) + 7, 140);       // a code no table has
+    img.setByte(bm::scanSlot(5), 5);
+    img.setWord(bm::userTplTxWord(2), 0);
+    const std::string file = (std::filesystem::temp_directory_path() / ("vantrel_show_raw_" + std::to_string(getpid()) + ".cpg")).string();
+    std::ofstream(file, std::ios::binary) << vantrel::FormatCodeplugFile(img);
+
+    const CtlRun json = vantrelctl("show " + file + " --json");
+    std::filesystem::remove(file);
+    ASSERT_EQ(json.exitCode, 0) << json.out;
+    for (const char* item : {"\"rxSignal\": {\"text\": \" IDPL: 023\", \"code\": 43, \"inverted\": true}",
+                             "\"txSignal\": {\"text\": null, \"code\": 140, \"inverted\": false}",
+                             "\"rxFrequency\": {\"text\": \"151.02500\", \"code\": 31380, \"raster\": 1, \"subBand\": 1}",
+                             "\"tx\": {\"text\": \"\", \"word\": 0}",
+                             "{\"text\": \"001\", \"channel\": 1},\n    {\"text\": \"005\", \"channel\": 5}"})
+        EXPECT_NE(json.out.find(item), std::string::npos) << item << " in\n" << json.out;
 }

@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "channels/FrequencyCodec.h"
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
 #include "shell/CodeplugFile.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;
+
+namespace {
+
+// Channel 1 of a default codeplug, by band.
+const char* const kChannel1Frequency[] = {"403.00000", "464.02500", "142.00000", "151.02500", "498.00000"};
+
+}  // namespace
 
 // Every default data file ships, loads, and programs the model its super number names.
 TEST(DefaultFiles, EachDecodesAsItsModel) {
@@ -36,6 +44,15 @@ TEST(DefaultFiles, EachDecodesAsItsModel) {
         EXPECT_EQ(img.byte(bm::PrioScanChNo), 1);
         EXPECT_EQ(img.byte(bm::scanSlot(1)), 1);
         EXPECT_EQ(img.word(bm::ScanMask), 1);
+        // Channel 1 receives and transmits on the band's default frequency; the rest are empty.
+        const int band = img.byte(bm::RadioType) & 15;
+        ASSERT_LE(band, 4);
+        EXPECT_EQ(DecodeRxFrequency(s, 1), kChannel1Frequency[band]);
+        EXPECT_EQ(DecodeTxFrequency(s, 1), kChannel1Frequency[band]);
+        for (int n = 2; n <= channels; ++n) {
+            EXPECT_EQ(DecodeRxFrequency(s, n), "") << n;
+            EXPECT_EQ(DecodeTxFrequency(s, n), "") << n;
+        }
         // The codeplug version is already in the form the radio expects.
         CodeplugImage normalised = img;
         NormaliseCodeplugVersion(normalised);

@@ -1,11 +1,20 @@
-// vantrelctl show FILE.cpg [--json]: what the editor's "Radio Information"
-// frame would show for a data file.
+// vantrelctl show FILE.cpg [--json]: what the editor would show for a data
+// file: the "Radio Information" frame, the channel grid, the user-defined TPL
+// frequencies and the scan list. The JSON form carries the raw codes beside
+// the texts.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Commands.h"
+#include "channels/ChannelOptions.h"
+#include "channels/ChannelTexts.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/UserTplCodec.h"
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
 #include "shell/CodeplugFile.h"
@@ -17,40 +26,12 @@ namespace {
 namespace bm = vantrel::bytemap;
 using vantrel::AppState;
 using vantrel::CodeplugImage;
+using vantrel::Side;
 
 constexpr std::uint8_t kNoSerial = 0xFF;
+constexpr int kUserTplCount = 3;
 
-struct Field {
-    const char* label;   // text output
-    const char* key;     // JSON output
-    std::string text;
-    bool numeric = false;            // a JSON number rather than a string
-    const char* rawKey = nullptr;    // raw code shown beside the text in JSON
-    int raw = 0;
-};
-
-std::string serialText(const CodeplugImage& image) {
-    for (std::size_t i = 0; i < bm::SerialNumberSize; ++i)
-        if (image.byte(bm::SerialNumber + i) != kNoSerial) return image.text(bm::SerialNumber, bm::SerialNumberSize);
-    return "";
-}
-
-std::vector<Field> radioInformation(AppState& state) {
-    CodeplugImage& image = state.image;
-    const int channels = vantrel::ApplyBandLimits(state);
-    const vantrel::ModelLabel model = vantrel::ModelNumber(image);
-    std::vector<Field> fields = {
-        {"Model Number", "modelNumber", model.text, false, "modelIndex", image.byte(bm::ModelIndex)},
-        {"Frequency Range", "frequencyRange", vantrel::FrequencyRangeText(image), false, "radioType",
-         image.byte(bm::RadioType)},
-        {"Firmware Version", "firmwareVersion", vantrel::FirmwareVersionText(image)},
-        {"Codeplug Version", "codeplugVersion", vantrel::ShowCodeplugVersion(image)},
-        {"Serial Number", "serialNumber", serialText(image)},
-        {"Regional Super Number", "superNumber", image.text(bm::SuperNumber, bm::SuperNumberSize)},
-        {"Channels", "channelCount", std::to_string(channels), true},
-    };
-    return fields;
-}
+// ---- A little JSON -------------------------------------------------------------
 
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
@@ -69,17 +50,223 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
-void printText(const std::vector<Field>& fields) {
-    for (const Field& f : fields) std::printf("%-22s %s\n", (std::string(f.label) + ":").c_str(), f.text.c_str());
+std::string jsonText(const std::optional<std::string>& s) { return s ? jsonString(*s) : "null"; }
+
+// Members of one object, each value already in JSON.
+class JsonObject {
+public:
+    JsonObject& add(const std::string& key, std::string json) {
+        members_.emplace_back(key, std::move(json));
+        return *this;
+    }
+    JsonObject& add(const std::string& key, long number) { return add(key, std::to_string(number)); }
+    std::string str() const {
+        std::string out = "{";
+        for (std::size_t i = 0; i < members_.size(); ++i)
+            out += (i ? ", " : "") + jsonString(members_[i].first) + ": " + members_[i].second;
+        return out + "}";
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> members_;
+};
+
+std::string jsonArray(const std::vector<std::string>& items, const char* indent) {
+    if (items.empty()) return "[]";
+    std::string out = "[\n";
+    for (std::size_t i = 0; i < items.size(); ++i) out += indent + items[i] + (i + 1 < items.size() ? ",\n" : "\n");
+    return out + std::string(indent).substr(2) + "]";
 }
 
-void printJson(const std::string& file, const std::vector<Field>& fields) {
+// ---- Radio information -----------------------------------------------------------
+
+struct InfoField {
+    const char* label;
+    const char* key;
+    std::string text;
+    bool numeric = false;            // a JSON number rather than a string
+    const char* rawKey = nullptr;    // raw code shown beside the text in JSON
+    int raw = 0;
+};
+
+std::string serialText(const CodeplugImage& image) {
+    for (std::size_t i = 0; i < bm::SerialNumberSize; ++i)
+        if (image.byte(bm::SerialNumber + i) != kNoSerial) return image.text(bm::SerialNumber, bm::SerialNumberSize);
+    return "";
+}
+
+std::vector<InfoField> radioInformation(AppState& state, int channels) {
+    CodeplugImage& image = state.image;
+    return {
+        {"Model Number", "modelNumber", vantrel::ModelNumber(image).text, false, "modelIndex",
+         image.byte(bm::ModelIndex)},
+        {"Frequency Range", "frequencyRange", vantrel::FrequencyRangeText(image), false, "radioType",
+         image.byte(bm::RadioType)},
+        {"Firmware Version", "firmwareVersion", vantrel::FirmwareVersionText(image)},
+        {"Codeplug Version", "codeplugVersion", vantrel::ShowCodeplugVersion(image)},
+        {"Serial Number", "serialNumber", serialText(image)},
+        {"Regional Super Number", "superNumber", image.text(bm::SuperNumber, bm::SuperNumberSize)},
+        {"Channels", "channelCount", std::to_string(channels), true},
+    };
+}
+
+// ---- Channel grid ----------------------------------------------------------------
+
+struct GridColumn {
+    int column;
+    const char* header;
+    const char* key;
+};
+
+constexpr GridColumn kGridColumns[] = {
+    {vantrel::kColRxFrequency, "Rx Freq.", "rxFrequency"},   {vantrel::kColRxSignal, "PL Option", "rxSignal"},
+    {vantrel::kColSquelch, "SQ", "squelch"},                 {vantrel::kColMute, "Mute", "mute"},
+    {vantrel::kColTxFrequency, "Tx Freq.", "txFrequency"},   {vantrel::kColTxSignal, "PL Option", "txSignal"},
+    {vantrel::kColPower, "PWR", "power"},                    {vantrel::kColTurnOffCode, "TOC", "turnOffCode"},
+    {vantrel::kColRxOnly, "Rx Only", "rxOnly"},              {vantrel::kColReverseBurst, "Rev Burst", "reverseBurst"},
+    {vantrel::kColBclo, "BCLO", "bclo"},                     {vantrel::kColBandwidth, "Band", "bandwidth"},
+    {vantrel::kColTalkaround, "TA", "talkaround"},
+};
+
+long frequencyCode(const CodeplugImage& image, int n, Side side) {
+    const std::size_t at = vantrel::FreqCodeOffset(n, side);
+    return image.byte(at) | (image.byte(at + 1) << 8) | (static_cast<long>(image.byte(at + 2)) << 16);
+}
+
+// The raw bytes behind one cell, for the JSON form.
+JsonObject rawCell(const AppState& state, int n, int column) {
+    const CodeplugImage& image = state.image;
+    JsonObject cell;
+    cell.add("text", jsonText(vantrel::ChannelCellText(state, n, column)));
+    if (column == vantrel::kColRxFrequency || column == vantrel::kColTxFrequency) {
+        const Side side = column == vantrel::kColRxFrequency ? Side::Rx : Side::Tx;
+        cell.add("code", frequencyCode(image, n, side));
+        cell.add("raster", image.byte(vantrel::RasterFlagOffset(n, side)));
+        if (side == Side::Rx) cell.add("subBand", image.byte(bm::subBandIndex(n)));
+    } else if (column == vantrel::kColRxSignal || column == vantrel::kColTxSignal) {
+        const Side side = column == vantrel::kColRxSignal ? Side::Rx : Side::Tx;
+        cell.add("code", image.byte(vantrel::SignalOffset(n, side)));
+        cell.add("inverted", vantrel::OptionValue(image, n, vantrel::InversionOption(side)) ? "true" : "false");
+    } else if (const auto option = vantrel::OptionOfColumn(column)) {
+        cell.add("value", static_cast<long>(vantrel::OptionValue(image, n, *option)));
+    }
+    return cell;
+}
+
+// ---- User TPL and scan list --------------------------------------------------------
+
+// The box texts the population shows: "#.0" of a stored word, "" for a word of 0.
+vantrel::UserTplBoxes userTplTexts(const CodeplugImage& image) {
+    vantrel::UserTplBoxes boxes;
+    boxes.rx.fill("");
+    boxes.tx.fill("");
+    CodeplugImage scratch = image;   // ShowUserTpl also writes defaults for zero words
+    vantrel::ShowUserTpl(scratch, boxes);
+    return boxes;
+}
+
+// Channels in the scan list, as the population fills it from the slots.
+std::vector<int> scanList(const CodeplugImage& image, int channels) {
+    std::vector<int> slots;
+    for (int n = 1; n <= channels; ++n)
+        if (const int slot = image.byte(bm::scanSlot(n))) slots.push_back(slot);
+    std::sort(slots.begin(), slots.end());
+    return slots;
+}
+
+std::string threeDigits(int n) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%03d", n);
+    return text;
+}
+
+// ---- Output --------------------------------------------------------------------------
+
+// The signalling texts start with a blank that the grid's centring hides.
+std::string trimLeft(const std::string& s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first);
+}
+
+void printTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> width(rows.front().size(), 0);
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], row[c].size());
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size()) line += std::string(width[c] - row[c].size() + 2, ' ');
+        }
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+void printText(const AppState& state, const std::vector<InfoField>& info, int channels) {
+    for (const InfoField& f : info) std::printf("%-22s %s\n", (std::string(f.label) + ":").c_str(), f.text.c_str());
+
+    std::printf("\n");
+    std::vector<std::vector<std::string>> grid{{"Ch No"}};
+    for (const GridColumn& c : kGridColumns) grid[0].push_back(c.header);
+    for (int n = 1; n <= channels; ++n) {
+        std::vector<std::string> row{std::to_string(n)};
+        for (const GridColumn& c : kGridColumns)
+            row.push_back(trimLeft(vantrel::ChannelCellText(state, n, c.column).value_or("")));
+        grid.push_back(row);
+    }
+    printTable(grid);
+
+    const vantrel::UserTplBoxes tpl = userTplTexts(state.image);
+    std::printf("\nUser Defined TPL (Hz)\n");
+    std::vector<std::vector<std::string>> tplRows{{"", "RX", "TX"}};
+    for (int i = 0; i < kUserTplCount; ++i)
+        tplRows.push_back({"TPL" + std::to_string(i + 1), tpl.rx[i], tpl.tx[i]});
+    printTable(tplRows);
+
+    std::string scan;
+    for (int n : scanList(state.image, channels)) scan += " " + threeDigits(n);
+    std::printf("\nScan List:%s\n", scan.c_str());
+    std::printf("Prio. Scan Ch. No.: %d\n", state.image.byte(bm::PrioScanChNo));
+}
+
+void printJson(const std::string& file, const AppState& state, const std::vector<InfoField>& info, int channels) {
+    const CodeplugImage& image = state.image;
     std::printf("{\n  \"file\": %s", jsonString(file).c_str());
-    for (const Field& f : fields) {
+    for (const InfoField& f : info) {
         std::printf(",\n  \"%s\": %s", f.key, f.numeric ? f.text.c_str() : jsonString(f.text).c_str());
         if (f.rawKey) std::printf(",\n  \"%s\": %d", f.rawKey, f.raw);
     }
-    std::printf("\n}\n");
+
+    std::vector<std::string> rows;
+    for (int n = 1; n <= channels; ++n) {
+        JsonObject row;
+        row.add("channel", n);
+        for (const GridColumn& c : kGridColumns) row.add(c.key, rawCell(state, n, c.column).str());
+        rows.push_back(row.str());
+    }
+    std::printf(",\n  \"channels\": %s", jsonArray(rows, "    ").c_str());
+
+    const vantrel::UserTplBoxes tpl = userTplTexts(image);
+    std::vector<std::string> tones;
+    for (int i = 0; i < kUserTplCount; ++i) {
+        JsonObject tone;
+        tone.add("name", jsonString("TPL" + std::to_string(i + 1)));
+        tone.add("rx", JsonObject().add("text", jsonString(tpl.rx[i])).add("word", image.word(bm::userTplRxWord(i))).str());
+        tone.add("tx", JsonObject().add("text", jsonString(tpl.tx[i])).add("word", image.word(bm::userTplTxWord(i))).str());
+        tones.push_back(tone.str());
+    }
+    std::printf(",\n  \"userTpl\": %s", jsonArray(tones, "    ").c_str());
+
+    std::vector<std::string> scan;
+    for (int n : scanList(image, channels)) scan.push_back(JsonObject().add("text", jsonString(threeDigits(n))).add("channel", n).str());
+    std::printf(",\n  \"scanList\": %s", jsonArray(scan, "    ").c_str());
+    std::printf(",\n  \"scanMask\": %u", image.word(bm::ScanMask));
+    std::printf(",\n  \"prioScanChNo\": %u\n}\n", image.byte(bm::PrioScanChNo));
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: vantrelctl show FILE.cpg [--json]\n");
+    return 2;
 }
 
 }  // namespace
@@ -88,19 +275,14 @@ int CmdShow(int argc, char** argv) {
     const char* file = nullptr;
     bool json = false;
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--json")) {
+        if (!std::strcmp(argv[i], "--json"))
             json = true;
-        } else if (argv[i][0] == '-' || file) {
-            std::fprintf(stderr, "usage: vantrelctl show FILE.cpg [--json]\n");
-            return 2;
-        } else {
+        else if (argv[i][0] == '-' || file)
+            return usage();
+        else
             file = argv[i];
-        }
     }
-    if (!file) {
-        std::fprintf(stderr, "usage: vantrelctl show FILE.cpg [--json]\n");
-        return 2;
-    }
+    if (!file) return usage();
 
     AppState state;
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
@@ -108,11 +290,14 @@ int CmdShow(int argc, char** argv) {
         std::fprintf(stderr, "vantrelctl: %s\n", load.error.c_str());
         return 1;
     }
-    const std::vector<Field> fields = radioInformation(state);
+    // The same derivations as the editor's population.
+    const int channels = vantrel::ApplyBandLimits(state);
+    vantrel::RefreshUhfBand(state);
+    const std::vector<InfoField> info = radioInformation(state, channels);
     if (json)
-        printJson(file, fields);
+        printJson(file, state, info, channels);
     else
-        printText(fields);
+        printText(state, info, channels);
     return 0;
 }
 

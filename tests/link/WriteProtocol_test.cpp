@@ -1,0 +1,298 @@
+// The write exchange against the simulated radio on the in-memory line.
+#include <gtest/gtest.h>
+
+#include "VirtualLine.h"
+#include "codeplug/ByteMap.h"
+#include "link/PasswordCheck.h"
+#include "link/ProtocolBytes.h"
+#include "link/WriteProtocol.h"
+
+namespace vantrel::link {
+namespace {
+
+namespace bm = bytemap;
+using testing::PatternImage;
+using testing::RecordingObserver;
+using testing::VirtualLine;
+
+template <class F>
+SimulatedRadioOptions With(F set) {
+    SimulatedRadioOptions options;
+    set(options);
+    return options;
+}
+
+Bytes Pairs(std::initializer_list<std::uint8_t> bytes) {
+    Bytes out;
+    for (std::uint8_t b : bytes) out.insert(out.end(), {b, 0x00});
+    return out;
+}
+
+// An image the radio takes: its own model and band, no odd bytes.
+CodeplugImage::Bytes ProgramImage() {
+    CodeplugImage::Bytes bytes = PatternImage(11);
+    bytes[bm::RadioType] = 2;
+    bytes[bm::ModelIndex] = 3;
+    bytes[bm::LookBackTime] = 4;
+    bytes[bm::SerialWriteEnable] = 1;
+    for (int n = 1; n <= 16; ++n) bytes[bm::channelRecord(n) + 9] &= 0xFE;
+    return bytes;
+}
+
+// What the radio holds before the write: another codeplug of the same model.
+CodeplugImage::Bytes RadioImage() {
+    CodeplugImage::Bytes bytes = PatternImage();
+    bytes[bm::RadioType] = 2;
+    bytes[bm::ModelIndex] = 3;
+    return bytes;
+}
+
+struct PasswordObserver : RecordingObserver {
+    std::vector<std::string> asked;
+    PasswordOutcome answer = PasswordOutcome::Accepted;
+    PasswordOutcome writePassword(const std::string& radioPassword) override {
+        asked.push_back(radioPassword);
+        return answer;
+    }
+};
+
+struct WriteRig {
+    explicit WriteRig(SimulatedRadioOptions options = {})
+        : radio(RadioImage(), std::move(options)),
+          line([this](std::uint8_t b) { return radio.receive(b); }),
+          link(line) {
+        state.image.replaceAll(ProgramImage());
+        steps.storePassword = [this](AppState&) { calls.push_back("storePassword"); };
+        steps.encodeUserTones = [this](CodeplugImage&) { calls.push_back("encodeUserTones"); };
+    }
+    TransferOutcome write() { return WriteCodeplug(link, observer, state, steps, &sent); }
+    // The line from the first data block on.
+    Bytes dataPhase() const {
+        const Bytes opening = Pairs({0x50, 0x0B, 0x54, 0x0B, 0x52});
+        return Bytes(line.sent.begin() + static_cast<std::ptrdiff_t>(opening.size()), line.sent.end());
+    }
+
+    SimulatedRadio radio;
+    VirtualLine line;
+    Link link;
+    PasswordObserver observer;
+    AppState state;
+    WriteSteps steps;
+    std::vector<std::string> calls;
+    CodeplugImage::Bytes sent{};
+};
+
+TEST(WriteProtocol, WritesTheImageBlockByBlock) {
+    WriteRig rig;
+    EXPECT_EQ(rig.write(), TransferOutcome::Success);
+    EXPECT_EQ(rig.radio.writesCompleted(), 1);
+    EXPECT_TRUE(rig.radio.lineErrors().empty());
+    EXPECT_EQ(rig.radio.image(), ProgramImage());
+    EXPECT_EQ(rig.sent, ProgramImage());
+    const Bytes opening = Pairs({0x50, 0x0B, 0x54, 0x0B, 0x52});
+    EXPECT_TRUE(std::equal(opening.begin(), opening.end(), rig.line.sent.begin()));
+    EXPECT_EQ(rig.line.sent.size(), opening.size() + 48 * 18);
+    EXPECT_EQ(rig.observer.statuses,
+              (std::vector<std::string>{text::kWriteWait, text::kWriteDone}));
+    EXPECT_EQ(rig.observer.progressValues.back(), 384);
+    EXPECT_EQ(rig.calls, (std::vector<std::string>{"storePassword", "encodeUserTones"}));
+    EXPECT_TRUE(rig.observer.asked.empty());
+    EXPECT_EQ(rig.state.image.byte(bm::SerialWriteEnable), 0);
+}
+
+TEST(WriteProtocol, BlocksInterleaveZerosAndEndWithTheChecksumPair) {
+    // Bytes 0..7 = 1..8 make the radio type 5, so the radio answers 0x35.
+    WriteRig rig(With([](auto& o) { o.target = 0x35; }));
+    for (std::size_t n = 0; n < 8; ++n) {
+        rig.state.image.setByte(n, static_cast<std::uint8_t>(n + 1));
+        rig.state.image.setByte(8 + n, 0xFF);
+    }
+    ASSERT_EQ(rig.write(), TransferOutcome::Success);
+    const Bytes data = rig.dataPhase();
+    const Bytes block0{1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 0x24, 0};
+    const Bytes block1{0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0xF8, 0};
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + 18), block0);
+    EXPECT_EQ(Bytes(data.begin() + 18, data.begin() + 36), block1);
+}
+
+TEST(WriteProtocol, ImageAdjustmentsGoOutAndStay) {
+    struct Case {
+        std::uint8_t lookBack, serialEnable;
+        std::uint8_t lookBackSent, serialSent;
+    };
+    for (const Case c : {Case{0, 0, 0, 0xFF}, Case{1, 0, 3, 0xFF}, Case{2, 1, 3, 'A'},
+                         Case{4, 1, 4, 'A'}}) {
+        SCOPED_TRACE(int(c.lookBack));
+        WriteRig rig;
+        CodeplugImage& image = rig.state.image;
+        image.setByte(bm::LookBackTime, c.lookBack);
+        image.setByte(bm::SerialWriteEnable, c.serialEnable);
+        image.setText(bm::SerialNumber, bm::SerialNumberSize, "AB12");
+        image.setByte(bm::channelRecord(1) + 9, 0x5B);
+        image.setByte(bm::channelRecord(16) + 9, 0x01);
+        ASSERT_EQ(rig.write(), TransferOutcome::Success);
+        for (const auto& bytes : {rig.radio.image(), image.bytes()}) {
+            EXPECT_EQ(bytes[bm::LookBackTime], c.lookBackSent);
+            EXPECT_EQ(bytes[bm::SerialNumber], c.serialSent);
+            EXPECT_EQ(bytes[bm::SerialNumber + 9], c.serialSent == 0xFF ? 0xFF : 0);
+            EXPECT_EQ(bytes[bm::channelRecord(1) + 9], 0x5A);
+            EXPECT_EQ(bytes[bm::channelRecord(16) + 9], 0x00);
+        }
+        EXPECT_EQ(rig.radio.image()[bm::SerialWriteEnable], c.serialEnable);
+        EXPECT_EQ(image.byte(bm::SerialWriteEnable), 0);
+    }
+}
+
+TEST(WriteProtocol, RefusedBlocksAreSentAgainUpToThreeTimes) {
+    WriteRig rig(With([](auto& o) { o.refuseBlock = {{0, 3}, {47, 3}}; }));
+    EXPECT_EQ(rig.write(), TransferOutcome::Success);
+    EXPECT_EQ(rig.radio.image(), ProgramImage());
+    EXPECT_EQ(rig.dataPhase().size(), (48u + 6) * 18);
+    EXPECT_EQ(rig.observer.progressValues.size(), 384u + 6 * 8);
+
+    WriteRig fourth(With([](auto& o) { o.refuseBlock = {{9, 4}}; }));
+    EXPECT_EQ(fourth.write(), TransferOutcome::TransferFailed);
+    EXPECT_EQ(fourth.observer.statuses.back(), text::kCommError);
+    EXPECT_EQ(fourth.dataPhase().size(), (9u + 4) * 18);  // blocks 0..8, then block 9 four times
+    EXPECT_EQ(fourth.radio.writesCompleted(), 0);
+}
+
+TEST(WriteProtocol, TargetCheckRepeatsWhileTheRadioAnswersF) {
+    WriteRig rig(With([](auto& o) { o.targetBusy = 3; }));
+    EXPECT_EQ(rig.write(), TransferOutcome::Success);
+    const Bytes opening = Pairs({0x50, 0x0B, 0x54, 0x54, 0x54, 0x54, 0x0B, 0x52});
+    EXPECT_TRUE(std::equal(opening.begin(), opening.end(), rig.line.sent.begin()));
+}
+
+TEST(WriteProtocol, ExpectedTargetIsModelNibbleAndRadioType) {
+    CodeplugImage image;
+    image.setByte(bm::ModelIndex, 0x12);
+    image.setByte(bm::RadioType, 3);
+    EXPECT_EQ(ExpectedTarget(image), 0x23);
+    WriteRig rig(With([](auto& o) { o.target = 0x23; }));
+    rig.state.image.setByte(bm::ModelIndex, 0x12);
+    rig.state.image.setByte(bm::RadioType, 3);
+    EXPECT_EQ(rig.write(), TransferOutcome::Success);
+}
+
+TEST(WriteProtocol, RadioPasswordIsAskedForUnlessTheFirstByteIsZeroOrFF) {
+    struct Case {
+        std::string radioPassword;
+        bool asked;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"", false, ""},
+        {std::string("\xFF" "ABC", 4), false, ""},
+        {"Ab3x", true, "Ab3x"},
+        {std::string("abc\0" "EF", 6), true, "abc"},  // cut at the first 0x00
+        {"12345678", true, "12345678"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        WriteRig rig(With([&](auto& o) { o.password = c.radioPassword; }));
+        EXPECT_EQ(rig.write(), TransferOutcome::Success);
+        EXPECT_EQ(rig.observer.asked, c.asked ? std::vector<std::string>{c.text}
+                                              : std::vector<std::string>{});
+    }
+}
+
+TEST(WriteProtocol, AbandonedPasswordPromptSendsNothingMore) {
+    for (const auto answer : {PasswordOutcome::Abandoned, PasswordOutcome::AppClosing}) {
+        WriteRig rig(With([](auto& o) { o.password = "SECRET"; }));
+        rig.observer.answer = answer;
+        EXPECT_EQ(rig.write(), answer == PasswordOutcome::Abandoned ? TransferOutcome::PasswordAbandoned
+                                                                   : TransferOutcome::AppClosing);
+        EXPECT_EQ(rig.line.sent, Pairs({0x50, 0x0B}));
+        EXPECT_TRUE(rig.observer.statuses.empty());
+        EXPECT_TRUE(rig.calls.empty());
+    }
+}
+
+TEST(WriteProtocol, EachFailureStopsWithItsText) {
+    struct Row {
+        const char* name;
+        SimulatedRadioOptions radio;
+        int stuckQueue;
+        const char* status;
+        Bytes sent;
+    };
+    // Queue calls: 0 "P", 1 its 0x00, 2 0x0B, 4 "T", 6 0x0B, 8 "R", 10 block 0,
+    // 11 its checksum.
+    const Row rows[] = {
+        {"0x50 not sent", {}, 0, text::kCheckProgrammingMode, Pairs({0x46})},
+        {"no identity", With([](auto& o) { o.silentAt = 1; }), -1, text::kCheckProgrammingMode, Pairs({0x50})},
+        {"identity refused", With([](auto& o) { o.identity = 0x33; }), -1, text::kUnsupportedRegion,
+         Pairs({0x50, 0x46})},
+        {"0x0B not sent", {}, 2, text::kCheckVersion, Pairs({0x50, 0x46})},
+        {"no version answer", With([](auto& o) { o.silentAt = 2; }), -1, text::kCheckVersion,
+         Pairs({0x50, 0x0B})},
+        {"version answer without 0x4F", With([](auto& o) { o.versionFirstByte = 0x00; }), -1,
+         text::kCheckVersion, Pairs({0x50, 0x0B})},
+        {"0x54 not sent", {}, 4, text::kCheckProgrammingMode, Pairs({0x50, 0x0B, 0x46})},
+        {"no target byte", With([](auto& o) { o.silentAt = 3; }), -1, text::kCheckProgrammingMode,
+         Pairs({0x50, 0x0B, 0x54})},
+        {"wrong target", With([](auto& o) { o.target = 0x99; }), -1, text::kUnsupportedRegion,
+         Pairs({0x50, 0x0B, 0x54, 0x46})},
+        {"0x52 not sent", {}, 8, text::kCheckVersion, Pairs({0x50, 0x0B, 0x54, 0x0B})},
+        {"no answer to 0x52", With([](auto& o) { o.silentAt = 4; }), -1, text::kCheckVersion,
+         Pairs({0x50, 0x0B, 0x54, 0x0B, 0x52})},
+        {"block not sent", {}, 10, text::kCommError, Pairs({0x50, 0x0B, 0x54, 0x0B, 0x52})},
+        {"no answer to a block", With([](auto& o) { o.silentAt = 5; }), -1, text::kCommError, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteRig rig(row.radio);
+        rig.line.stuckQueue = row.stuckQueue;
+        const TransferOutcome outcome = rig.write();
+        ASSERT_FALSE(rig.observer.statuses.empty());
+        EXPECT_EQ(rig.observer.statuses.back(), row.status);
+        if (row.status == std::string(text::kCommError)) {
+            EXPECT_EQ(outcome, TransferOutcome::TransferFailed);
+        } else {
+            EXPECT_EQ(outcome, TransferOutcome::OpeningFailed);
+            EXPECT_EQ(rig.observer.paints.back(), std::make_pair(Indicator::Red, false));
+        }
+        if (!row.sent.empty()) {
+            EXPECT_EQ(rig.line.sent, row.sent);
+        }
+        EXPECT_EQ(rig.radio.image(), RadioImage());
+    }
+}
+
+TEST(WriteProtocol, AnswerOtherThanOToTheSwitchRequestFails) {
+    // A radio that answers the "R" of the switch with 0x46.
+    WriteRig rig;
+    int answers = 0;
+    VirtualLine line([&](std::uint8_t b) {
+        Bytes out = rig.radio.receive(b);
+        if (!out.empty() && ++answers == 4) out = {0x46};
+        return out;
+    });
+    Link link(line);
+    EXPECT_EQ(WriteCodeplug(link, rig.observer, rig.state, rig.steps), TransferOutcome::OpeningFailed);
+    EXPECT_EQ(rig.observer.statuses.back(), text::kCheckVersion);
+    EXPECT_EQ(line.sent, Pairs({0x50, 0x0B, 0x54, 0x0B, 0x52}));
+}
+
+TEST(WriteProtocol, AbortInTheDataPhaseEndsSilently) {
+    WriteRig rig;
+    rig.observer.onProgress = [&](int value) { if (value == 100) rig.link.Abort(); };
+    EXPECT_EQ(rig.write(), TransferOutcome::Aborted);
+    EXPECT_EQ(rig.observer.statuses, std::vector<std::string>{text::kWriteWait});
+    EXPECT_EQ(rig.dataPhase().size(), 12u * 18);
+}
+
+TEST(PasswordCheck, ThreeAttemptsExactText) {
+    int attempts = 0;
+    EXPECT_EQ(CheckPasswordEntry("abc", "ABC", attempts), PasswordEntry::TryAgain);
+    EXPECT_EQ(CheckPasswordEntry("ABC ", "ABC", attempts), PasswordEntry::TryAgain);
+    EXPECT_EQ(attempts, 2);
+    EXPECT_EQ(CheckPasswordEntry("ABCD", "ABC", attempts), PasswordEntry::Refused);
+    EXPECT_EQ(attempts, 0);
+    attempts = 2;
+    EXPECT_EQ(CheckPasswordEntry("ABC", "ABC", attempts), PasswordEntry::Accepted);
+}
+
+}  // namespace
+}  // namespace vantrel::link
