@@ -43,6 +43,18 @@ constexpr int kTabsHeight = 6800;
 constexpr std::uint8_t kFixed60 = 60;
 constexpr std::uint8_t kFixed20 = 20;
 
+// Link ticks that fell while nobody waited on the line (the user reading the
+// instructions or typing a password) belong to no time-out. The device keeps
+// them for its next wait, where they would run a fresh time-out out at once;
+// taking them here, with a deadline already passed, runs no event loop. A
+// stale interrupt from an earlier abort goes with them.
+void ForgetIdleTicks(link::ByteDevice& device) {
+    using Wake = link::ByteDevice::Wake;
+    for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;
+         w = device.wait(device.now())) {
+    }
+}
+
 }  // namespace
 
 ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
@@ -137,6 +149,7 @@ void ProgramCommands::cmdRead_Click() {
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdRead()->setEnabled(false);
     transferRunning_ = true;
+    ForgetIdleTicks(link_.device());
     lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
     transferRunning_ = false;
     switch (lastOutcome_) {
@@ -198,6 +211,7 @@ void ProgramCommands::cmdWrite_Click() {
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdWrite()->setEnabled(false);
     transferRunning_ = true;
+    ForgetIdleTicks(link_.device());
     lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps);
     transferRunning_ = false;
     switch (lastOutcome_) {
@@ -244,6 +258,7 @@ link::PasswordOutcome ProgramCommands::writePassword(const std::string& radioPas
     while (!wait->decided && !state.appClosing)
         if (wait->loop.exec() != 0) break;
     if (state.appClosing || !wait->decided) return link::PasswordOutcome::AppClosing;
+    ForgetIdleTicks(link_.device());
     state.passwordAccepted = wait->accepted;
     return wait->accepted ? link::PasswordOutcome::Accepted : link::PasswordOutcome::Abandoned;
 }
