@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "codeplug/AppState.h"
+#include "link/widgets/RadioLink.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QSettings settings("Vantrel CPS", "Vantrel CPS");
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     prompts.setParent(&mainWindow);
+    vantrel::RadioLink radioLink(mainWindow, settings);
 
     const QString commandLine = QApplication::arguments().mid(1).join(' ');
     vantrel::frmSpla splash;
