@@ -15,6 +15,7 @@ namespace vantrel::test {
 namespace {
 
 namespace bm = bytemap;
+using C = MDIFormMain::Command;
 
 const QString kRefused = "                Error!\r\n\r\nInvalid password.\r\nCodeplug is password protected.";
 
@@ -216,6 +217,27 @@ TEST(WritePrompt, ThirdWrongEntryAbandonsTheWrite) {
     EXPECT_EQ(f.radio.writesCompleted(), 0);
     EXPECT_EQ(f.state.passwordAttempts, 0);
     EXPECT_TRUE(f.dialog().cmdWrite()->isEnabled());
+}
+
+TEST(WritePrompt, ClosingTheProgramEndsTheWriteAtOnce) {
+    WritePasswordFixture f;
+    f.main->runCommand(C::Write);
+    std::size_t sentAtPrompt = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!f.prompt().isVisible()) return;
+        sentAtPrompt = f.line.sent.size();
+        // What the main window's closing does: mark the program as closing,
+        // then close the read/write dialog.
+        f.state.appClosing = true;
+        f.dialog().close();
+    });
+    closer.start(0);
+    f.commands.cmdWrite_Click();
+    EXPECT_EQ(f.commands.lastOutcome(), link::TransferOutcome::AppClosing);
+    EXPECT_EQ(f.line.sent.size(), sentAtPrompt);
+    EXPECT_FALSE(f.prompt().isVisible());
+    EXPECT_FALSE(f.dialog().isVisible());
 }
 
 }  // namespace
