@@ -19,6 +19,7 @@
 
 #include "link/Link.h"
 #include "link/ReadProtocol.h"
+#include "link/WriteProtocol.h"
 #include "link/serial/OpenCommPort.h"
 #include "link/serial/SerialDevice.h"
 
@@ -42,6 +43,12 @@ double CpuSeconds() {
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+CodeplugImage::Bytes RadioImage() {
+    CodeplugImage::Bytes bytes{};
+    for (std::size_t n = 0; n < bytes.size(); ++n) bytes[n] = static_cast<std::uint8_t>((n * 41 + 3) & 0xFF);
+    return bytes;
+}
+
 struct Sample {
     double wall;
     double cpu;
@@ -54,7 +61,7 @@ Sample Measure(const QStringList& simOptions, const std::function<bool(Link&)>& 
     QFile image(dir.filePath("radio.cpg"));
     image.open(QIODevice::WriteOnly);
     image.write("Vantrel programmer data file\r\n");
-    for (int n = 0; n < 384; ++n) image.write(" " + QByteArray::number((n * 41 + 3) & 0xFF) + " \r\n");
+    for (std::uint8_t b : RadioImage()) image.write(" " + QByteArray::number(b) + " \r\n");
     image.close();
     const QString linkPath = dir.filePath("radio");
     QProcess sim;
@@ -77,6 +84,13 @@ Sample Measure(const QStringList& simOptions, const std::function<bool(Link&)>& 
     sim.terminate();
     sim.waitForFinished(5000);
     return s;
+}
+
+bool WriteOnce(Link& link) {
+    LinkObserver quiet;
+    AppState state;
+    state.image.replaceAll(RadioImage());
+    return WriteCodeplug(link, quiet, state, WriteSteps{}) == TransferOutcome::Success;
 }
 
 bool ReadOnce(Link& link) {
@@ -125,5 +139,10 @@ int main(int argc, char** argv) {
     // Read: 0x52, 0x0B and 48 acknowledgements as pairs (100 bytes) from the
     // program; identity, 10-byte first answer and 47 blocks of 9 from the radio.
     Report({"read", ReadOnce, 100 + 1 + 10 + 47 * 9, 0.010 + 48 * 0.002, 49}, unpaced, paced);
+    // Write: P, 0x0B, T, 0x0B, R as pairs and 48 blocks of 16 bytes plus a
+    // checksum pair (874 bytes); identity, 10-byte version answer, target,
+    // switch answer and 48 acknowledgements (61 bytes). Pauses: 200 ms after
+    // the identity, four of 10 ms, 1 ms + 2 ms per block, 2 x 500 ms at the end.
+    Report({"write", WriteOnce, 874 + 61, 0.200 + 4 * 0.010 + 48 * 0.003 + 1.0, 52}, unpaced, paced);
     return 0;
 }

@@ -1,12 +1,153 @@
+// vantrelctl write: writes a data file into the radio, sending the bytes the
+// program sends after opening the file and choosing Write with no other edit.
+#include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
 
 #include "Commands.h"
+#include "LinkCpgFile.h"
+#include "LinkPort.h"
+#include "LinkWriteImage.h"
+#include "link/Link.h"
+#include "link/PasswordCheck.h"
+#include "link/ReadProtocol.h"
+#include "link/WriteProtocol.h"
 
 namespace vantrelctl {
 
-int CmdWrite(int, char**) {
-    std::fprintf(stderr, "vantrelctl: 'write' is not available yet\n");
-    return 2;
+namespace {
+
+using namespace vantrel::link;
+
+std::string Lines(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+    return text;
+}
+
+// Reads a line from the terminal without echoing it.
+std::string AskHidden(const char* prompt) {
+    std::fprintf(stderr, "%s", prompt);
+    termios saved{};
+    const bool tty = ::tcgetattr(0, &saved) == 0;
+    if (tty) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(0, TCSANOW, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (tty) ::tcsetattr(0, TCSANOW, &saved);
+    std::fputc('\n', stderr);
+    return line;
+}
+
+// Answers the radio's password question from --password or the terminal.
+class WriteObserver : public TerminalObserver {
+public:
+    WriteObserver(const char* verb, const std::string* password, int& attempts)
+        : TerminalObserver(verb), password_(password), attempts_(attempts) {}
+
+    PasswordOutcome writePassword(const std::string& radioPassword) override {
+        std::fprintf(stderr, "%s\n", text::kCodeplugProtected);
+        const bool interactive = !password_ && ::isatty(0);
+        for (;;) {
+            std::string typed;
+            if (password_) typed = *password_;
+            else if (interactive) typed = AskHidden(attempts_ ? "Please enter correct password: " : "Please enter password: ");
+            else attempts_ = 2;  // nobody to ask: the entry counts as the last one
+            const PasswordEntry entry = CheckPasswordEntry(typed, radioPassword, attempts_);
+            if (entry == PasswordEntry::Accepted) return PasswordOutcome::Accepted;
+            if (entry == PasswordEntry::TryAgain && interactive) {
+                std::fprintf(stderr, "%s\n", text::kInvalidPassword);
+                continue;
+            }
+            attempts_ = 0;
+            std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
+            return PasswordOutcome::Abandoned;
+        }
+    }
+
+private:
+    const std::string* password_;
+    int& attempts_;
+};
+
+// Reads the radio back and lists every byte that differs from what was sent.
+int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
+    vantrel::CodeplugImage back;
+    TerminalObserver observer("Verifying");
+    if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
+        std::fprintf(stderr, "verify: %s\n", observer.lastStatus().c_str());
+        return 1;
+    }
+    int differences = 0;
+    for (std::size_t n = 0; n < sent.size(); ++n) {
+        if (back.byte(n) == sent[n]) continue;
+        ++differences;
+        std::fprintf(stderr, "verify: byte %zu written %u, read back %u\n", n, sent[n], back.byte(n));
+    }
+    if (differences) return 1;
+    std::fprintf(stderr, "verify: the radio holds every byte written\n");
+    return 0;
+}
+
+}  // namespace
+
+int CmdWrite(int argc, char** argv) {
+    QString port;
+    std::string file, password;
+    bool havePassword = false, verify = false, bad = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string arg = argv[k];
+        if (arg == "--verify") verify = true;
+        else if (arg == "--port" && k + 1 < argc) port = QString::fromLocal8Bit(argv[++k]);
+        else if (arg == "--password" && k + 1 < argc) {
+            password = argv[++k];
+            havePassword = true;
+        }
+        else if (arg.rfind("--", 0) != 0 && file.empty()) file = arg;
+        else bad = true;
+    }
+    if (bad || port.isEmpty() || file.empty()) {
+        std::fprintf(stderr, "usage: vantrelctl write --port DEVICE FILE.cpg [--password TEXT] [--verify]\n");
+        return 2;
+    }
+    vantrel::AppState state;
+    std::string error;
+    if (!LoadCpg(state.image, file, error)) {
+        std::fprintf(stderr, "vantrelctl write: %s\n", error.c_str());
+        return 1;
+    }
+    const vantrel::UserTplBoxes boxes = PrepareImageForWrite(state);
+    if (const std::string invalid = FirstInvalidUserTpl(boxes); !invalid.empty()) {
+        std::fprintf(stderr, "Invalid Frequency (%s)\n", invalid.c_str());
+        return 1;
+    }
+
+    QCoreApplication app(argc, argv);
+    SerialDevice device;
+    if (!OpenPort(device, port)) return 1;
+    Link link(device);
+    WriteSteps steps;
+    // The password bytes go out as stored: no password box to store here.
+    steps.encodeUserTones = [&](vantrel::CodeplugImage& image) { vantrel::EncodeUserTpls(image, boxes); };
+    vantrel::CodeplugImage::Bytes sent{};
+    TransferOutcome outcome;
+    std::string status;
+    {
+        WriteObserver observer("Writing", havePassword ? &password : nullptr, state.passwordAttempts);
+        outcome = WriteCodeplug(link, observer, state, steps, &sent);
+        status = observer.lastStatus();
+    }
+    if (outcome != TransferOutcome::Success) {
+        if (!status.empty()) std::fprintf(stderr, "%s\n", status.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "%s\n", status.c_str());
+    return verify ? Verify(link, sent) : 0;
 }
 
 }  // namespace vantrelctl

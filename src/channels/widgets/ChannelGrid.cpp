@@ -1,34 +1,277 @@
 #include "channels/widgets/ChannelGrid.h"
 
-#include <QTableWidget>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+#include "channels/ChannelOptions.h"
+#include "channels/ChannelTexts.h"
+#include "channels/SignalText.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/widgets/GridColumns.h"
+#include "channels/widgets/GridTable.h"
+#include "channels/widgets/GridTwips.h"
+#include "channels/widgets/frmChannelToneOption.h"
 
 namespace vantrel {
 
+namespace gc = gridcol;
+
+namespace {
+
+constexpr int kGreyRole = Qt::UserRole + 1;
+constexpr int kPriorityBit = 1;  // OptionFlags bit of Priority Scan
+
+QColor normalColour() { return QApplication::palette().color(QPalette::Active, QPalette::ButtonText); }
+QColor greyColour() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
+
+// Tooltip band texts by the low four bits of RadioType.
+QString bandText(const CodeplugImage& image) {
+    switch (image.byte(bytemap::RadioType) & 0x0F) {
+    case 0: return QStringLiteral("403 ~ 425 MHz");
+    case 1: return QStringLiteral("450 ~ 470 MHz");
+    case 2: return QStringLiteral("136 ~ 150 MHz");
+    case 3:
+        return image.byte(bytemap::ModelIndex) == 18 ? QStringLiteral("148 ~ 174 MHz")
+                                                     : QStringLiteral("150 ~ 174 MHz");
+    case 4: return QStringLiteral("490 ~ 512 MHz");
+    default: return {};
+    }
+}
+
+QTableWidgetItem* fixedItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::NoItemFlags);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(QApplication::palette().brush(QPalette::Button));
+    item->setForeground(normalColour());
+    return item;
+}
+
+QTableWidgetItem* cellItem() {
+    auto* item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+}  // namespace
+
 ChannelGrid::ChannelGrid(EditorContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
-    table_ = new QTableWidget(this);
+    hooks.priorityScanTicked = [this] {
+        return ctx_.state.image.bit(bytemap::OptionFlags, kPriorityBit);
+    };
+    hooks.userTplRxValue = [this](int k) {
+        return ctx_.state.image.word(bytemap::userTplRxWord(k)) / 10.0;
+    };
+    hooks.editorForm = [this] { return window(); };
+
+    table_ = new ChannelTable(*this, this);
     table_->setObjectName("fgChannel");
+    table_->horizontalHeader()->hide();
+    table_->verticalHeader()->hide();
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The design default is grey; unlocking turns the text to the normal colour.
+    QPalette pal = table_->palette();
+    pal.setColor(QPalette::Text, greyColour());
+    table_->setPalette(pal);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
+    layout->addStretch();
+
+    txtChannelInput_ = new QLineEdit(this);
+    txtChannelInput_->setObjectName("txtChannelInput");
+    txtChannelInput_->setAlignment(Qt::AlignCenter);
+    txtChannelInput_->hide();
+    txtChannelInput_->installEventFilter(this);
 }
 
-void ChannelGrid::LayoutGrid() {}
-void ChannelGrid::SizeChannelGrid() {
-    channelCount_ = (ctx_.state.image.byte(bytemap::ModelIndex) == 4 ||
-                     ctx_.state.image.byte(bytemap::ModelIndex) == 9) ? 8 : 16;
-    ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(channelCount_));
+// The editor going away takes an open tone dialog with it; its windows are
+// going too, so there is nothing to re-enable.
+ChannelGrid::~ChannelGrid() { delete toneDialog_.data(); }
+
+QTableWidget* ChannelGrid::table() const { return table_; }
+
+int ChannelGrid::currentRow() const { return table_->currentRow(); }
+int ChannelGrid::currentColumn() const { return table_->currentColumn(); }
+void ChannelGrid::setCurrent(int row, int column) { table_->setCurrentCell(row, column); }
+int ChannelGrid::rows() const { return std::max(table_->rowCount() - 1, 0); }
+
+void ChannelGrid::touch() {
+    ctx_.state.dataChanged = true;
+    emit edited();
 }
-void ChannelGrid::ShowChannelGrid() {}
-void ChannelGrid::ShadeChannelGrid() {}
-void ChannelGrid::GreyChannelGrid() {}
-void ChannelGrid::TrimChannels() {}
-void ChannelGrid::EndCellEdit() {}
-void ChannelGrid::setLocked(bool locked) { table_->setEnabled(!locked); }
-void ChannelGrid::tabSelected() {}
+
+bool ChannelGrid::isPriorityRow(int row) const {
+    return hooks.priorityScanTicked && hooks.priorityScanTicked() &&
+           ctx_.state.image.byte(bytemap::PrioScanChNo) == row;
+}
+
 QString ChannelGrid::cellText(int row, int column) const {
     auto* item = table_->item(row, column);
     return item ? item->text() : QString();
+}
+
+void ChannelGrid::setCellText(int row, int column, const QString& text) {
+    if (auto* item = table_->item(row, column)) item->setText(text);
+}
+
+bool ChannelGrid::isCellGrey(int row, int column) const {
+    auto* item = table_->item(row, column);
+    return item && item->data(kGreyRole).toBool();
+}
+
+void ChannelGrid::setCellGrey(int row, int column, bool grey) {
+    auto* item = table_->item(row, column);
+    if (!item) return;
+    item->setData(kGreyRole, grey);
+    item->setForeground(grey ? greyColour() : normalColour());
+}
+
+void ChannelGrid::LayoutGrid() {
+    table_->setColumnCount(gc::kColumns);
+    for (int c = 0; c < gc::kColumns; ++c)
+        table_->setColumnWidth(c, gridpx::twips(gc::kColumnInfo[c].widthTwips));
+    applyRowCount(static_cast<int>(bytemap::MaxChannels));
+    setMinimumWidth(gridpx::twips(gc::kGridWidthTwips));
+    table_->setFixedHeight(gridpx::twips(gc::kGridHeightTwips));
+}
+
+void ChannelGrid::applyRowCount(int n) {
+    const int old = table_->rowCount();
+    table_->setRowCount(n + 1);
+    for (int r = old; r <= n; ++r) {
+        for (int c = 0; c < gc::kColumns; ++c) {
+            if (r == 0)
+                table_->setItem(r, c, fixedItem(QString::fromLatin1(gc::kColumnInfo[c].header)));
+            else
+                table_->setItem(r, c, c == 0 ? fixedItem(QString::number(r)) : cellItem());
+        }
+    }
+    for (int r = 0; r <= n; ++r) table_->setRowHeight(r, gridpx::twips(gc::kRowHeightTwips));
+    if (table_->currentRow() < 1 || table_->currentColumn() < 1) setCurrent(1, 1);
+}
+
+// Row count and height for 8 or 16 channels by ModelIndex; byte 2 follows.
+void ChannelGrid::sizeRows() {
+    const auto model = ctx_.state.image.byte(bytemap::ModelIndex);
+    channelCount_ = (model == 4 || model == 9) ? 8 : static_cast<int>(bytemap::MaxChannels);
+    ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(channelCount_));
+    applyRowCount(channelCount_);
+    table_->setFixedHeight(table_->frameWidth() * 2 +
+                           gridpx::twips(gc::kRowHeightTwips) * (channelCount_ + 1));
+}
+
+void ChannelGrid::SizeChannelGrid() {
+    sizeRows();
+    emit channelCountSized(channelCount_);
+}
+
+void ChannelGrid::TrimChannels() {
+    sizeRows();
+    ClearChannelsAbove(ctx_.state.image, channelCount_);
+    ShowChannelGrid();
+}
+
+void ChannelGrid::ShowChannelGrid() {
+    AppState& st = ctx_.state;
+    RefreshUhfBand(st);
+    table_->setUpdatesEnabled(false);
+    const int count = std::min<int>(st.image.byte(bytemap::ChannelCount), rows());
+    for (int n = 1; n <= count; ++n) {
+        for (int c = 1; c < gc::kColumns; ++c) {
+            // A signalling code without a text leaves its cell as it was.
+            if (const auto text = ChannelCellText(st, n, c)) setCellText(n, c, QString::fromStdString(*text));
+        }
+    }
+    table_->setUpdatesEnabled(true);
+}
+
+void ChannelGrid::showSignal(int row, Side side) {
+    if (const auto text = SignalText(ctx_.state.image, side, row))
+        setCellText(row, side == Side::Rx ? gc::RxPl : gc::TxPl, QString::fromStdString(*text));
+}
+
+void ChannelGrid::ShadeChannelGrid() {
+    const auto& image = ctx_.state.image;
+    const int count = std::min<int>(image.byte(bytemap::ChannelCount), rows());
+    for (int n = 1; n <= count; ++n) {
+        setCellGrey(n, gc::Mute, image.byte(SignalOffset(n, Side::Rx)) == 0);
+        const int tx = image.byte(SignalOffset(n, Side::Tx));
+        if (tx == 0) {
+            setCellGrey(n, gc::TurnOffCode, true);
+            setCellGrey(n, gc::RevBurst, true);
+        } else if ((tx >= 1 && tx <= 42) || (tx >= 128 && tx <= 130)) {
+            setCellGrey(n, gc::TurnOffCode, true);
+            setCellGrey(n, gc::RevBurst, false);
+        } else if (tx >= 43 && tx <= 127) {
+            setCellGrey(n, gc::TurnOffCode, false);
+            setCellGrey(n, gc::RevBurst, true);
+        }
+        setCellGrey(n, gc::Talkaround,
+                    cellText(n, gc::RxFreq) == cellText(n, gc::TxFreq) &&
+                        cellText(n, gc::RxPl) == cellText(n, gc::TxPl));
+    }
+}
+
+void ChannelGrid::GreyChannelGrid() {
+    const int count = std::min<int>(ctx_.state.image.byte(bytemap::ChannelCount), rows());
+    for (int n = 1; n <= count; ++n)
+        for (int c : {gc::Mute, gc::TurnOffCode, gc::RevBurst, gc::Talkaround}) setCellGrey(n, c, true);
+}
+
+void ChannelGrid::setLocked(bool locked) {
+    table_->setEnabled(!locked);
+    QPalette pal = table_->palette();
+    pal.setColor(QPalette::Text, locked ? greyColour() : normalColour());
+    table_->setPalette(pal);
+}
+
+void ChannelGrid::tabSelected() { TrimChannels(); }
+
+void ChannelGrid::hideCellEditor() { txtChannelInput_->hide(); }
+
+void ChannelGrid::focusFirstCell() {
+    setCurrent(1, 1);
+    table_->setFocus();
+}
+
+void ChannelGrid::OpenRxToneDialog(int row) {
+    closeToneDialog();
+    toneDialog_ = new frmChannelToneOption(ctx_, *this, window());
+    toneDialog_->open(row, Side::Rx);
+}
+
+void ChannelGrid::OpenTxToneDialog(int row) {
+    closeToneDialog();
+    toneDialog_ = new frmChannelToneOption(ctx_, *this, window());
+    toneDialog_->open(row, Side::Tx);
+}
+
+frmChannelToneOption* ChannelGrid::toneDialog() const { return toneDialog_; }
+
+void ChannelGrid::closeToneDialog() {
+    if (toneDialog_) toneDialog_->close();
+}
+
+void ChannelGrid::fgChannel_MouseMove(int row, int column) {
+    const auto& info = gc::kColumnInfo[column];
+    QString tip;
+    if (column == gc::ChNo)
+        tip = QStringLiteral("Ch No : %1").arg(row);
+    else if (gc::isFrequency(column))
+        tip = bandText(ctx_.state.image);
+    else if (column == gc::Power)
+        tip = HasFixedPower(ctx_.state.image) ? QString() : QStringLiteral("High or Low");
+    else
+        tip = QString::fromLatin1(info.tooltip);
+    ctx_.setStatusText(QString::fromLatin1(info.status));
+    table_->setToolTip(tip);
 }
 
 }  // namespace vantrel

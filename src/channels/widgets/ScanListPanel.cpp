@@ -1,47 +1,348 @@
 #include "channels/widgets/ScanListPanel.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
+
+#include "channels/NumberText.h"
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ScanListTexts.h"
 
 namespace vantrel {
 
+namespace {
+
+constexpr int kPriorityBit = 1;  // OptionFlags bit of Priority Scan
+
+QString itemText(int channel) { return QStringLiteral("%1").arg(channel, 3, 10, QChar('0')); }
+
+// A box's numeric value: its leading number, 0 when there is none.
+int boxNumber(const QString& text) {
+    const auto v = LeadingNumber(text.toStdString()).rounded(0);
+    return v ? static_cast<int>(*v) : 0;
+}
+
+QListWidgetItem* findItem(QListWidget* list, int channel) {
+    const auto found = list->findItems(itemText(channel), Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void selectRow(QListWidget* list, int row) {
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+}  // namespace
+
 ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* parent)
     : QWidget(parent), ctx_(ctx), grid_(grid) {
+    hooks.priorityScanTicked = [this] {
+        return ctx_.state.image.bit(bytemap::OptionFlags, kPriorityBit);
+    };
+
+    auto* label1 = new QLabel(QStringLiteral("Channel"), this);
+    label1->setObjectName("Label1");
+    auto* label21 = new QLabel(QStringLiteral("Scan List"), this);
+    label21->setObjectName("Label21");
     lstChannel_ = new QListWidget(this);
     lstChannel_->setObjectName("LstChannel");
     lstScan_ = new QListWidget(this);
     lstScan_->setObjectName("LstScan");
-    cmdAdd_ = new QPushButton("Add >>", this);
+    for (QListWidget* list : {lstChannel_, lstScan_}) {
+        list->setSortingEnabled(true);  // three digits sort in channel order
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    cmdAdd_ = new QPushButton(QStringLiteral("Add >>"), this);
     cmdAdd_->setObjectName("CmdAdd");
-    cmdRemove_ = new QPushButton("<< Remove", this);
+    cmdRemove_ = new QPushButton(QStringLiteral("<< Remove"), this);
     cmdRemove_->setObjectName("CmdRemove");
-    txtPrio_ = new QLineEdit(this);
+    txtPrio_ = new QLineEdit(QStringLiteral("1"), this);
     txtPrio_->setObjectName("txtPrioScanChNo");
     udPrio_ = new QSpinBox(this);
     udPrio_->setObjectName("udPrioScanChNo");
+    udPrio_->setRange(1, static_cast<int>(bytemap::MaxChannels));
+    udPrio_->setValue(1);
+    // Only its arrows show: the number lives in txtPrioScanChNo, its buddy.
+    udPrio_->setFixedWidth(udPrio_->sizeHint().height());
+    udPrio_->setFocusPolicy(Qt::NoFocus);
+
     auto* layout = new QGridLayout(this);
-    layout->addWidget(lstChannel_, 0, 0, 2, 1);
-    layout->addWidget(cmdAdd_, 0, 1);
-    layout->addWidget(cmdRemove_, 1, 1);
-    layout->addWidget(lstScan_, 0, 2, 2, 1);
-    layout->addWidget(txtPrio_, 2, 0);
-    layout->addWidget(udPrio_, 2, 1);
+    layout->addWidget(label1, 0, 0);
+    layout->addWidget(label21, 0, 2);
+    layout->addWidget(lstChannel_, 1, 0, 2, 1);
+    layout->addWidget(cmdAdd_, 1, 1);
+    layout->addWidget(cmdRemove_, 2, 1);
+    layout->addWidget(lstScan_, 1, 2, 2, 1);
+    auto* prioRow = new QHBoxLayout;
+    prioRow->addWidget(txtPrio_);
+    prioRow->addWidget(udPrio_);
+    layout->addLayout(prioRow, 3, 0);
+
+    connect(cmdAdd_, &QPushButton::clicked, this, &ScanListPanel::CmdAdd_Click);
+    connect(cmdRemove_, &QPushButton::clicked, this, &ScanListPanel::CmdRemove_Click);
+    connect(txtPrio_, &QLineEdit::textChanged, this, &ScanListPanel::priorityChanged);
+    // The up-down steps its buddy box; the box's change does the rest.
+    connect(udPrio_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int v) {
+        if (boxNumber(txtPrio_->text()) != v || txtPrio_->text().isEmpty())
+            txtPrio_->setText(QString::number(v));
+    });
+    connect(&grid_, &ChannelGrid::channelFrequencyDeleted, this, &ScanListPanel::removeChannel);
+    connect(&grid_, &ChannelGrid::channelCountSized, this, [this](int n) {
+        if (n >= udPrio_->value()) return;
+        {
+            const QSignalBlocker block(udPrio_);
+            udPrio_->setValue(1);
+        }
+        txtPrio_->setText(QString::number(udPrio_->value()));
+        ctx_.state.image.setByte(bytemap::PrioScanChNo, 1);
+    });
+
+    for (QWidget* w : {static_cast<QWidget*>(lstChannel_), static_cast<QWidget*>(lstScan_),
+                       lstChannel_->viewport(), lstScan_->viewport(), static_cast<QWidget*>(cmdAdd_),
+                       static_cast<QWidget*>(cmdRemove_), static_cast<QWidget*>(txtPrio_),
+                       static_cast<QWidget*>(udPrio_)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
 }
 
-void ScanListPanel::ResetScanLists() {}
-void ScanListPanel::ShowScanList() {}
-void ScanListPanel::ShowPriorityChannel() {}
+int ScanListPanel::channelCount() const {
+    const auto model = ctx_.state.image.byte(bytemap::ModelIndex);
+    return (model == 4 || model == 9) ? 8 : static_cast<int>(bytemap::MaxChannels);
+}
+
+bool ScanListPanel::priorityTicked() const {
+    return hooks.priorityScanTicked && hooks.priorityScanTicked();
+}
+
+void ScanListPanel::ResetScanLists() {
+    lstChannel_->clear();
+    lstScan_->clear();
+    for (int c = 1; c <= channelCount(); ++c) lstChannel_->addItem(itemText(c));
+}
+
+void ScanListPanel::ShowScanList() {
+    lstChannel_->clear();
+    for (int c = 1; c <= channelCount(); ++c) {
+        // Membership is by position: a slot holding anything but 0 puts its
+        // own channel in the list, so a stray value cannot name another one.
+        if (ctx_.state.image.byte(bytemap::scanSlot(c)) != 0)
+            lstScan_->addItem(itemText(c));
+        else
+            lstChannel_->addItem(itemText(c));
+    }
+}
+
+void ScanListPanel::ShowPriorityChannel() {
+    const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
+    {
+        const QSignalBlocker block(udPrio_);
+        udPrio_->setValue(stored);
+    }
+    txtPrio_->setText(QString::number(stored));
+}
+
 void ScanListPanel::setPriorityMaximum(int channelCount) { udPrio_->setMaximum(channelCount); }
-void ScanListPanel::updateButtons() {}
+
+void ScanListPanel::updateButtons() {
+    const bool channels = lstChannel_->count() > 0;
+    cmdAdd_->setEnabled(channels);
+    if (channels) selectRow(lstChannel_, 0);
+    const bool scanned = lstScan_->count() > 0;
+    cmdRemove_->setEnabled(scanned);
+    if (scanned) selectRow(lstScan_, 0);
+}
+
 void ScanListPanel::setLocked(bool locked) {
     for (QWidget* w : std::initializer_list<QWidget*>{lstChannel_, lstScan_, cmdAdd_, cmdRemove_,
                                                        txtPrio_, udPrio_})
         w->setEnabled(!locked);
 }
-void ScanListPanel::removeChannel(int) {}
-void ScanListPanel::priorityChanged() {}
+
+void ScanListPanel::setMember(int channel, bool member) {
+    auto& image = ctx_.state.image;
+    image.setByte(bytemap::scanSlot(channel), member ? static_cast<std::uint8_t>(channel) : 0);
+    std::uint16_t mask = image.word(bytemap::ScanMask);
+    const auto bit = static_cast<std::uint16_t>(1u << (channel - 1));
+    mask = member ? static_cast<std::uint16_t>(mask | bit) : static_cast<std::uint16_t>(mask & ~bit);
+    image.setWord(bytemap::ScanMask, mask);
+}
+
+void ScanListPanel::finishButtons() {
+    if (lstScan_->count() > 0) {
+        cmdRemove_->setEnabled(true);
+        selectRow(lstScan_, lstScan_->count() - 1);
+    } else {
+        cmdRemove_->setEnabled(false);
+    }
+    if (lstChannel_->count() > 0) {
+        cmdAdd_->setEnabled(true);
+        selectRow(lstChannel_, 0);
+    } else {
+        cmdAdd_->setEnabled(false);
+    }
+}
+
+void ScanListPanel::CmdAdd_Click() {
+    ctx_.state.dataChanged = true;
+    emit edited();
+    QListWidgetItem* item = lstChannel_->currentItem();
+    if (!item || !item->isSelected()) return;  // nothing chosen, nothing to add
+    const int c = item->text().toInt();
+    if (grid_.cellText(c, 1).isEmpty() || grid_.cellText(c, 5).isEmpty()) {
+        ctx_.prompts.tell(scantext::kEmptyChannel);
+        return;
+    }
+    lstScan_->addItem(itemText(c));
+    ctx_.state.prioChannelError = false;
+    delete lstChannel_->takeItem(lstChannel_->row(item));
+    setMember(c, true);
+    // Add's own button step: the remove side only ever gains an item here.
+    if (lstChannel_->count() > 0)
+        selectRow(lstChannel_, 0);
+    else
+        cmdAdd_->setEnabled(false);
+    if (lstScan_->count() > 0) {
+        cmdRemove_->setEnabled(true);
+        selectRow(lstScan_, lstScan_->count() - 1);
+    }
+}
+
+void ScanListPanel::CmdRemove_Click() {
+    ctx_.state.dataChanged = true;
+    emit edited();
+    QListWidgetItem* item = lstScan_->currentItem();
+    if (item && item->isSelected()) {
+        const int c = item->text().toInt();
+        if (priorityTicked() && c == ctx_.state.image.byte(bytemap::PrioScanChNo)) {
+            ctx_.prompts.tell(scantext::kRemovePriority);
+        } else {
+            lstChannel_->addItem(itemText(c));
+            delete lstScan_->takeItem(lstScan_->row(item));
+            setMember(c, false);
+        }
+    }
+    finishButtons();
+}
+
+void ScanListPanel::removeChannel(int channel) {
+    QListWidgetItem* item = findItem(lstScan_, channel);
+    if (!item) return;
+    ctx_.state.dataChanged = true;
+    lstChannel_->addItem(itemText(channel));
+    delete lstScan_->takeItem(lstScan_->row(item));
+    setMember(channel, false);
+    finishButtons();
+}
+
+bool ScanListPanel::storePriorityText() {
+    txtPrio_->setCursorPosition(txtPrio_->text().size());
+    const int v = boxNumber(txtPrio_->text());
+    bool outside = false;
+    if (priorityTicked() && !ctx_.state.loadingImage) {
+        // The position after the last item reads as an empty item, value 0.
+        for (int i = 0; i <= lstChannel_->count(); ++i) {
+            const int item = i < lstChannel_->count() ? boxNumber(lstChannel_->item(i)->text()) : 0;
+            if (item != v) continue;
+            ctx_.prompts.tell(scantext::priorityNotInScanList());
+            ctx_.state.prioChannelError = true;
+            const QSignalBlocker block(udPrio_);
+            udPrio_->setValue(v);
+            outside = true;
+            break;
+        }
+    }
+    const int count = ctx_.state.image.byte(bytemap::ChannelCount);
+    if (v > count) {
+        txtPrio_->setText(QString::number(count));  // its change stores the limit
+        return outside;
+    }
+    ctx_.state.image.setByte(bytemap::PrioScanChNo, static_cast<std::uint8_t>(std::clamp(v, 0, 255)));
+    if (v >= udPrio_->minimum() && v <= udPrio_->maximum()) {
+        // Keeps the arrows stepping from the number the box shows.
+        const QSignalBlocker block(udPrio_);
+        udPrio_->setValue(v);
+    }
+    return outside;
+}
+
+void ScanListPanel::priorityChanged() {
+    QWidget* emptyTpl = hooks.firstEmptyTplBox ? hooks.firstEmptyTplBox() : nullptr;
+    if (!emptyTpl) {
+        storePriorityText();
+        return;
+    }
+    // While a TPL box is empty the edit is undone one step at a time, back to
+    // the stored number.
+    const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
+    const int v = boxNumber(txtPrio_->text());
+    if (v != stored) {
+        txtPrio_->setText(QString::number(v > stored ? v - 1 : v + 1));
+        return;
+    }
+    if (storePriorityText()) emptyTpl->setFocus();
+}
+
+void ScanListPanel::txtPrioScanChNo_KeyDown(int key) {
+    const int v = boxNumber(txtPrio_->text());
+    if (key == Qt::Key_Up)
+        txtPrio_->setText(QString::number(v >= 16 ? 16 : v + 1));
+    else if (key == Qt::Key_Down)
+        txtPrio_->setText(QString::number(v <= 1 ? 1 : v - 1));
+    else
+        return;
+    txtPrio_->setCursorPosition(txtPrio_->text().size());
+}
+
+void ScanListPanel::statusFor(QObject* watched) {
+    QString text;
+    if (watched == lstChannel_ || watched == lstChannel_->viewport())
+        text = QStringLiteral("Channel List");
+    else if (watched == lstScan_ || watched == lstScan_->viewport())
+        text = QStringLiteral("Scan List Channel");
+    else if (watched == cmdAdd_)
+        text = QStringLiteral("Scan List Add Button");
+    else if (watched == cmdRemove_)
+        text = QStringLiteral("Scan List Remove Button");
+    else
+        text = QStringLiteral("Priority Scan Channel Number : 1 to %1Ch")
+                   .arg(ctx_.state.image.byte(bytemap::ChannelCount));
+    ctx_.setStatusText(text);
+}
+
+bool ScanListPanel::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        statusFor(watched);
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == lstChannel_->viewport()) lstScan_->clearSelection();
+        if (watched == lstScan_->viewport()) lstChannel_->clearSelection();
+        if (watched == udPrio_) {
+            txtPrio_->setFocus();
+            ctx_.state.dataChanged = true;
+        }
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == lstChannel_ && !enter) lstScan_->clearSelection();
+        if (watched == lstScan_ && !enter) lstChannel_->clearSelection();
+        if (watched == txtPrio_) ctx_.state.dataChanged = true;
+        if (watched == txtPrio_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+            txtPrioScanChNo_KeyDown(key);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 // it), "Add >>" / "<< Remove", and the priority channel box
 // `txtPrioScanChNo` with its up-down `udPrioScanChNo`.
 #include <QWidget>
+#include <functional>
 
 #include "codeplug/widgets/EditorContext.h"
 
@@ -20,6 +21,17 @@ class ScanListPanel : public QWidget {
 public:
     ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* parent = nullptr);
 
+    // Controls of the editor form that the scan list consults but does not own.
+    struct Hooks {
+        // The "Priority Scan Enable" box; by default bit 1 of OptionFlags,
+        // which that box writes on every click.
+        std::function<bool()> priorityScanTicked;
+        // The first empty user-defined TPL box in the order receive TPL1..3,
+        // transmit TPL1..3, or nullptr while all six have text.
+        std::function<QWidget*()> firstEmptyTplBox = [] { return static_cast<QWidget*>(nullptr); };
+    };
+    Hooks hooks;
+
     void ResetScanLists();
     void ShowScanList();
     void ShowPriorityChannel();      // byte 14 into the up-down and its box
@@ -32,15 +44,33 @@ public:
     // it too.
     void priorityChanged();
 
+    void CmdAdd_Click();
+    void CmdRemove_Click();
+
     QListWidget* channelList() const { return lstChannel_; }
     QListWidget* scanList() const { return lstScan_; }
     QLineEdit* priorityBox() const { return txtPrio_; }
     QSpinBox* priorityUpDown() const { return udPrio_; }
+    QPushButton* addButton() const { return cmdAdd_; }
+    QPushButton* removeButton() const { return cmdRemove_; }
 
 signals:
     void edited();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool priorityTicked() const;
+    int channelCount() const;           // 8 or 16 by ModelIndex
+    void setMember(int channel, bool member);
+    void finishButtons();
+    // Steps 1.1 to 1.4 of the priority box's change; true when the number
+    // named a channel outside the scan list.
+    bool storePriorityText();
+    void txtPrioScanChNo_KeyDown(int key);
+    void statusFor(QObject* watched);
+
     EditorContext& ctx_;
     ChannelGrid& grid_;
     QListWidget* lstChannel_ = nullptr;

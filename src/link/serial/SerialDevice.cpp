@@ -67,7 +67,10 @@ void SerialDevice::clearInput() {
 bool SerialDevice::queue(const Bytes& bytes) {
     if (!port_.isOpen()) return false;
     const auto size = static_cast<qint64>(bytes.size());
-    return port_.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+    if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+    // Hand the bytes to the kernel now rather than on the next loop pass.
+    port_.flush();
+    return true;
 }
 
 bool SerialDevice::drained() {

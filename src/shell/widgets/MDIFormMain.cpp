@@ -236,17 +236,26 @@ void MDIFormMain::loadCommandLineFile(const QString& commandLine) {
     toolbarButton(2)->setEnabled(true);
     state_.loadingImage = true;
     editor_->radioInfo()->passwordBox()->clear();
-    const CodeplugFileLoad result = CopyToBox(state_.image, path.toStdString());
-    state_.loadFailed = !result.ok();
-    if (result.ok()) {
+    if (CopyToBox(path)) {
         editor_->PopulateEditor(frmMain::LoadKind::CommandLine);
         editor_->setEditorVisible(true);
         editor_->radioInfo()->serialBox()->setEnabled(false);
         state_.dataChanged = false;
-    } else {
-        prompts_.tell(QString::fromStdString(result.error));
     }
     state_.loadingImage = false;
+}
+
+bool MDIFormMain::CopyToBox(const QString& path) {
+    const CodeplugFileLoad result = vantrel::CopyToBox(state_.image, path.toStdString());
+    state_.loadFailed = !result.ok();
+    if (result.status == CodeplugFileLoad::Status::WrongType) {
+        prompts_.beep();
+        prompts_.tell("Error! invalid data type     ", "Open File", Prompts::Icon::Exclamation);
+    } else if (!result.ok()) {
+        // A missing or damaged file: say why rather than pretend it loaded.
+        prompts_.tell(QString::fromStdString(result.error), "Open File", Prompts::Icon::Exclamation);
+    }
+    return result.ok();
 }
 
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {

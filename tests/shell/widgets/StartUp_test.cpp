@@ -1,14 +1,20 @@
 #include <QAction>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include "codeplug/ByteMap.h"
 #include "codeplug/widgets/EditorFixture.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
 
 namespace vantrel::test {
 namespace {
 
 namespace bm = bytemap;
+
+const char* const kImageCommands[] = {"mnuFileSave", "mnuFilePrintPreview", "mnuFilePrint", "mnuDefault",
+                                      "mnuWrite"};
 
 TEST(StartUp, EmptyCommandLineLeavesTheEditorLoadState) {
     EditorFixture f;
@@ -22,12 +28,79 @@ TEST(StartUp, EmptyCommandLineLeavesTheEditorLoadState) {
     EXPECT_EQ(img.byte(241), 8);
     EXPECT_EQ(img.byte(242), 1);
     EXPECT_EQ(img.byte(243), 8);
+    CodeplugImage cleared;
+    ClearChannels(cleared);
+    for (std::size_t i = bm::channelRecord(1); i < bm::channelRecord(17); ++i)
+        EXPECT_EQ(img.byte(i), cleared.byte(i)) << i;
     EXPECT_FALSE(f.editor().editorVisible());
-    for (const char* name : {"mnuFileSave", "mnuFilePrintPreview", "mnuFilePrint", "mnuDefault", "mnuWrite"})
-        EXPECT_FALSE(f.main->menuAction(name)->isEnabled()) << name;
+    for (const char* name : kImageCommands) EXPECT_FALSE(f.main->menuAction(name)->isEnabled()) << name;
     for (int p : {2, 4, 6, 7}) EXPECT_FALSE(f.main->toolbarButton(p)->isEnabled()) << p;
     EXPECT_TRUE(f.main->menuAction("mnuFileOpen")->isEnabled());
+    EXPECT_TRUE(f.main->isEnabled());
     EXPECT_TRUE(f.prompts.messages.empty());
+}
+
+TEST(StartUp, CommandLineFileLoadsAndPopulates) {
+    EditorFixture f;
+    const CodeplugImage img = sampleImage();
+    f.writeFile("radio.cpg", img);
+    // The shell hands over a quoted path; its extension is replaced by ".cpg".
+    f.startUp("\"" + f.dir.filePath("radio.txt") + "\"");
+    EXPECT_TRUE(f.prompts.messages.empty());
+    EXPECT_TRUE(f.editor().editorVisible());
+    EXPECT_EQ(f.editor().radioInfo()->modelLabel()->text(), "PYW37ENV5RT3");
+    EXPECT_EQ(f.editor().radioInfo()->rangeLabel()->text(), "136.00000 ~ 150.00000 MHz");
+    EXPECT_EQ(f.image().byte(bm::ChannelCount), 16);
+    EXPECT_FALSE(f.state.dataChanged);
+    EXPECT_FALSE(f.state.loadingImage);
+    EXPECT_FALSE(f.editor().radioInfo()->serialBox()->isEnabled());
+    EXPECT_TRUE(f.editor().radioInfo()->passwordBox()->isEnabled());
+    for (const char* name : kImageCommands) EXPECT_TRUE(f.main->menuAction(name)->isEnabled()) << name;
+    for (int p : {2, 4, 6, 7}) EXPECT_TRUE(f.main->toolbarButton(p)->isEnabled()) << p;
+}
+
+TEST(StartUp, ProtectedCommandLineFileLocksTheEditor) {
+    EditorFixture f;
+    CodeplugImage img = sampleImage();
+    img.setText(bm::Password, bm::PasswordSize, "AB12C");
+    img.setByte(bm::PasswordLength, 5);
+    img.setByte(bm::PasswordLengthCopy, 0);
+    f.startUp(f.writeFile("locked.cpg", img));
+    EXPECT_EQ(f.image().byte(bm::PasswordLengthCopy), 5);
+    EXPECT_FALSE(f.editor().radioInfo()->passwordBox()->isEnabled());
+    EXPECT_FALSE(f.main->menuAction("mnuWrite")->isEnabled());
+    EXPECT_FALSE(f.main->toolbarButton(4)->isEnabled());
+    EXPECT_FALSE(f.main->isEnabled());
+    for (const char* name : {"txtScanSpeedTime", "cmbButton_S1", "chkTotEnable", "txtTPL_RxFrequency", "LstScan"})
+        EXPECT_FALSE(f.find<QWidget>(name)->isEnabled()) << name;
+}
+
+TEST(StartUp, ZeroPasswordBytesAreUnprotectedWhateverTheLengths) {
+    EditorFixture f;
+    CodeplugImage img = sampleImage();
+    img.setByte(bm::PasswordLength, 4);
+    img.setByte(bm::PasswordLengthCopy, 6);
+    f.startUp(f.writeFile("open.cpg", img));
+    EXPECT_TRUE(f.main->isEnabled());
+    EXPECT_TRUE(f.main->menuAction("mnuWrite")->isEnabled());
+    EXPECT_EQ(f.image().byte(bm::PasswordLengthCopy), 6);
+}
+
+TEST(StartUp, WrongFileTypeLeavesTheImage) {
+    EditorFixture f;
+    const QString path = f.dir.filePath("bad.cpg");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Some other file\r\n 1 \r\n");
+    file.close();
+    f.startUp(path);
+    ASSERT_EQ(f.prompts.messages.size(), 1u);
+    EXPECT_EQ(f.prompts.messages[0].text, "Error! invalid data type     ");
+    EXPECT_EQ(f.prompts.messages[0].title, "Open File");
+    EXPECT_EQ(f.prompts.beeps, 1);
+    EXPECT_TRUE(f.state.loadFailed);
+    EXPECT_EQ(f.image().byte(bm::RadioType), 15);
+    EXPECT_FALSE(f.editor().editorVisible());
 }
 
 }  // namespace

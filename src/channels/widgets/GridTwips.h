@@ -1,0 +1,15 @@
+#pragma once
+// Grid and dialog sizes are kept in twips (1/1440 inch): 15 twips make one
+// pixel at 96 dpi, scaled by the screen's logical DPI.
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vantrel::gridpx {
+
+inline int twips(int t) {
+    qreal dpi = 96.0;
+    if (const QScreen* s = QGuiApplication::primaryScreen()) dpi = s->logicalDotsPerInch();
+    return qRound(t / 15.0 * dpi / 96.0);
+}
+
+}  // namespace vantrel::gridpx

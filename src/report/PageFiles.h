@@ -1,0 +1,28 @@
+#pragma once
+// Page files: every preview page is kept as "PPview" + index + ".bmp" in a
+// private per-user folder that only its owner can enter, so nobody else can
+// read the pages or plant a link that redirects a write.
+#include <string>
+
+namespace vantrel::report {
+
+// The folder for this user's page files under `parent`, created with mode
+// 0700 when missing. An existing entry is used only when it is a real folder
+// (not a link) owned by this user with no access for others; otherwise the
+// result is empty and nothing gets written.
+std::string PrivatePageFolder(const std::string& parent);
+
+// PrivatePageFolder under $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp.
+std::string PrivatePageFolder();
+
+// folder + "/PPview" + index + ".bmp"; empty when the folder is empty.
+std::string PageFilePath(const std::string& folder, int index);
+
+// True for names "PPview*.bmp".
+bool IsPageFileName(const std::string& name);
+
+// Deletes every page file in the folder, each tried once: a file that cannot
+// be deleted is left behind. Returns the number of files left.
+int DeletePageFiles(const std::string& folder);
+
+}  // namespace vantrel::report

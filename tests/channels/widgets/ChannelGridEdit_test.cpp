@@ -1,0 +1,216 @@
+// Frequency editing in the channel grid: opening the in-cell editor, the
+// routes that commit it, refusals and deletion.
+#include "channels/widgets/GridFixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+const QString kPriorityRefusal = QStringLiteral("Not Allowed To Delete Priority Channel Frequency  ");
+
+class GridEdit : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        for (int n = 1; n <= 4; ++n) setChannel(n, "151.025", "156.000");
+        populate();
+    }
+};
+
+TEST_F(GridEdit, TypedKeysOpenTheEditorOrAreRefused) {
+    select(2, 1);
+    type('.');
+    EXPECT_EQ(prompts.texts(), QStringList{"Invalid number"});
+    EXPECT_FALSE(editor()->isVisible());
+
+    select(1, 1);
+    type('4');
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "4");
+    EXPECT_EQ(editor()->maxLength(), 9);
+
+    grid->EndCellEdit();  // "4" is out of range
+    prompts.clear();
+    select(1, 5);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "156.00000");
+    QTest::keyClick(editor(), 'x');
+    EXPECT_EQ(prompts.texts(), QStringList{"Invalid number"});
+    EXPECT_EQ(editor()->text(), "156.00000");
+}
+
+TEST_F(GridEdit, EnterCommitsAndMovesRight) {
+    select(1, 1);
+    key(Qt::Key_Return);
+    editor()->clear();
+    QTest::keyClicks(editor(), "152.5");
+    QTest::keyClick(editor(), Qt::Key_Return);
+
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(cell(1, 1), "152.50000");
+    EXPECT_EQ(DecodeRxFrequency(state, 1), "152.50000");
+    EXPECT_EQ(table()->currentRow(), 1);
+    EXPECT_EQ(table()->currentColumn(), 2);
+    EXPECT_TRUE(state.dataChanged);
+}
+
+TEST_F(GridEdit, UpOnTheFirstRowCommitsAndStaysDownMovesDown) {
+    select(1, 5);
+    type('1');
+    QTest::keyClicks(editor(), "51.025");
+    QTest::keyClick(editor(), Qt::Key_Up);
+    EXPECT_EQ(DecodeTxFrequency(state, 1), "151.02500");
+    EXPECT_EQ(table()->currentRow(), 1);
+    EXPECT_EQ(table()->currentColumn(), 5);
+    // Equal frequencies and signalling: a simplex channel, talkaround off.
+    EXPECT_EQ(cell(1, 13), "Off");
+    EXPECT_TRUE(grid->isCellGrey(1, 13));
+    EXPECT_FALSE(state.image.bit(FlagsBOffset(1), 1));
+
+    type('1');
+    QTest::keyClicks(editor(), "60");
+    QTest::keyClick(editor(), Qt::Key_Down);
+    EXPECT_EQ(DecodeTxFrequency(state, 1), "160.00000");
+    EXPECT_EQ(table()->currentRow(), 2);
+    EXPECT_EQ(cell(1, 13), "On");
+}
+
+// Every route that ends an edit commits it once: an off-raster frequency
+// gives its refusal exactly once, whichever route comes first and whatever
+// routes follow.
+class EditRoutes : public GridEdit, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EditRoutes, CommitOnce) {
+    const std::map<std::string, std::function<void()>> routes = {
+        {"Enter", [&] { QTest::keyClick(editor(), Qt::Key_Return); }},
+        {"Up", [&] { QTest::keyClick(editor(), Qt::Key_Up); }},
+        {"Down", [&] { QTest::keyClick(editor(), Qt::Key_Down); }},
+        {"FocusLoss", [&] { other->setFocus(); }},
+        {"ClickElsewhere", [&] { click(3, 3); }},
+        {"CellLeave", [&] { table()->setCurrentCell(3, 3); }},
+        {"MenuCommand", [&] { grid->EndCellEdit(); }},
+    };
+    const CodeplugImage before = state.image;
+    select(2, 1);
+    type('1');
+    QTest::keyClicks(editor(), "50.003");
+    routes.at(GetParam())();
+    for (const auto& [name, route] : routes)
+        if (name != "Enter" && name != "Up" && name != "Down") route();
+
+    EXPECT_EQ(prompts.texts(), QStringList{"Frequency is not valid"});
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(cell(2, 1), "151.02500");
+    EXPECT_TRUE(state.image == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, EditRoutes,
+                         ::testing::Values("Enter", "Up", "Down", "FocusLoss", "ClickElsewhere", "CellLeave",
+                                           "MenuCommand"));
+
+TEST_F(GridEdit, RefusalsShowTheStoredFrequencyAndLeaveTheImage) {
+    struct Case {
+        const char* text;
+        bool priority;
+        bool prioError;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"abc", false, false, {"Invalid Frequency"}},
+        {"300", false, false, {"Out of Frequency Range"}},
+        {"149.99", false, false, {"Out of Frequency Range"}},
+        {"150.003", false, false, {"Frequency is not valid"}},
+        {"", true, false, {kPriorityRefusal}},
+        {"abc", true, false, {"Invalid Frequency", kPriorityRefusal}},
+        {"", true, true, {}},  // silent while the priority channel error stands
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + (c.priority ? " priority" : ""));
+        setPriority(2, c.priority);
+        state.prioChannelError = c.prioError;
+        const CodeplugImage before = state.image;
+        prompts.clear();
+        select(2, 5);
+        key(Qt::Key_Return);
+        editor()->setText(c.text);  // pasted: typing admits digits only
+        QTest::keyClick(editor(), Qt::Key_Return);
+        EXPECT_EQ(prompts.texts(), c.messages);
+        EXPECT_EQ(cell(2, 5), "156.00000");
+        EXPECT_TRUE(state.image == before);
+    }
+}
+
+TEST_F(GridEdit, DeleteOnThePriorityRowIsRefusedInEveryColumn) {
+    setPriority(2, true);
+    const CodeplugImage before = state.image;
+    for (int c = 1; c <= 13; ++c) {
+        select(2, c);
+        key(Qt::Key_Delete);
+    }
+    EXPECT_EQ(prompts.texts(), QStringList(13, kPriorityRefusal));
+    EXPECT_TRUE(state.image == before);
+    EXPECT_EQ(cell(2, 1), "151.02500");
+}
+
+TEST_F(GridEdit, DeleteRemovesTheFrequencyAndTheChannelFromTheScanList) {
+    addToScanList(3);
+    populate();
+    ASSERT_TRUE(items(scan->scanList()).contains("003"));
+
+    select(3, 1);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(cell(3, 1), "");
+    EXPECT_EQ(state.image.byte(bytemap::channelRecord(3) + 2), 252);
+    EXPECT_EQ(state.image.byte(bytemap::subBandIndex(3)), 0);
+    EXPECT_EQ(cell(3, 5), "156.00000");
+    EXPECT_FALSE(items(scan->scanList()).contains("003"));
+    EXPECT_TRUE(items(scan->channelList()).contains("003"));
+    EXPECT_EQ(state.image.byte(bytemap::scanSlot(3)), 0);
+    EXPECT_EQ(state.image.word(bytemap::ScanMask) & 0x4, 0);
+
+    // Clearing the cell in the editor deletes too; the following moves
+    // commit nothing again.
+    select(4, 5);
+    key(Qt::Key_Return);
+    editor()->clear();
+    QTest::keyClick(editor(), Qt::Key_Return);
+    select(4, 3);
+    select(1, 1);
+    EXPECT_EQ(DecodeTxFrequency(state, 4), "");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(GridEdit, DoubleClickOpensTheEditorUnlessCtrlIsHeld) {
+    doubleClick(2, 1);
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "151.02500");
+    grid->EndCellEdit();
+
+    select(2, 5);
+    QTest::keyPress(table(), Qt::Key_Control);
+    doubleClick(2, 5);
+    EXPECT_FALSE(editor()->isVisible());
+    QTest::keyRelease(table(), Qt::Key_Control);
+    doubleClick(2, 5);
+    EXPECT_TRUE(editor()->isVisible());
+}
+
+TEST_F(GridEdit, SelectingTheGridTabTrimsAnEightChannelRadio) {
+    setChannel(12, "151.025", "156.000");
+    state.image.setByte(bytemap::ModelIndex, 4);
+    grid->tabSelected();
+    EXPECT_EQ(grid->channelCount(), 8);
+    EXPECT_EQ(table()->rowCount(), 9);
+    EXPECT_EQ(state.image.byte(bytemap::ChannelCount), 8);
+    for (int v = 9; v <= 16; ++v) {
+        for (std::size_t i = 0; i < bytemap::ChannelRecordSize; ++i)
+            EXPECT_EQ(state.image.byte(bytemap::channelRecord(v) + i), kEmptyChannelRecord[i]);
+        EXPECT_EQ(state.image.byte(bytemap::rxRasterFlag(v)), 0);
+        EXPECT_EQ(state.image.byte(bytemap::txRasterFlag(v)), 0);
+    }
+    EXPECT_EQ(cell(1, 1), "151.02500");
+}
+
+}  // namespace
+}  // namespace vantrel::testing

@@ -1,0 +1,62 @@
+// vantrelctl write (and read back) against vantrelctl simulate over a pty.
+#include "E2eRig.h"
+
+namespace vantrel::link::e2e {
+namespace {
+
+QByteArray DataFile(const char* name) {
+    return Contents(QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/") + name);
+}
+
+TEST(WriteEndToEnd, WrittenCodeplugReadsBackByteForByte) {
+    QTemporaryDir dir;
+    // The radio holds one default codeplug; a changed copy of it is written.
+    QByteArray program = DataFile("U2_EMEA.cpg");
+    ASSERT_FALSE(program.isEmpty());
+    QList<QByteArray> lines = program.split('\n');
+    lines[1 + 14] = " 3 \r";  // priority channel 3
+    program = lines.join('\n');
+    QFile f(dir.filePath("program.cpg"));
+    f.open(QIODevice::WriteOnly);
+    f.write(program);
+    f.close();
+
+    Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--pace", "--save", dir.filePath("radio-now.cpg")});
+    const CtlRun w = Ctl({"write", "--port", radio.link(), f.fileName()});
+    EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
+    EXPECT_TRUE(w.err.contains("Successfully Writing End."));
+    // 935 bytes on the line at 1200 baud plus the pauses of the exchange.
+    EXPECT_GT(w.seconds, 935 * 11 / 1200.0);
+    const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("back.cpg")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(Contents(dir.filePath("back.cpg")), program);
+    EXPECT_EQ(Contents(dir.filePath("radio-now.cpg")), program);
+}
+
+TEST(WriteEndToEnd, RadioPasswordMustBeKnown) {
+    QTemporaryDir dir;
+    const QString file = QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg");
+    Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"),
+                    {"--radio-password", "Ab12", "--refuse-block", "30:3"});
+    const CtlRun wrong = Ctl({"write", "--port", radio.link(), file, "--password", "ab12"});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_TRUE(wrong.err.contains("Invalid password.\nCodeplug is password protected."))
+        << wrong.err.toStdString();
+    EXPECT_FALSE(wrong.err.contains("Successfully"));
+
+    const CtlRun right = Ctl({"write", "--port", radio.link(), file, "--password", "Ab12", "--verify"});
+    EXPECT_EQ(right.exitCode, 0) << right.err.toStdString();
+    EXPECT_TRUE(right.err.contains("verify: the radio holds every byte written"));
+}
+
+TEST(WriteEndToEnd, RadioOfAnotherModelIsRefused) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--target", "0x11"});
+    const CtlRun w = Ctl({"write", "--port", radio.link(),
+                          QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg")});
+    EXPECT_EQ(w.exitCode, 1);
+    EXPECT_EQ(w.err.trimmed(), QStringLiteral("Communication Error. Unsupported radio codeplug region."));
+}
+
+}  // namespace
+}  // namespace vantrel::link::e2e
