@@ -119,8 +119,11 @@ void Report(const Exchange& x, int unpacedRuns, int pacedRuns) {
         if (!s.ok) { std::printf("%s: unpaced run failed\n", x.name); return; }
         beyond.push_back(s.wall - x.pauses - x.answers * kReaction);
     }
-    std::printf("%s (a) unpaced, %d runs: median %.1f ms beyond pauses (%.0f ms) and reactions (%d x %.0f ms); target < 50 ms\n",
-                x.name, unpacedRuns, Median(beyond) * 1000, x.pauses * 1000, x.answers, kReaction * 1000);
+    // The best run shows the cost of the code itself on a busy machine, where
+    // the median also carries the scheduler's wake-up delays.
+    std::printf("%s (a) unpaced, %d runs: median %.1f ms (best %.1f ms) beyond pauses (%.0f ms) and reactions (%d x %.0f ms); target < 50 ms\n",
+                x.name, unpacedRuns, Median(beyond) * 1000, *std::min_element(beyond.begin(), beyond.end()) * 1000,
+                x.pauses * 1000, x.answers, kReaction * 1000);
     const double minimum = x.lineBytes * kByteSeconds + x.pauses;
     for (int n = 0; n < pacedRuns; ++n) {
         const Sample s = Measure({"--pace"}, x.run);

@@ -5,7 +5,9 @@
 
 #include "codeplug/AppState.h"
 #include "link/widgets/RadioLink.h"
+#include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -18,8 +20,10 @@ int main(int argc, char** argv) {
     vantrel::QtPrompts prompts;
     QSettings settings("Vantrel CPS", "Vantrel CPS");
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
+    new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);
     vantrel::RadioLink radioLink(mainWindow, settings);
+    vantrel::report::InstallReportCommands(mainWindow);
 
     const QString commandLine = QApplication::arguments().mid(1).join(' ');
     vantrel::frmSpla splash;

@@ -13,7 +13,7 @@ QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
     const auto match = comN.match(port);
     if (!match.hasMatch()) return port;
-    QSettings settings;
+    QSettings settings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel CPS"));
     return vantrel::link::DeviceForPort(match.captured(1).toInt(), settings);
 }
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "channels/ChannelOptions.h"
@@ -14,6 +13,7 @@
 #include "channels/widgets/GridTable.h"
 #include "channels/widgets/GridTwips.h"
 #include "channels/widgets/frmChannelToneOption.h"
+#include "codeplug/Identity.h"
 
 namespace vantrel {
 
@@ -27,18 +27,10 @@ constexpr int kPriorityBit = 1;  // OptionFlags bit of Priority Scan
 QColor normalColour() { return QApplication::palette().color(QPalette::Active, QPalette::ButtonText); }
 QColor greyColour() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
 
-// Tooltip band texts by the low four bits of RadioType.
+// Tooltip of the frequency columns: the band's limits ("150 ~ 174 MHz").
 QString bandText(const CodeplugImage& image) {
-    switch (image.byte(bytemap::RadioType) & 0x0F) {
-    case 0: return QStringLiteral("403 ~ 425 MHz");
-    case 1: return QStringLiteral("450 ~ 470 MHz");
-    case 2: return QStringLiteral("136 ~ 150 MHz");
-    case 3:
-        return image.byte(bytemap::ModelIndex) == 18 ? QStringLiteral("148 ~ 174 MHz")
-                                                     : QStringLiteral("150 ~ 174 MHz");
-    case 4: return QStringLiteral("490 ~ 512 MHz");
-    default: return {};
-    }
+    const BandRow* row = FindBandRow(image);
+    return row ? QStringLiteral("%1 ~ %2 MHz").arg(row->lowMHz).arg(row->highMHz) : QString();
 }
 
 QTableWidgetItem* fixedItem(const QString& text) {
@@ -159,8 +151,7 @@ void ChannelGrid::applyRowCount(int n) {
 
 // Row count and height for 8 or 16 channels by ModelIndex; byte 2 follows.
 void ChannelGrid::sizeRows() {
-    const auto model = ctx_.state.image.byte(bytemap::ModelIndex);
-    channelCount_ = (model == 4 || model == 9) ? 8 : static_cast<int>(bytemap::MaxChannels);
+    channelCount_ = ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex));
     ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(channelCount_));
     applyRowCount(channelCount_);
     table_->setFixedHeight(table_->frameWidth() * 2 +

@@ -1,5 +1,7 @@
 #include "channels/widgets/ScanListPanel.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListTexts.h"
+#include "codeplug/Identity.h"
 
 namespace vantrel {
 
@@ -110,10 +113,7 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
     }
 }
 
-int ScanListPanel::channelCount() const {
-    const auto model = ctx_.state.image.byte(bytemap::ModelIndex);
-    return (model == 4 || model == 9) ? 8 : static_cast<int>(bytemap::MaxChannels);
-}
+int ScanListPanel::channelCount() const { return ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex)); }
 
 bool ScanListPanel::priorityTicked() const {
     return hooks.priorityScanTicked && hooks.priorityScanTicked();

@@ -121,9 +121,14 @@ void ProgramCommands::WriteCommand() {
     if (link_.device().isOpen()) {
         state.readPending = false;
         frmMain& editor = *main_.editor();
-        const PreWriteControls controls = PreWriteControls::find(&editor);
-        const bool checked = (!PriorityScanEnabled(controls) || CheckPriorityChannel(controls, main_.prompts())) &&
-                             CheckUserTplFrequencies(controls, main_.prompts());
+        Prompts& prompts = main_.prompts();
+        UserTplFrame& tpl = *editor.userTpl();
+        ScanListPanel& scan = *editor.scanList();
+        const bool checked =
+            (!editor.context().prioScanTicked() ||
+             CheckPriorityChannel(prompts, *scan.priorityBox(), *scan.channelList(), *editor.tabs())) &&
+            CheckUserTplFrequencies(prompts, {tpl.box(false, 0), tpl.box(false, 1), tpl.box(false, 2)},
+                                    {tpl.box(true, 0), tpl.box(true, 1), tpl.box(true, 2)});
         if (!checked) {
             dialog_->unload();
             return;

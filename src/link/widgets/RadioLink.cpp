@@ -1,11 +1,9 @@
 #include "link/widgets/RadioLink.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QSettings>
 #include <array>
 
-#include "codeplug/widgets/frmMain.h"
 #include "link/PortFile.h"
 #include "link/serial/OpenCommPort.h"
 #include "link/serial/SerialDevice.h"
@@ -20,16 +18,11 @@ QAction* PortItem(const MDIFormMain& main, int port) {
     return main.menuAction(QStringLiteral("mnuPortCom%1").arg(port));
 }
 
-std::filesystem::path ConfigFolder(const QSettings& settings) {
-    return QFileInfo(settings.fileName()).absolutePath().toStdString();
-}
-
 }  // namespace
 
 RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
     commands_ = std::make_unique<ProgramCommands>(main, *device_, [this] { return OpenCommPort(); });
-    main.editor()->readPortFile = [this] { readPortFile(); };
 }
 
 RadioLink::~RadioLink() = default;
@@ -49,16 +42,6 @@ QString RadioLink::devicePath(int port) const {
 bool RadioLink::OpenCommPort() {
     return link::OpenCommPort(*device_, devicePath(selectedPort()),
                               [this](const QString& text) { main_.prompts().tell(text); });
-}
-
-void RadioLink::readPortFile() {
-    const int port = link::ReadPortFile(ConfigFolder(settings_));
-    for (int n = 1; n <= link::kPortCount; ++n)
-        if (QAction* a = PortItem(main_, n)) a->setChecked(n == port);
-}
-
-bool RadioLink::writePortFile() const {
-    return link::WritePortFile(ConfigFolder(settings_), selectedPort());
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #pragma once
-// The program's radio link: the serial device on the Comm Port menu's port,
-// the port file, and the Read and Write commands, wired into the main window.
+// The program's radio link: the serial device on the Comm Port menu's port and
+// the Read and Write commands, wired into the main window.
 //
 // ComN is the device named by the environment variable VANTREL_COMN when it
 // is set (scripts/run.sh points Com1 at a simulated radio this way), else the
@@ -32,10 +32,6 @@ public:
     // The device path of ComN.
     QString devicePath(int port) const;
     bool OpenCommPort();
-    // The port file in the per-user configuration folder: read at the
-    // editor's load (checks the named item), written when the editor closes.
-    void readPortFile();
-    bool writePortFile() const;
 
 private:
     MDIFormMain& main_;

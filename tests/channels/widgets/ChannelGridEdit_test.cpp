@@ -27,6 +27,7 @@ TEST_F(GridEdit, TypedKeysOpenTheEditorOrAreRefused) {
     EXPECT_TRUE(editor()->isVisible());
     EXPECT_EQ(editor()->text(), "4");
     EXPECT_EQ(editor()->maxLength(), 9);
+    EXPECT_EQ(QApplication::focusWidget(), editor());
 
     grid->EndCellEdit();  // "4" is out of range
     prompts.clear();
@@ -91,18 +92,37 @@ TEST_P(EditRoutes, CommitOnce) {
         {"CellLeave", [&] { table()->setCurrentCell(3, 3); }},
         {"MenuCommand", [&] { grid->EndCellEdit(); }},
     };
+    // The route under test ends the edit by itself; the others then find
+    // nothing left to commit.
+    auto runRoutes = [&] {
+        routes.at(GetParam())();
+        EXPECT_FALSE(editor()->isVisible());
+        const int messages = static_cast<int>(prompts.messages.size());
+        for (const auto& [name, route] : routes)
+            if (name != "Enter" && name != "Up" && name != "Down") route();
+        EXPECT_EQ(static_cast<int>(prompts.messages.size()), messages);
+    };
+
     const CodeplugImage before = state.image;
     select(2, 1);
     type('1');
     QTest::keyClicks(editor(), "50.003");
-    routes.at(GetParam())();
-    for (const auto& [name, route] : routes)
-        if (name != "Enter" && name != "Up" && name != "Down") route();
-
+    runRoutes();
     EXPECT_EQ(prompts.texts(), QStringList{"Frequency is not valid"});
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_EQ(cell(2, 1), "151.02500");
     EXPECT_TRUE(state.image == before);
+
+    // A deletion is committed once as well: a second commit of the emptied
+    // cell would delete again.
+    int deletions = 0;
+    QObject::connect(grid, &ChannelGrid::channelFrequencyDeleted, [&] { ++deletions; });
+    select(2, 1);
+    key(Qt::Key_Return);
+    editor()->clear();
+    runRoutes();
+    EXPECT_EQ(deletions, 1);
+    EXPECT_EQ(DecodeRxFrequency(state, 2), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, EditRoutes,

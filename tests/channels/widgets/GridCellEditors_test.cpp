@@ -186,12 +186,18 @@ TEST_F(GridFixture, LayoutHeadersAndHelpTexts) {
         {1, 9, "Rx Only Setting", " Rx Only Enable or Disable"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
         QMouseEvent e(QEvent::MouseMove, centre(c.row, c.column), table()->viewport()->mapToGlobal(centre(c.row, c.column)),
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(table()->viewport(), &e);
         EXPECT_EQ(status, c.status);
         EXPECT_EQ(table()->toolTip(), c.tip);
     }
+    state.image.setByte(bytemap::ModelIndex, 18);
+    QMouseEvent e(QEvent::MouseMove, centre(1, 1), table()->viewport()->mapToGlobal(centre(1, 1)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(table()->viewport(), &e);
+    EXPECT_EQ(table()->toolTip(), "148 ~ 174 MHz");
 }
 
 }  // namespace

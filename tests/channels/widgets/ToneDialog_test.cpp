@@ -126,6 +126,16 @@ TEST_F(ToneDialog, ReceiveTplKeepsTheTransmitInversion) {
     EXPECT_TRUE(inverted(Side::Tx));
 }
 
+TEST_F(ToneDialog, EnterOnASignallingCellOpensItsSide) {
+    select(1, 6);
+    key(Qt::Key_Return);
+    ASSERT_NE(grid->toneDialog(), nullptr);
+    EXPECT_TRUE(grid->toneDialog()->toneSideTx());
+    EXPECT_TRUE(grid->toneDialog()->option(0)->isChecked());
+    grid->closeToneDialog();
+    EXPECT_TRUE(form->isEnabled());
+}
+
 TEST_F(ToneDialog, UserTplAndTheTalkaroundRule) {
     setChannel(1, "151.025", "151.025");
     setSignal(1, Side::Rx, 129);

@@ -1,6 +1,8 @@
 // The QSerialPort device against a pseudo-terminal held by the test.
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <ctime>
@@ -123,6 +125,22 @@ TEST(SerialDevice, UnavailablePortSaysSoOnceAndStaysClosed) {
     Link link(device);
     link.SendByte(0x52);
     EXPECT_TRUE(link.linkError());
+}
+
+}  // namespace
+}  // namespace vantrel::link
+
+namespace vantrel::link {
+namespace {
+
+TEST(PortMapping, PerUserOverrideWinsElseTheNthDevice) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    settings.setValue("Ports/Com3", "/tmp/simulated-radio");
+    EXPECT_EQ(DeviceForPort(3, settings), QStringLiteral("/tmp/simulated-radio"));
+    const QStringList devices = SerialDevicesInOrder();
+    EXPECT_EQ(DeviceForPort(1, settings), devices.value(0));
+    EXPECT_EQ(DeviceForPort(8, settings), devices.value(7));
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#include "shell/DataFileRegistration.h"
+
+#include "shell/FileAssociation.h"
+#ifdef _WIN32
+#include "shell/WinClassesRoot.h"
+#else
+#include "shell/XdgClassesRoot.h"
+#endif
+
+namespace vantrel {
+
+bool RegisterDataFileType(const std::string& applicationPath, const std::string& iconPath) {
+    try {
+#ifdef _WIN32
+        WinClassesRoot root;
+#else
+        XdgClassesRoot root(XdgClassesRoot::userDataHome());
+#endif
+        FileAss fileAss(root, nullptr);
+        const bool ok = fileAss.CreateFileAssociation({".cpg", "Text File", "Vantrel CPS File", "Open",
+                                                       applicationPath, "", true, iconPath, false});
+        if (ok) root.refreshDatabases();
+        return ok;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace vantrel

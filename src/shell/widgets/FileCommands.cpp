@@ -1,0 +1,153 @@
+#include "shell/widgets/FileCommands.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "channels/UserTplCodec.h"
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ScanListPanel.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/UserTplFrame.h"
+#include "codeplug/widgets/frmMain.h"
+#include "link/widgets/PreWriteChecks.h"
+#include "shell/CodeplugFile.h"
+
+namespace vantrel {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Programmer data file (*.cpg)");
+const QString kFileExtension = QStringLiteral(".cpg");
+// Paths of this length or longer are refused by the Save dialog loop.
+constexpr int kMaxPathLength = 128;
+
+}  // namespace
+
+Prompts::Answer AskSaveCurrentData(Prompts& prompts) {
+    return prompts.message({QStringLiteral("Save Current Data to File ?"), QStringLiteral("Save ?"),
+                            Prompts::Icon::None, Prompts::Buttons::YesNoCancel, Prompts::Answer::Cancel});
+}
+
+FileCommands::FileCommands(AppState& state, Prompts& prompts, frmMain& editor)
+    : state_(state), prompts_(prompts), editor_(editor) {}
+
+void FileCommands::mnuFileSave_Click() {
+    editor_.grid()->EndCellEdit();
+
+    UserTplFrame& tpl = *editor_.userTpl();
+    if (!CheckUserTplFrequencies(prompts_, {tpl.box(false, 0), tpl.box(false, 1), tpl.box(false, 2)},
+                                 {tpl.box(true, 0), tpl.box(true, 1), tpl.box(true, 2)})) {
+        state_.saveCancelled = true;
+        return;
+    }
+    if (state_.toolbarButtonDown) return;
+    ScanListPanel& scan = *editor_.scanList();
+    if (editor_.context().prioScanTicked() &&
+        !CheckPriorityChannel(prompts_, *scan.priorityBox(), *scan.channelList(), *editor_.tabs())) {
+        editor_.context().closeReadWriteDialog();
+        state_.saveCancelled = true;
+        return;
+    }
+    state_.saveCancelled = !chooseFileAndSave();
+}
+
+// The dialog loop: a refused name brings the dialog back with an empty name.
+// Cancelling, or a file that cannot be written, cancels the save.
+bool FileCommands::chooseFileAndSave() {
+    for (;;) {
+        const QString path =
+            prompts_.saveFileName({QStringLiteral("Save"), QString(), QString(), kFileFilter});
+        if (path.isEmpty()) return false;
+        if (path.size() >= kMaxPathLength) {
+            prompts_.tell(QStringLiteral("The path you entered,\r\n'") + path +
+                              QStringLiteral("' is too long, Enter a shorter path."),
+                          QStringLiteral("Vantrel CPS"), Prompts::Icon::Information);
+            continue;
+        }
+        if (!path.endsWith(kFileExtension, Qt::CaseSensitive)) {
+            prompts_.tell(QStringLiteral("   The file name, location, or format is not valid. Type the file "
+                                         "name and location in the correct format."));
+            continue;
+        }
+        const QString error = CopyToFile(path);
+        if (!error.isEmpty()) {
+            prompts_.tell(error, QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
+            return false;
+        }
+        state_.dataChanged = false;
+        return true;
+    }
+}
+
+QString FileCommands::CopyToFile(const QString& path) {
+    RadioInfoFrame& info = *editor_.radioInfo();
+    state_.passwordKept = !info.passwordBox()->isEnabled();
+    editor_.StorePassword();
+    UserTplBoxes boxes;
+    for (int i = 0; i < 3; ++i) {
+        boxes.rx[i] = editor_.userTpl()->box(false, i)->text().toStdString();
+        boxes.tx[i] = editor_.userTpl()->box(true, i)->text().toStdString();
+    }
+    EncodeUserTpls(state_.image, boxes);
+    const QByteArray serial = info.serialBox()->text().toLatin1();
+    return QString::fromStdString(
+        vantrel::CopyToFile(state_.image, serial.toStdString(), path.toStdString()));
+}
+
+void FileCommands::CopyToBox(const QString& path) {
+    const CodeplugFileLoad load = vantrel::CopyToBox(state_.image, path.toStdString());
+    state_.loadFailed = !load.ok();
+    if (load.ok()) return;
+    if (load.status == CodeplugFileLoad::Status::WrongType) {
+        prompts_.beep();
+        prompts_.tell(QStringLiteral("Error! invalid data type     "), QStringLiteral("Open File"),
+                      Prompts::Icon::Exclamation);
+    } else {
+        prompts_.tell(QString::fromStdString(load.error), QStringLiteral("Open File"),
+                      Prompts::Icon::Exclamation);
+    }
+}
+
+void FileCommands::mnuFileOpen_Click() {
+    state_.passwordKept = false;
+    editor_.grid()->EndCellEdit();
+    if (state_.toolbarButtonDown) {
+        state_.dataChanged = true;
+        return;
+    }
+    if (state_.dataChanged) {
+        switch (AskSaveCurrentData(prompts_)) {
+        case Prompts::Answer::Yes:
+            mnuFileSave_Click();
+            if (state_.saveCancelled) return;
+            break;
+        case Prompts::Answer::No:
+            break;
+        default:
+            editor_.setFocus();
+            return;
+        }
+    }
+    state_.passwordAttempts = 0;
+    const QString path = prompts_.openFileName({QStringLiteral("Open"), QString(), QString(), kFileFilter});
+    if (path.isEmpty()) return;
+
+    enableSave();
+    state_.loadingImage = true;
+    editor_.radioInfo()->passwordBox()->clear();
+    CopyToBox(path);
+    if (state_.loadFailed) {
+        // Nothing was loaded: the edits that follow are ordinary edits again.
+        state_.loadingImage = false;
+        return;
+    }
+    editor_.PopulateEditor(frmMain::LoadKind::FileOpen);
+    editor_.scanList()->updateButtons();
+    editor_.radioInfo()->serialBox()->setEnabled(false);
+    state_.loadingImage = false;
+    state_.dataChanged = true;
+    editor_.setEditorVisible(true);
+}
+
+}  // namespace vantrel

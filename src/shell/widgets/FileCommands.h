@@ -1,0 +1,47 @@
+#pragma once
+// File > Open and File > Save: the data-file commands of the main window with
+// their dialogs, checks and messages, and the load and save routines that
+// the start-up and the closing sequence use too.
+#include <QString>
+#include <functional>
+
+#include "codeplug/AppState.h"
+#include "shell/widgets/Prompts.h"
+
+namespace vantrel {
+
+class frmMain;
+
+// "Save Current Data to File ?" (Yes, No, Cancel; Cancel the default), asked
+// by Open and by closing while the data differ from the last save.
+Prompts::Answer AskSaveCurrentData(Prompts& prompts);
+
+class FileCommands {
+public:
+    FileCommands(AppState& state, Prompts& prompts, frmMain& editor);
+
+    // Enables File > Save and toolbar button 2 (the main window's part).
+    std::function<void()> enableSave = [] {};
+
+    // The Save command: the caller looks at saveCancelled afterwards.
+    void mnuFileSave_Click();
+    // The Open command.
+    void mnuFileOpen_Click();
+
+    // Writes the image to path after the refreshes a save makes. An empty
+    // string on success, otherwise a message naming the file and the reason.
+    QString CopyToFile(const QString& path);
+    // Reads path into the image and sets loadFailed. A file that is not a
+    // data file, or a damaged one, is refused with a message and leaves the
+    // image as it was.
+    void CopyToBox(const QString& path);
+
+private:
+    bool chooseFileAndSave();
+
+    AppState& state_;
+    Prompts& prompts_;
+    frmMain& editor_;
+};
+
+}  // namespace vantrel

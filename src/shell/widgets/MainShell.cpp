@@ -1,0 +1,136 @@
+#include "shell/widgets/MainShell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+
+#include "channels/widgets/ChannelGrid.h"
+#include "codeplug/widgets/frmMain.h"
+#include "link/PortFile.h"
+#include "shell/DataFileRegistration.h"
+#include "shell/DataFolder.h"
+#include "shell/widgets/AboutBox.h"
+#include "shell/widgets/ClosingSequence.h"
+#include "shell/widgets/CommPortMenu.h"
+#include "shell/widgets/HelpViewer.h"
+#include "shell/widgets/MDIFormMain.h"
+
+namespace vantrel {
+
+namespace {
+
+// The port file lives beside the per-user settings.
+std::filesystem::path portFileFolder(const QSettings& settings) {
+    return QFileInfo(settings.fileName()).absolutePath().toStdString();
+}
+
+std::array<QAction*, CommPortMenu::kPorts> portItems(const MDIFormMain& main) {
+    std::array<QAction*, CommPortMenu::kPorts> items{};
+    for (int n = 1; n <= CommPortMenu::kPorts; ++n)
+        items[static_cast<std::size_t>(n - 1)] = main.menuAction(QStringLiteral("mnuPortCom%1").arg(n));
+    return items;
+}
+
+}  // namespace
+
+MainShell::MainShell(MDIFormMain& main)
+    : QObject(&main), main_(main), files_(main.state(), main.prompts(), *main.editor()) {
+    frmMain& editor = *main.editor();
+    editorFrame_ = editor.parentWidget() ? editor.parentWidget() : &editor;
+
+    files_.enableSave = [this] {
+        main_.menuAction(QStringLiteral("mnuFileSave"))->setEnabled(true);
+        main_.toolbarButton(2)->setEnabled(true);
+    };
+    using C = MDIFormMain::Command;
+    main.setCommand(C::Open, [this] { files_.mnuFileOpen_Click(); });
+    main.setCommand(C::Save, [this] { files_.mnuFileSave_Click(); });
+    main.setCommand(C::Help, [this] { ShowHelp(); });
+    main.setCommand(C::About, [this] { ShowAboutBox(&main_); });
+    main.setCommand(C::Exit, [this] { Exit(); });
+
+    portMenu_ = std::make_unique<CommPortMenu>(
+        portItems(main), [&editor] { editor.grid()->EndCellEdit(); }, [this] { main_.openCommPort(); });
+    editor.readPortFile = [this] { portMenu_->select(link::ReadPortFile(portFileFolder(main_.settings()))); };
+
+    main.registerFileType = [] {
+        RegisterDataFileType(QCoreApplication::applicationFilePath().toStdString(),
+                             DataFilePath("vantrel-cps.svg"));
+    };
+
+    main.installEventFilter(this);
+    editorFrame_->installEventFilter(this);
+}
+
+MainShell::~MainShell() = default;
+
+void MainShell::ShowHelp() {
+    if (!help_) help_ = std::make_unique<HelpViewer>();
+    help_->showPage(HelpIndexPath());
+}
+
+void MainShell::Exit() {
+    AppState& state = main_.state();
+    state.exitRequested = true;
+    main_.editor()->grid()->closeToneDialog();
+    main_.editor()->context().closeReadWriteDialog();
+    // Closing the main window runs the editor's closing sequence first; when
+    // that is cancelled the program goes on as before.
+    if (!main_.close()) state.exitRequested = false;
+}
+
+bool MainShell::closeEditor() {
+    frmMain& editor = *main_.editor();
+    ClosingSequence sequence{main_.state(), main_.prompts(), main_.settings(),
+                             [this] { files_.mnuFileSave_Click(); },
+                             [this, &editor] {
+                                 if (auto* frame = qobject_cast<QMdiSubWindow*>(editorFrame_))
+                                     frame->mdiArea()->setActiveSubWindow(frame);
+                                 editor.setFocus();
+                             },
+                             [this] { writePortFile(); }};
+    editorClosed_ = sequence.run(*editorFrame_);
+    return editorClosed_;
+}
+
+void MainShell::writePortFile() {
+    link::WritePortFile(portFileFolder(main_.settings()), portMenu_->selectedPort());
+}
+
+void MainShell::closeWindow(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible()) w->close();
+}
+
+bool MainShell::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
+
+    if (watched == editorFrame_) {
+        // The editor window is never closed on its own: once its closing
+        // sequence has run, the whole program ends with the main window.
+        event->ignore();
+        if (editorClosed_ || !closeEditor()) return true;
+        if (!main_.state().exitRequested) {
+            main_.editor()->grid()->closeToneDialog();
+            main_.editor()->context().closeReadWriteDialog();
+            main_.close();
+        }
+        return true;
+    }
+    if (watched == &main_) {
+        if (!editorClosed_ && !closeEditor()) {
+            event->ignore();
+            return true;
+        }
+        main_.state().appClosing = true;
+        for (const char* name : {"frmMultiPgPreview", "frmProgram", "frmAbout"}) closeWindow(name);
+        if (help_) help_->close();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vantrel
