@@ -12,6 +12,7 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/UserTplFrame.h"
 #include "link/widgets/LinkFixture.h"
 #include "link/widgets/ProgramTexts.h"
 
@@ -45,6 +46,12 @@ TEST(ProgramDialog, ReadCommandOpensTheDialogReadyForARead) {
     EXPECT_TRUE(d.lblRedLED()->isHidden());
     EXPECT_EQ(d.indicatorColor(link::Indicator::Green), 0x00FF00u);
     EXPECT_EQ(d.cmdClose()->text(), "&Cancel");
+    for (auto [button, hint] : {std::pair{d.cmdClose(), "Close Program"},
+                                std::pair{d.cmdRead(), "Read Codeplug Data From Radio To PC"}}) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        EXPECT_EQ(f.editor().statusText(), hint);
+    }
     EXPECT_FALSE(f.main->isEnabled());
     EXPECT_TRUE(f.state.readPending);
     EXPECT_TRUE(f.state.loadingImage);
@@ -223,6 +230,9 @@ TEST(ProgramDialog, WriteSendsTheEditedImage) {
     f.main->runCommand(C::Read);
     f.commands.cmdRead_Click();
     f.editor().radioInfo()->passwordBox()->setText("Key9");
+    // A tone typed but not yet entered goes out re-encoded from its box.
+    f.editor().userTpl()->box(false, 0)->setText("150.0");
+    ASSERT_NE(f.state.image.word(bm::userTplRxWord(0)), 1500);
     f.main->runCommand(C::Write);
     f.commands.cmdWrite_Click();
     ASSERT_EQ(f.commands.lastOutcome(), link::TransferOutcome::Success);
@@ -231,6 +241,7 @@ TEST(ProgramDialog, WriteSendsTheEditedImage) {
     EXPECT_EQ(f.radio.image()[bm::Password], 'K');
     EXPECT_EQ(f.radio.image()[bm::PasswordLength], 4);
     EXPECT_EQ(f.radio.image()[bm::Fixed60], 60);
+    EXPECT_EQ(f.state.image.word(bm::userTplRxWord(0)), 1500);
 }
 
 }  // namespace
