@@ -11,6 +11,7 @@
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
+#include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
@@ -195,7 +196,8 @@ void ProgramCommands::afterReadSuccess() {
 void ProgramCommands::readTail() {
     AppState& state = main_.state();
     frmMain& editor = *main_.editor();
-    editor.scanList()->updateButtons();
+    // A locked editor keeps its scan list buttons disabled until unlocked.
+    if (!codeplugProtected(state.image)) editor.scanList()->updateButtons();
     state.dataChanged = true;
     state.image.setByte(bm::SerialWriteEnable, 0);
     editor.radioInfo()->serialBox()->setEnabled(false);

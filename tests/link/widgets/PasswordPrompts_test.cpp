@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ CodeplugImage::Bytes ProtectedImage(int length) {
     for (std::size_t k = 0; k < bm::PasswordSize; ++k) bytes[bm::Password + k] = k < 4 ? text[k] : 0;
     bytes[bm::PasswordLength] = static_cast<std::uint8_t>(length);
     bytes[bm::PasswordLengthCopy] = 0;  // taken from byte 236 when loaded
+    bytes[bm::scanSlot(2)] = 0;         // channel 2 outside the scan list
     return bytes;
 }
 
@@ -84,6 +86,12 @@ TEST(UnlockPrompt, ComparesTheStoredCharactersExactly) {
 
 TEST(UnlockPrompt, ThreeWrongEntriesLeaveTheEditorLocked) {
     UnlockFixture f;
+    QLineEdit* box = f.prompt().txtPassword();
+    EXPECT_EQ(box->maxLength(), 8);
+    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box), '*');
+    // The scan list of a locked codeplug cannot be changed.
+    EXPECT_FALSE(f.main->findChild<QPushButton*>("CmdAdd")->isEnabledTo(f.main.get()));
     f.enter("x");
     f.enter("y");
     EXPECT_TRUE(f.prompt().isVisible());
