@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -61,6 +62,18 @@ TEST(ProgramDialog, ReadCommandOpensTheDialogReadyForARead) {
     EXPECT_TRUE(f.main->isEnabled());
     EXPECT_FALSE(f.state.readPending);
     EXPECT_FALSE(f.state.loadingImage);
+}
+
+TEST(ProgramDialog, MenuReadWaitsWhileAToolbarButtonIsHeld) {
+    LinkFixture f;
+    QAction* mnuRead = f.main->menuAction("mnuRead");
+    EXPECT_EQ(mnuRead->shortcut(), QKeySequence("Ctrl+R"));
+    f.state.toolbarButtonDown = true;
+    mnuRead->trigger();
+    EXPECT_FALSE(f.dialog().isVisible());
+    f.state.toolbarButtonDown = false;
+    mnuRead->trigger();
+    EXPECT_TRUE(f.dialog().isVisible());
 }
 
 TEST(ProgramDialog, WriteInstructionsNameTheWrite) {
