@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     vantrel::CodeplugImage image;
     const auto& row = vantrel::DefaultFileTable()[2];
     vantrel::LoadDefaultCodeplug(image, row, vantrel::DataFolder());
+    main.editor()->setEditorVisible(true);
     constexpr int kRuns = 200;
     QElapsedTimer timer;
     double total = 0, worst = 0;

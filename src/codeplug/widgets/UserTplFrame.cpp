@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "channels/UserTplCodec.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
 
@@ -41,6 +43,7 @@ UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
             b->setObjectName(tx ? "txtTPL_TxFrequency" : "txtTPL_RxFrequency");
             b->setProperty("index", i);
             b->setMaxLength(5);
+            b->setFixedWidth(twips(1100));
             b->installEventFilter(this);
             connect(b, &QLineEdit::textChanged, this, [this, b] { textChanged(b); });
             (tx ? tx_ : rx_)[k] = b;
@@ -168,9 +171,13 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::FocusIn:
         setBackground(b, kFocusColour);
         break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        // Switching to another application or opening a popup is no leaving of the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
         focusLost(b, tx, i);
         break;
+    }
     default:
         break;
     }

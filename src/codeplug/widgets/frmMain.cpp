@@ -1,6 +1,9 @@
 #include "codeplug/widgets/frmMain.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "channels/ChannelRecord.h"
+#include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ButtonFunctions.h"
@@ -61,10 +65,25 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
     ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
+    grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    grid_->hooks.userTplRxValue = [this](int k) {
+        // The box's leading number; an empty box is 0.
+        return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;
+    };
+    grid_->hooks.editorForm = [this] { return static_cast<QWidget*>(this); };
+    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* {
+        for (bool tx : {false, true})
+            for (int i = 0; i < 3; ++i)
+                if (tpl_->box(tx, i)->text().isEmpty()) return tpl_->box(tx, i);
+        return nullptr;
+    };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
         });
+    // The tab control itself (not its pages) shows the plain status text.
+    sstMain_->tabBar()->installEventFilter(this);
 }
 
 void frmMain::buildForm() {
@@ -99,9 +118,12 @@ void frmMain::buildForm() {
     l0->addWidget(info_, 0, 0, 2, 1);
     l0->addWidget(settings_->scanFrame(), 0, 1);
     l0->addWidget(settings_->totFrame(), 1, 1);
-    l0->addWidget(buttons_, 0, 2);
-    l0->addWidget(tpl_, 1, 2);
     l0->addWidget(settings_->featureBox(), 2, 1);
+    l0->addWidget(buttons_, 0, 2);
+    l0->addWidget(tpl_, 1, 2, 2, 1);
+    l0->setRowStretch(3, 1);
+    l0->setContentsMargins(4, 4, 4, 4);
+    l0->setHorizontalSpacing(4);
 
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");
@@ -111,8 +133,9 @@ void frmMain::buildForm() {
     sbStatusBar_->addWidget(statusPanel_, 1);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(sstMain_, 4);
-    top->addWidget(frame1_, 1);
+    top->addWidget(sstMain_, 1);
+    top->addWidget(frame1_, 0);
+    frame1_->setFixedWidth(twips(2600));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);
@@ -127,6 +150,7 @@ void frmMain::buildForm() {
     };
     info_->loadDefaultCodeplug = [this](const std::string& s) { LoadDefaultCodeplug(s); };
     connect(sstMain_, &QTabWidget::currentChanged, this, &frmMain::tabChanged);
+    tabChanged(sstMain_->currentIndex());
 }
 
 QString frmMain::statusText() const { return statusPanel_->text(); }
@@ -140,10 +164,23 @@ void frmMain::setEditorVisible(bool visible) {
 
 bool frmMain::editorVisible() const { return isVisible(); }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != sstMain_->tabBar()) return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) setStatusText("Status");
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
+        // Tab leaves the tab control for the page it shows.
+        if (sstMain_->currentIndex() == 1) grid_->focusFirstCell();
+        else info_->passwordBox()->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
 void frmMain::tabChanged(int index) {
     // The grid is in the Tab-key order only while its tab shows.
     grid_->table()->setFocusPolicy(index == 1 ? Qt::StrongFocus : Qt::ClickFocus);
     if (index == 1) grid_->tabSelected();
+    else grid_->hideCellEditor();
 }
 
 // ---- Identity steps ---------------------------------------------------------

@@ -72,6 +72,9 @@ signals:
     // for the password dialog.
     void protectedLoaded();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void buildForm();
     void ApplyBandLimits();
