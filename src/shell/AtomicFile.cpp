@@ -1,71 +1,91 @@
 #include "shell/AtomicFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <filesystem>
+#include <random>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace vantrel {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-bool fail(std::string* error, int err) {
-    if (error) *error = std::strerror(err);
+bool fail(std::string* error, const std::string& reason) {
+    if (error) *error = reason;
     return false;
 }
 
-// A new file gets the permissions the user's umask allows; a replaced file
-// keeps its own.
-mode_t modeFor(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Saving through a symbolic link replaces the file it points to, not the link.
+fs::path saveTarget(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) return resolved;
+    }
+    return path;
 }
 
-bool writeAll(int fd, const std::string& contents) {
-    const char* p = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
+std::string tempNameBeside(const fs::path& target) {
+    std::random_device rd;
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(rd()));
+    return target.string() + suffix;
+}
+
+bool flushToDisk(std::FILE* f) {
+    if (std::fflush(f) != 0) return false;
+#ifndef _WIN32
+    if (::fsync(fileno(f)) != 0) return false;
+#endif
     return true;
+}
+
+// A replaced file keeps its permissions; a new one gets what the umask allows.
+void keepPermissions(const fs::path& target, std::FILE* f) {
+#ifndef _WIN32
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) ::fchmod(fileno(f), st.st_mode & 07777);
+#else
+    (void)target;
+    (void)f;
+#endif
 }
 
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error) {
-    std::string pattern = path + ".XXXXXX";
-    std::vector<char> tmp(pattern.begin(), pattern.end());
-    tmp.push_back('\0');
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return fail(error, errno);
+    const fs::path target = saveTarget(path);
+    std::string tmp;
+    std::FILE* f = nullptr;
+    for (int attempt = 0; attempt < 8 && !f; ++attempt) {
+        tmp = tempNameBeside(target);
+        f = std::fopen(tmp.c_str(), "wbx");  // x: never reuse an existing name
+        if (!f && errno != EEXIST) break;
+    }
+    if (!f) return fail(error, std::strerror(errno));
 
-    const mode_t mode = modeFor(path);
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
-    int err = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
+    keepPermissions(target, f);
+    const bool written =
+        std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() && flushToDisk(f);
+    const int writeErr = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        const int err = written ? errno : writeErr;
+        std::remove(tmp.c_str());
+        return fail(error, std::strerror(err));
     }
-    if (ok && ::rename(tmp.data(), path.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(tmp.data());
-        return fail(error, err);
+    std::error_code ec;
+    fs::rename(tmp, target, ec);
+    if (ec) {
+        std::remove(tmp.c_str());
+        return fail(error, ec.message());
     }
     return true;
 }

@@ -4,12 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
-#include <system_error>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
+#include "shell/AtomicFile.h"
 
 namespace vantrel {
 
@@ -40,59 +36,11 @@ std::string shown(const std::string& token) {
     return token.size() <= kMax ? token : token.substr(0, kMax) + "...";
 }
 
-// Follows a symbolic link so that saving replaces the file it points to rather
-// than the link.
-fs::path saveTarget(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved;
-    }
-    return path;
-}
-
-std::string tempNameBeside(const fs::path& target) {
-    std::random_device rd;
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(rd()));
-    return target.string() + suffix;
-}
-
-bool flushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0) return false;
-#if defined(__unix__) || defined(__APPLE__)
-    if (::fsync(fileno(f)) != 0) return false;
-#endif
-    return true;
-}
-
 // Writes contents to a fresh file beside target and renames it over target.
 std::string writeAtomically(const std::string& path, const std::string& contents) {
-    const fs::path target = saveTarget(path);
-    std::string tmp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; attempt < 8 && !f; ++attempt) {
-        tmp = tempNameBeside(target);
-        f = std::fopen(tmp.c_str(), "wbx");   // x: never reuse an existing name
-        if (!f && errno != EEXIST) break;
-    }
-    if (!f) return "Cannot save " + quoted(path) + ": " + systemReason(errno);
-
-    const bool written = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() && flushToDisk(f);
-    const int writeErr = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        const int err = written ? errno : writeErr;
-        std::remove(tmp.c_str());
-        return "Cannot save " + quoted(path) + ": " + systemReason(err);
-    }
-    std::error_code ec;
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        std::remove(tmp.c_str());
-        return "Cannot save " + quoted(path) + ": " + ec.message();
-    }
-    return "";
+    std::string reason;
+    if (WriteFileAtomically(path, contents, &reason)) return "";
+    return "Cannot save " + quoted(path) + ": " + reason;
 }
 
 // ---- Field reader ------------------------------------------------------------
