@@ -212,7 +212,8 @@ bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {
     } else if (watched == txtPassword_) {
         ctx_.state.dataChanged = true;
         const QString typed = k->text();
-        if (typed.size() == 1 && !isPasswordChar(typed.at(0).unicode())) {
+        // Editing keys (Delete among them) carry control codes and pass.
+        if (typed.size() == 1 && typed.at(0).isPrint() && !isPasswordChar(typed.at(0).unicode())) {
             ctx_.prompts.tell(kInvalidPassword);
             txtPassword_->setFocus();
             return true;

@@ -158,7 +158,8 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
         const QString typed = k->text();
         if (typed.size() == 1) {
             const QChar c = typed.at(0);
-            const bool accepted = (c >= '0' && c <= '9') || c == '.' || (c.unicode() >= 1 && c.unicode() <= 32);
+            // Editing keys (Delete among them) carry control codes and pass.
+            const bool accepted = (c >= '0' && c <= '9') || c == '.' || c == ' ' || !c.isPrint();
             if (!accepted) {
                 ctx_.prompts.tell(kInvalid);
                 return true;
