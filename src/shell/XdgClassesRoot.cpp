@@ -71,12 +71,6 @@ std::string xmlEscaped(const std::string& s) {
     return out;
 }
 
-bool writeFile(const fs::path& path, const std::string& contents) {
-    std::error_code ec;
-    fs::create_directories(path.parent_path(), ec);
-    return !ec && WriteFileAtomically(path.string(), contents);
-}
-
 bool readFile(const std::string& path, std::string& contents) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
@@ -116,6 +110,18 @@ std::string XdgClassesRoot::userDataHome() {
     const char* home = std::getenv("HOME");
     if (home && *home == '/') return std::string(home) + "/.local/share";
     return {};
+}
+
+// Registration runs at every start: a file that already holds the same text
+// is left alone, so the desktop databases are only rebuilt after a change.
+bool XdgClassesRoot::writeFile(const fs::path& path, const std::string& contents) {
+    std::string old;
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec) && readFile(path.string(), old) && old == contents) return true;
+    fs::create_directories(path.parent_path(), ec);
+    if (ec || !WriteFileAtomically(path.string(), contents)) return false;
+    changed_ = true;
+    return true;
 }
 
 bool XdgClassesRoot::createKey(const std::string& subKey) {
@@ -221,7 +227,7 @@ bool XdgClassesRoot::publish() {
 }
 
 void XdgClassesRoot::refreshDatabases() const {
-    if (dataHome_.empty()) return;
+    if (dataHome_.empty() || !changed_) return;
     const fs::path home(dataHome_);
     std::error_code ec;
     if (fs::exists(home / "mime" / "packages", ec)) runTool({"update-mime-database", (home / "mime").string()});

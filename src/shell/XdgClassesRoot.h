@@ -5,6 +5,7 @@
 // folder: a shared-mime-info package with the extension's glob, a desktop
 // entry whose Exec line opens the file, and the icon in the user's theme.
 // Nothing is written outside that folder.
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -31,7 +32,8 @@ public:
     bool setDefaultValue(const std::string& subKey, const std::string& value) override;
 
     // Lets the desktop see the new files: runs update-mime-database and
-    // update-desktop-database on the user's folders when they are installed.
+    // update-desktop-database on the user's folders when they are installed
+    // and a file was written.
     void refreshDatabases() const;
 
     // The Exec line for a registry command such as `/opt/x/prog %1`.
@@ -40,10 +42,12 @@ public:
 private:
     std::string value(const std::string& key) const;
     bool publish();
+    bool writeFile(const std::filesystem::path& path, const std::string& contents);
 
     std::string dataHome_;
     XdgDesktopNames names_;
     std::map<std::string, std::string> keys_;  // lower-case path -> default value
+    bool changed_ = false;                     // a desktop file was written
 };
 
 }  // namespace vantrel

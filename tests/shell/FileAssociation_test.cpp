@@ -173,6 +173,18 @@ TEST(XdgClassesRoot, DesktopFindsTheProgramForADataFile) {
     EXPECT_NE(readAll(data / "mime/packages/vantrel-cps.xml").find("<comment>Vantrel CPS File</comment>"),
               std::string::npos);
 
+    // The next start finds everything in place: no file is rewritten, so the
+    // desktop databases are not rebuilt either.
+    const fs::path written[] = {data / "applications" / "vantrel-cps.desktop",
+                                data / "mime" / "packages" / "vantrel-cps.xml",
+                                data / "mime" / "mime.cache"};
+    std::vector<fs::file_time_type> before;
+    for (const auto& f : written) before.push_back(fs::exists(f) ? fs::last_write_time(f) : fs::file_time_type{});
+    ASSERT_TRUE(RegisterDataFileType(app.string(), icon.string()));
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(fs::exists(written[i]) ? fs::last_write_time(written[i]) : fs::file_time_type{}, before[i])
+            << written[i];
+
     if (std::system("mimetype --version >/dev/null 2>&1") != 0 || std::system("xdg-mime --version >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "xdg-mime or mimetype is not installed";
     const auto doc = touch(dir.path / "some.cpg", "Vantrel programmer data file\r\n 0 \r\n");
