@@ -1,5 +1,6 @@
 #include "codeplug/widgets/frmMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -61,9 +62,12 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
     buildForm();
-    ctx_.userTplText = [this](bool tx, int i) { return tpl_->box(tx, i)->text(); };
-    ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
-    ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
+    ctx_.previewOrAboutShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (w->objectName() == "frmMultiPgPreview" || w->objectName() == "frmAbout"))
+                return true;
+        return false;
+    };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
     grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
     scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
@@ -72,12 +76,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
         return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;
     };
     grid_->hooks.editorForm = [this] { return static_cast<QWidget*>(this); };
-    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* {
-        for (bool tx : {false, true})
-            for (int i = 0; i < 3; ++i)
-                if (tpl_->box(tx, i)->text().isEmpty()) return tpl_->box(tx, i);
-        return nullptr;
-    };
+    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* { return tpl_->firstEmpty(); };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
