@@ -2,15 +2,15 @@
 // Enabling groups of the main window's commands: menu items by name and
 // toolbar buttons by position (2 Save, 4 Write, 6 Print Preview, 7 Print).
 #include <QAction>
-#include <initializer_list>
+#include <vector>
 
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
 
 struct CommandGroup {
-    std::initializer_list<const char*> menus;
-    std::initializer_list<int> toolbar;
+    std::vector<const char*> menus;
+    std::vector<int> toolbar;
 };
 
 inline const CommandGroup kWriteCommands{{"mnuWrite"}, {4}};

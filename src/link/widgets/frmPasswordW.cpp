@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "link/PasswordCheck.h"
 #include "link/widgets/MainCommands.h"
