@@ -25,7 +25,9 @@ SerialDevice::SerialDevice(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialDevice::onError);
     tick_.setTimerType(Qt::PreciseTimer);
     tick_.setInterval(static_cast<int>(kTickPeriod.count()));
-    connect(&tick_, &QTimer::timeout, this, [this] { ++pendingTicks_; wake(); });
+    // Ticks are not counted up while nobody waits: one pending tick is all a
+    // wait may see, so an idle spell can never run a fresh time-out out.
+    connect(&tick_, &QTimer::timeout, this, [this] { tickPending_ = true; wake(); });
     tick_.start();
     drainTimer_.setSingleShot(true);
     drainTimer_.setTimerType(Qt::PreciseTimer);
@@ -106,8 +108,8 @@ ByteDevice::Wake SerialDevice::wait(Clock::time_point deadline) {
             interrupted_ = false;
             return Wake::Interrupted;
         }
-        if (pendingTicks_ > 0) {
-            --pendingTicks_;
+        if (tickPending_) {
+            tickPending_ = false;
             return Wake::Tick;
         }
         if (activity_) {

@@ -44,11 +44,10 @@ constexpr int kTabsHeight = 6800;
 constexpr std::uint8_t kFixed60 = 60;
 constexpr std::uint8_t kFixed20 = 20;
 
-// Link ticks that fell while nobody waited on the line (the user reading the
-// instructions or typing a password) belong to no time-out. The device keeps
-// them for its next wait, where they would run a fresh time-out out at once;
-// taking them here, with a deadline already passed, runs no event loop. A
-// stale interrupt from an earlier abort goes with them.
+// A link tick that fell while nobody waited on the line (the user reading the
+// instructions or typing a password) belongs to no time-out, and neither does
+// a stale interrupt from an earlier abort. Taking them here, with a deadline
+// already passed, runs no event loop.
 void ForgetIdleTicks(link::ByteDevice& device) {
     using Wake = link::ByteDevice::Wake;
     for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;

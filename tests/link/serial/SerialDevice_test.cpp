@@ -1,6 +1,7 @@
 // The QSerialPort device against a pseudo-terminal held by the test.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -99,6 +100,22 @@ TEST(SerialDevice, TimeOutSleepsTwoSecondsWithoutSpinning) {
     EXPECT_GE(wall, 1.75);
     EXPECT_LE(wall, 2.1);
     EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * wall);
+}
+
+// The dialog stays open while the user reads the instructions: the link
+// ticks of that idle spell must not run the next time-out out early.
+TEST(SerialDevice, IdleTicksDoNotShortenTheNextTimeOut) {
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    QEventLoop idle;
+    QTimer::singleShot(1500, &idle, &QEventLoop::quit);
+    idle.exec();
+    const auto start = Clock::now();
+    link.ReceiveByte();
+    EXPECT_TRUE(link.linkError());
+    EXPECT_GE(Seconds(start), 1.55);  // one stale tick at the most
 }
 
 TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
