@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
@@ -73,17 +76,37 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
     udPrio_->setFixedWidth(udPrio_->sizeHint().height());
     udPrio_->setFocusPolicy(Qt::NoFocus);
 
+    // The two lists side by side with the buttons between them, the priority
+    // channel below; the lists are as wide as three digits and take the height.
+    const int listWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 6;
+    for (QListWidget* list : {lstChannel_, lstScan_}) {
+        list->setFixedWidth(listWidth);
+        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+    for (QPushButton* button : {cmdAdd_, cmdRemove_})
+        button->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("<< Remove")) + 16);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdAdd_);
+    buttons->addWidget(cmdRemove_);
+    buttons->addStretch(1);
     auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
     layout->addWidget(label1, 0, 0);
     layout->addWidget(label21, 0, 2);
-    layout->addWidget(lstChannel_, 1, 0, 2, 1);
-    layout->addWidget(cmdAdd_, 1, 1);
-    layout->addWidget(cmdRemove_, 2, 1);
-    layout->addWidget(lstScan_, 1, 2, 2, 1);
-    auto* prioRow = new QHBoxLayout;
-    prioRow->addWidget(txtPrio_);
-    prioRow->addWidget(udPrio_);
-    layout->addLayout(prioRow, 3, 0);
+    layout->addWidget(lstChannel_, 1, 0);
+    layout->addLayout(buttons, 1, 1);
+    layout->addWidget(lstScan_, 1, 2);
+    layout->setRowStretch(1, 1);
+    prioRow_ = new QHBoxLayout;
+    prioRow_->addWidget(txtPrio_);
+    prioRow_->addWidget(udPrio_);
+    prioRow_->addStretch(1);
+    txtPrio_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10);
+    layout->addLayout(prioRow_, 2, 0, 1, 3);
 
     connect(cmdAdd_, &QPushButton::clicked, this, &ScanListPanel::CmdAdd_Click);
     connect(cmdRemove_, &QPushButton::clicked, this, &ScanListPanel::CmdRemove_Click);
@@ -112,6 +135,8 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
         w->installEventFilter(this);
     }
 }
+
+void ScanListPanel::placePriorityLabel(QLabel* label) { prioRow_->insertWidget(0, label); }
 
 int ScanListPanel::channelCount() const { return ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex)); }
 

@@ -11,6 +11,8 @@ class QListWidget;
 class QPushButton;
 class QLineEdit;
 class QSpinBox;
+class QLabel;
+class QHBoxLayout;
 
 namespace vantrel {
 
@@ -51,6 +53,8 @@ public:
     QListWidget* scanList() const { return lstScan_; }
     QLineEdit* priorityBox() const { return txtPrio_; }
     QSpinBox* priorityUpDown() const { return udPrio_; }
+    // Puts the priority channel's caption in front of its box.
+    void placePriorityLabel(QLabel* label);
     QPushButton* addButton() const { return cmdAdd_; }
     QPushButton* removeButton() const { return cmdRemove_; }
 
@@ -79,6 +83,7 @@ private:
     QPushButton* cmdRemove_ = nullptr;
     QLineEdit* txtPrio_ = nullptr;
     QSpinBox* udPrio_ = nullptr;
+    QHBoxLayout* prioRow_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -75,7 +75,6 @@ RadioSettings::RadioSettings(EditorContext& ctx, ChannelGrid& grid, ScanListPane
     addField(gs, 2, timing_[kScanSpeed]);
     addField(gs, 3, timing_[kScanDelay]);
     addField(gs, 4, timing_[kLookBack]);
-    gs->addWidget(lblPrioScanChNo_, 5, 0);
     auto* gt = new QGridLayout(fraTot_);
     gt->addWidget(checks_[fTot], 0, 0, 1, 3);
     addField(gt, 1, timing_[kTot]);

@@ -26,6 +26,7 @@ public:
                   std::function<bool()> tplFilled, QWidget* parent);
 
     QGroupBox* scanFrame() const { return fraScan_; }
+    QLabel* priorityLabel() const { return lblPrioScanChNo_; }
     QGroupBox* totFrame() const { return fraTot_; }
     QWidget* featureBox() const { return features_; }
     QCheckBox* check(const char* name) const;

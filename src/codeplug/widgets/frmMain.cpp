@@ -1,5 +1,7 @@
 #include "codeplug/widgets/frmMain.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -53,6 +55,10 @@ constexpr int kEditorWidth = 15120;
 constexpr int kEditorHeight = 7800;
 constexpr int kTabsWidth = 12020;
 constexpr int kTabsHeight = 6800;
+constexpr int kEditorPointSize = 8;
+// The grid's column widths come from twips; a " TPL: 254.1 Hz" cell and the
+// "Rev Burst" header fit them at 7 points.
+constexpr int kGridPointSize = 7;
 
 }  // namespace
 
@@ -61,6 +67,11 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     setObjectName("frmMain");
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
+    // The editor's forms are laid out for an 8-point dialog font; the desktop's
+    // larger default cuts captions and values off.
+    QFont small = font();
+    small.setPointSize(kEditorPointSize);
+    setFont(small);
     buildForm();
     ctx_.previewOrAboutShown = [] {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -94,16 +105,19 @@ void frmMain::buildForm() {
     sstMain_->addTab(tab1, "Conventional Personality");
 
     grid_ = new ChannelGrid(ctx_, tab1);
+    QFont gridFont = font();
+    gridFont.setPointSize(kGridPointSize);
+    grid_->setFont(gridFont);
     auto* l1 = new QVBoxLayout(tab1);
     l1->addWidget(grid_);
 
-    frame1_ = new QGroupBox("Scan List", this);
+    // The panel's own labels caption the lists, so the frame has no title.
+    frame1_ = new QGroupBox(this);
     frame1_->setObjectName("Frame1");
     scan_ = new ScanListPanel(ctx_, *grid_, frame1_);
     auto* lf = new QVBoxLayout(frame1_);
+    lf->setContentsMargins(4, 4, 4, 4);
     lf->addWidget(scan_);
-    scan_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    lf->addStretch(1);
 
     info_ = new RadioInfoFrame(ctx_, tab0);
     tpl_ = new UserTplFrame(ctx_, tab0);
@@ -119,6 +133,7 @@ void frmMain::buildForm() {
     l0->setRowStretch(3, 1);
     l0->setContentsMargins(4, 4, 4, 4);
     l0->setHorizontalSpacing(4);
+    scan_->placePriorityLabel(settings_->priorityLabel());
 
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");
@@ -130,7 +145,8 @@ void frmMain::buildForm() {
     auto* top = new QHBoxLayout;
     top->addWidget(sstMain_, 1);
     top->addWidget(frame1_, 0);
-    frame1_->setFixedWidth(twips(2950));
+    // At least its twip width, wider when the lists and buttons need it.
+    frame1_->setFixedWidth(std::max(twips(2950), frame1_->sizeHint().width()));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);

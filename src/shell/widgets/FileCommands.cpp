@@ -29,6 +29,22 @@ Prompts::Answer AskSaveCurrentData(Prompts& prompts) {
                             Prompts::Icon::None, Prompts::Buttons::YesNoCancel, Prompts::Answer::Cancel});
 }
 
+bool LoadCodeplugFile(AppState& state, Prompts& prompts, const QString& path) {
+    const CodeplugFileLoad load = vantrel::CopyToBox(state.image, path.toStdString());
+    state.loadFailed = !load.ok();
+    if (load.ok()) return true;
+    if (load.status == CodeplugFileLoad::Status::WrongType) {
+        prompts.beep();
+        prompts.tell(QStringLiteral("Error! invalid data type     "), QStringLiteral("Open File"),
+                     Prompts::Icon::Exclamation);
+    } else {
+        // A missing or damaged file: say why rather than pretend it loaded.
+        prompts.tell(QString::fromStdString(load.error), QStringLiteral("Open File"),
+                     Prompts::Icon::Exclamation);
+    }
+    return false;
+}
+
 FileCommands::FileCommands(AppState& state, Prompts& prompts, frmMain& editor)
     : state_(state), prompts_(prompts), editor_(editor) {}
 
@@ -95,19 +111,7 @@ QString FileCommands::CopyToFile(const QString& path) {
         vantrel::CopyToFile(state_.image, serial.toStdString(), path.toStdString()));
 }
 
-void FileCommands::CopyToBox(const QString& path) {
-    const CodeplugFileLoad load = vantrel::CopyToBox(state_.image, path.toStdString());
-    state_.loadFailed = !load.ok();
-    if (load.ok()) return;
-    if (load.status == CodeplugFileLoad::Status::WrongType) {
-        prompts_.beep();
-        prompts_.tell(QStringLiteral("Error! invalid data type     "), QStringLiteral("Open File"),
-                      Prompts::Icon::Exclamation);
-    } else {
-        prompts_.tell(QString::fromStdString(load.error), QStringLiteral("Open File"),
-                      Prompts::Icon::Exclamation);
-    }
-}
+void FileCommands::CopyToBox(const QString& path) { LoadCodeplugFile(state_, prompts_, path); }
 
 void FileCommands::mnuFileOpen_Click() {
     state_.passwordKept = false;

@@ -16,6 +16,11 @@ class frmMain;
 // by Open and by closing while the data differ from the last save.
 Prompts::Answer AskSaveCurrentData(Prompts& prompts);
 
+// Reads path into the image and sets loadFailed; true when it loaded. A file
+// that is not a data file, or a damaged one, is refused with a message and
+// leaves the image as it was. File > Open and the command-line file share it.
+bool LoadCodeplugFile(AppState& state, Prompts& prompts, const QString& path);
+
 class FileCommands {
 public:
     FileCommands(AppState& state, Prompts& prompts, frmMain& editor);
@@ -31,9 +36,7 @@ public:
     // Writes the image to path after the refreshes a save makes. An empty
     // string on success, otherwise a message naming the file and the reason.
     QString CopyToFile(const QString& path);
-    // Reads path into the image and sets loadFailed. A file that is not a
-    // data file, or a damaged one, is refused with a message and leaves the
-    // image as it was.
+    // LoadCodeplugFile on this window's image and prompts.
     void CopyToBox(const QString& path);
 
 private:

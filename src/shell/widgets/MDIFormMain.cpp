@@ -17,7 +17,7 @@
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/frmMain.h"
-#include "shell/CodeplugFile.h"
+#include "shell/widgets/FileCommands.h"
 
 namespace vantrel {
 
@@ -236,26 +236,13 @@ void MDIFormMain::loadCommandLineFile(const QString& commandLine) {
     toolbarButton(2)->setEnabled(true);
     state_.loadingImage = true;
     editor_->radioInfo()->passwordBox()->clear();
-    if (CopyToBox(path)) {
+    if (LoadCodeplugFile(state_, prompts_, path)) {
         editor_->PopulateEditor(frmMain::LoadKind::CommandLine);
         editor_->setEditorVisible(true);
         editor_->radioInfo()->serialBox()->setEnabled(false);
         state_.dataChanged = false;
     }
     state_.loadingImage = false;
-}
-
-bool MDIFormMain::CopyToBox(const QString& path) {
-    const CodeplugFileLoad result = vantrel::CopyToBox(state_.image, path.toStdString());
-    state_.loadFailed = !result.ok();
-    if (result.status == CodeplugFileLoad::Status::WrongType) {
-        prompts_.beep();
-        prompts_.tell("Error! invalid data type     ", "Open File", Prompts::Icon::Exclamation);
-    } else if (!result.ok()) {
-        // A missing or damaged file: say why rather than pretend it loaded.
-        prompts_.tell(QString::fromStdString(result.error), "Open File", Prompts::Icon::Exclamation);
-    }
-    return result.ok();
 }
 
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {

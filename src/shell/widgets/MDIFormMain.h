@@ -52,9 +52,6 @@ public:
     // ".cpg" as its extension.
     static QString commandLinePath(const QString& commandLine);
     void loadCommandLineFile(const QString& commandLine);
-    // Reads a data file into the image; on failure tells the user, sets
-    // loadFailed and leaves the image as it was.
-    bool CopyToBox(const QString& path);
 
     // Hooks of later work.
     std::function<void()> registerFileType = [] {};
