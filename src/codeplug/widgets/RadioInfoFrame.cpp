@@ -1,5 +1,7 @@
 #include "codeplug/widgets/RadioInfoFrame.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -62,7 +64,9 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
 
     for (QWidget* value : std::initializer_list<QWidget*>{lblModel_, lblRange_, lblVersion_, lblCodeplug_,
                                                           txtSerial_, txtSuper_, txtPassword_})
-        value->setMinimumWidth(twips(2300));
+        // Wide enough for the frequency range, the longest of the texts.
+        value->setMinimumWidth(std::max(
+            twips(2300), value->fontMetrics().horizontalAdvance(QStringLiteral("000.00000 ~ 000.00000 MHz")) + 12));
     // Captions above their values keep the frame narrow.
     auto* g = new QGridLayout(this);
     g->setVerticalSpacing(1);

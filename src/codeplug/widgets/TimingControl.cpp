@@ -1,5 +1,7 @@
 #include "codeplug/widgets/TimingControl.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +20,8 @@ TimingControl::TimingControl(EditorContext& ctx, const TimingField& field,
     text_ = new QLineEdit(parent);
     text_->setObjectName(QString::fromLatin1(f_.textBox));
     text_->setText(QString::number(f_.fallback * f_.unit));
-    text_->setFixedWidth(twips(900));
+    // Four digits must show whatever the font.
+    text_->setFixedWidth(std::max(twips(900), text_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12));
     ud_ = new QSpinBox(parent);
     ud_->setObjectName(QString::fromLatin1(f_.upDown));
     ud_->setRange(f_.udMin, f_.udMax);
