@@ -135,11 +135,16 @@ void FileCommands::mnuFileOpen_Click() {
 
     enableSave();
     state_.loadingImage = true;
-    editor_.radioInfo()->passwordBox()->clear();
+    QLineEdit& password = *editor_.radioInfo()->passwordBox();
+    const QString typedPassword = password.text();
+    password.clear();
     CopyToBox(path);
     if (state_.loadFailed) {
-        // Nothing was loaded: the edits that follow are ordinary edits again.
+        // Nothing was loaded: the edits that follow are ordinary edits again,
+        // and the password box keeps the password of the codeplug still in the
+        // editor, or the next save or write would drop its protection.
         state_.loadingImage = false;
+        password.setText(typedPassword);
         return;
     }
     editor_.PopulateEditor(frmMain::LoadKind::FileOpen);
