@@ -41,7 +41,12 @@ void FileCommands::mnuFileSave_Click() {
         state_.saveCancelled = true;
         return;
     }
-    if (state_.toolbarButtonDown) return;
+    if (state_.toolbarButtonDown) {
+        // Nothing is saved: the save question of Open and of closing must not
+        // go on as if it had been.
+        state_.saveCancelled = true;
+        return;
+    }
     ScanListPanel& scan = *editor_.scanList();
     if (editor_.context().prioScanTicked() &&
         !CheckPriorityChannel(prompts_, *scan.priorityBox(), *scan.channelList(), *editor_.tabs())) {
