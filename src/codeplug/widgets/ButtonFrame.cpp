@@ -51,14 +51,16 @@ ButtonFrame::ButtonFrame(EditorContext& ctx, QWidget* parent)
         btn.shortLabel->setObjectName(n.shortLabel);
         btn.longLabel = new QLabel(n.longCaption, this);
         btn.longLabel->setObjectName(n.longLabel);
+        btn.shortLabel->setWordWrap(true);
+        btn.longLabel->setWordWrap(true);
         btn.shortList = new QComboBox(this);
         btn.shortList->setObjectName(n.shortList);
         btn.shortList->addItems(toQt(buttons::initialShortPressTexts()));
         btn.shortList->setCurrentIndex(-1);
         btn.longList = new QComboBox(this);
         btn.longList->setObjectName(n.longList);
-        btn.shortList->setMinimumWidth(twips(2300));
-        btn.longList->setMinimumWidth(twips(2300));
+        btn.shortList->setMinimumWidth(twips(2400));
+        btn.longList->setMinimumWidth(twips(2400));
         btn.shortByte = n.shortByte;
         btn.longByte = n.longByte;
         grid->addWidget(btn.shortLabel, b * 4, 0);

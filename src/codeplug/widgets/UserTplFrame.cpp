@@ -72,13 +72,11 @@ bool UserTplFrame::allFilled() const {
     return true;
 }
 
-void UserTplFrame::focusFirstEmpty() {
+QLineEdit* UserTplFrame::firstEmpty() const {
     for (bool tx : {false, true})
         for (int i = 0; i < 3; ++i)
-            if (box(tx, i)->text().isEmpty()) {
-                box(tx, i)->setFocus();
-                return;
-            }
+            if (box(tx, i)->text().isEmpty()) return box(tx, i);
+    return nullptr;
 }
 
 void UserTplFrame::ShowUserTpl() {

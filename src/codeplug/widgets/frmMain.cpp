@@ -1,5 +1,6 @@
 #include "codeplug/widgets/frmMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -61,9 +62,12 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
     buildForm();
-    ctx_.userTplText = [this](bool tx, int i) { return tpl_->box(tx, i)->text(); };
-    ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
-    ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
+    ctx_.previewOrAboutShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (w->objectName() == "frmMultiPgPreview" || w->objectName() == "frmAbout"))
+                return true;
+        return false;
+    };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
     grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
     scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
@@ -72,12 +76,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
         return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;
     };
     grid_->hooks.editorForm = [this] { return static_cast<QWidget*>(this); };
-    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* {
-        for (bool tx : {false, true})
-            for (int i = 0; i < 3; ++i)
-                if (tpl_->box(tx, i)->text().isEmpty()) return tpl_->box(tx, i);
-        return nullptr;
-    };
+    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* { return tpl_->firstEmpty(); };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
@@ -100,15 +99,11 @@ void frmMain::buildForm() {
 
     frame1_ = new QGroupBox("Scan List", this);
     frame1_->setObjectName("Frame1");
-    auto* label1 = new QLabel("Channel", frame1_);
-    label1->setObjectName("Label1");
-    auto* label21 = new QLabel("Scan List", frame1_);
-    label21->setObjectName("Label21");
     scan_ = new ScanListPanel(ctx_, *grid_, frame1_);
-    auto* lf = new QGridLayout(frame1_);
-    lf->addWidget(label1, 0, 0);
-    lf->addWidget(label21, 0, 1);
-    lf->addWidget(scan_, 1, 0, 1, 2);
+    auto* lf = new QVBoxLayout(frame1_);
+    lf->addWidget(scan_);
+    scan_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    lf->addStretch(1);
 
     info_ = new RadioInfoFrame(ctx_, tab0);
     tpl_ = new UserTplFrame(ctx_, tab0);
@@ -135,7 +130,7 @@ void frmMain::buildForm() {
     auto* top = new QHBoxLayout;
     top->addWidget(sstMain_, 1);
     top->addWidget(frame1_, 0);
-    frame1_->setFixedWidth(twips(2600));
+    frame1_->setFixedWidth(twips(2950));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);
@@ -208,6 +203,12 @@ void frmMain::ShowCodeplugVersion() {
     info_->codeplugLabel()->setText(QString::fromStdString(vantrel::ShowCodeplugVersion(state_.image)));
 }
 
+void frmMain::showVersions() {
+    ShowCodeplugVersion();
+    ShowFirmwareVersion();
+    ShowModelNumber();
+}
+
 void frmMain::ShowFirmwareVersion() {
     info_->firmwareLabel()->setText(QString::fromStdString(FirmwareVersionText(state_.image)));
 }
@@ -276,13 +277,15 @@ void frmMain::PopulateEditor(LoadKind kind) {
     auto& image = state_.image;
     const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
                            !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
+    // A read resets the scan lists first and shows the versions last; neither
+    // step touches what the others use.
+    const bool read = kind == LoadKind::Read;
+    if (read) scan_->ResetScanLists();
     buttons_->BuildShortPressLists(fullLists);
-    scan_->ResetScanLists();
+    if (!read) scan_->ResetScanLists();
     ApplyBandLimits();
     scan_->ShowPriorityChannel();
-    ShowCodeplugVersion();
-    ShowFirmwareVersion();
-    ShowModelNumber();
+    if (!read) showVersions();
     grid_->SizeChannelGrid();
     ShowRadioInfo();
     buttons_->suppressButtonWrite = true;
@@ -292,6 +295,7 @@ void frmMain::PopulateEditor(LoadKind kind) {
     buttons_->suppressButtonWrite = false;
     tpl_->ShowUserTpl();
     scan_->ShowScanList();
+    if (read) showVersions();
     if (kind == LoadKind::FileOpen || kind == LoadKind::CommandLine) update();
 
     const bool isProtected = codeplugProtected(image);

@@ -83,6 +83,7 @@ private:
     void ShowModelNumber();
     void ShowCodeplugVersion();
     void ShowFirmwareVersion();
+    void showVersions();
     void checkChannelData();
     void tabChanged(int index);
 
