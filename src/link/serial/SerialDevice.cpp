@@ -25,7 +25,14 @@ SerialDevice::SerialDevice(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialDevice::onError);
     tick_.setTimerType(Qt::PreciseTimer);
     tick_.setInterval(static_cast<int>(kTickPeriod.count()));
-    connect(&tick_, &QTimer::timeout, this, [this] { ++pendingTicks_; wake(); });
+    // A tick counts only while a wait runs. Between transfers (or while the
+    // user types the radio's password) the program runs other event loops;
+    // ticks kept from there would run the next armed time-out out at once.
+    connect(&tick_, &QTimer::timeout, this, [this] {
+        if (!loop_) return;
+        ++pendingTicks_;
+        wake();
+    });
     tick_.start();
     drainTimer_.setSingleShot(true);
     drainTimer_.setTimerType(Qt::PreciseTimer);

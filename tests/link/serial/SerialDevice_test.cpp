@@ -1,6 +1,7 @@
 // The QSerialPort device against a pseudo-terminal held by the test.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -99,6 +100,23 @@ TEST(SerialDevice, TimeOutSleepsTwoSecondsWithoutSpinning) {
     EXPECT_GE(wall, 1.75);
     EXPECT_LE(wall, 2.1);
     EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * wall);
+}
+
+TEST(SerialDevice, IdleTimeBeforeATransferDoesNotShortenItsTimeOut) {
+    // Between transfers the program sits in its own event loop while the link
+    // tick goes on; those ticks belong to no wait and must not count against
+    // the next armed time-out.
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    QEventLoop idle;
+    QTimer::singleShot(2500, &idle, &QEventLoop::quit);
+    idle.exec();
+    QTimer::singleShot(300, &device, [&] { far.send({0x31}); });
+    link.ReceiveByte();
+    ASSERT_FALSE(link.linkError());
+    EXPECT_EQ(link.lastByte(), 0x31);
 }
 
 TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
