@@ -154,8 +154,11 @@ void SerialDevice::wake() {
 
 void SerialDevice::onError(QSerialPort::SerialPortError error) {
     // A device that went away (USB cable pulled, simulator gone) is closed:
-    // the transfer then runs into its time-out and reports it.
-    if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+    // the transfer then runs into its time-out and reports it. A line that
+    // hung up reads as ended (a read error); left open, it would wake every
+    // wait at once until the time-out.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (gone && port_.isOpen()) port_.close();
     activity_ = true;
     wake();
 }

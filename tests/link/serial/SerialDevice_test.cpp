@@ -35,7 +35,12 @@ public:
     }
     ~PtyEnd() {
         ::close(hold_);
+        if (master_ >= 0) ::close(master_);
+    }
+    // The far end goes away (a radio simulator that quits): the line hangs up.
+    void hangUp() {
         ::close(master_);
+        master_ = -1;
     }
     QString path() const { return QString::fromStdString(slave_); }
     void send(const Bytes& bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
@@ -117,6 +122,22 @@ TEST(SerialDevice, IdleTimeBeforeATransferDoesNotShortenItsTimeOut) {
     link.ReceiveByte();
     ASSERT_FALSE(link.linkError());
     EXPECT_EQ(link.lastByte(), 0x31);
+}
+
+TEST(SerialDevice, LineThatHangsUpEndsTheWaitAsleep) {
+    // The device closes and the receive runs into its time-out without
+    // spinning on a line that reads as ended.
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    QTimer::singleShot(100, &device, [&] { far.hangUp(); });
+    const auto start = Clock::now();
+    const std::clock_t cpu = std::clock();
+    link.ReceiveByte();
+    EXPECT_TRUE(link.linkError());
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * Seconds(start));
 }
 
 TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
