@@ -13,7 +13,10 @@
 #include "codeplug/widgets/frmMain.h"
 #include "shell/CodeplugFile.h"
 #include "shell/DataFolder.h"
+#include "link/widgets/RadioLink.h"
+#include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
 
 namespace {
@@ -47,6 +50,10 @@ int main(int argc, char** argv) {
     vantrel::AppState state;
     SilentPrompts prompts;
     vantrel::MDIFormMain main(state, prompts, settings);
+    // Everything the program attaches to its main window before the splash.
+    new vantrel::MainShell(main);
+    vantrel::RadioLink radioLink(main, settings);
+    vantrel::report::InstallReportCommands(main);
     main.startUp(QString());
     while (!main.isVisible()) QApplication::processEvents();
     QApplication::processEvents();
@@ -58,6 +65,7 @@ int main(int argc, char** argv) {
     vantrel::CodeplugImage image;
     const auto& row = vantrel::DefaultFileTable()[2];
     vantrel::LoadDefaultCodeplug(image, row, vantrel::DataFolder());
+    main.editor()->setEditorVisible(true);
     constexpr int kRuns = 200;
     QElapsedTimer timer;
     double total = 0, worst = 0;

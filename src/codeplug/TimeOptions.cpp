@@ -1,7 +1,6 @@
 #include "codeplug/TimeOptions.h"
 
-#include <cmath>
-#include <cstdlib>
+#include "channels/NumberText.h"
 
 namespace vantrel {
 
@@ -27,23 +26,13 @@ void ResetTimeOptions(CodeplugImage& image) {
     image.setByte(bm::Fixed10, 10);
 }
 
-long roundHalfEven(double x) {
-    double r = std::round(x);
-    if (std::fabs(x - std::trunc(x)) == 0.5) r = 2.0 * std::round(x / 2.0);
-    return static_cast<long>(r);
-}
-
 std::optional<std::uint8_t> timingByteFromText(const std::string& text, int unit) {
-    std::size_t b = text.find_first_not_of(' ');
-    if (b == std::string::npos) return std::nullopt;
-    std::size_t e = text.find_last_not_of(' ');
-    std::string t = text.substr(b, e - b + 1);
-    char* end = nullptr;
-    double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || !std::isfinite(v)) return std::nullopt;
-    // strtod also reads hex and "inf"; only plain decimal numbers are values here.
-    if (t.find_first_not_of("0123456789.+-") != std::string::npos) return std::nullopt;
-    long q = roundHalfEven(v / unit);
+    // Read without the desktop locale, exactly, as every typed number is.
+    const std::optional<Decimal> v = ParseNumber(text);
+    if (!v || v->isHuge()) return std::nullopt;
+    static_assert(Decimal::kScale == 9);
+    const long long scale = 1000000000LL;
+    const long long q = RoundHalfEven(v->scaledUnits(), unit * scale);
     if (q < 0 || q > 255) return std::nullopt;
     return static_cast<std::uint8_t>(q);
 }

@@ -39,7 +39,4 @@ void ResetTimeOptions(CodeplugImage& image);
 // quotient outside 0..255.
 std::optional<std::uint8_t> timingByteFromText(const std::string& text, int unit);
 
-// Round half to even, as the radio's own tools do.
-long roundHalfEven(double x);
-
 }  // namespace vantrel

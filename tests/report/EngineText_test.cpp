@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/EngineFixture.h"
+#include "report/TextUtils.h"
 
 namespace vantrel::report::testing {
 namespace {
@@ -162,6 +163,23 @@ TEST_F(EngineTextTest, EndOfPageReservesRoomForTheFooter) {
     engine->CurrentY(9.9f);
     EXPECT_TRUE(engine->pEndOfPage());
     EXPECT_FALSE(engine->pEndOfPage(0, false));   // only one reserve line
+}
+
+TEST_F(EngineTextTest, PrintedDateUsesNinePointsAndRestoresTheFont) {
+    start();
+    engine->FontBold(true);
+    engine->pPrintedDate(true);
+    std::tm local{};
+    const std::time_t t = 1797000000;
+    localtime_r(&t, &local);
+    const auto d = surface().texts();
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Printed: " + FormatPrintedStamp(local));
+    EXPECT_EQ(d[0].font.size, 9);
+    EXPECT_FALSE(d[0].font.bold);
+    EXPECT_NEAR(d[0].x1, (8.0 - d[0].text.size() * 0.125) / 2, 1e-6);
+    EXPECT_TRUE(engine->FontBold());
+    EXPECT_EQ(engine->FontSize(), 10);
 }
 
 TEST_F(EngineTextTest, CancelNoticeIsRedAndBold) {

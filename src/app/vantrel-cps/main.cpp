@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include "codeplug/AppState.h"
+#include "link/widgets/RadioLink.h"
+#include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);
+    vantrel::RadioLink radioLink(mainWindow, settings);
+    vantrel::report::InstallReportCommands(mainWindow);
 
     const QString commandLine = QApplication::arguments().mid(1).join(' ');
     vantrel::frmSpla splash;

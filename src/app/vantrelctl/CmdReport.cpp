@@ -1,7 +1,7 @@
-// vantrelctl report FILE.cpg -o REPORT.pdf [--inches] [--page PAGE.bmp]:
+// vantrelctl report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]:
 // prints the codeplug report of a data file into a PDF, as File > Print would
-// with the editor showing that file: in twips like a print without a preview
-// first, or with --inches in the design used after a preview. --page also
+// with the editor showing that file: in inches like a print after a preview,
+// or with --twips in the design used before any preview. --page also
 // draws the preview page through the print engine and keeps it as an image.
 #include <QGuiApplication>
 #include <QImage>
@@ -31,7 +31,7 @@ namespace {
 using namespace vantrel::report;
 
 int usage() {
-    std::fprintf(stderr, "usage: vantrelctl report FILE.cpg -o REPORT.pdf [--inches] [--page PAGE.bmp]\n");
+    std::fprintf(stderr, "usage: vantrelctl report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]\n");
     return 2;
 }
 
@@ -73,14 +73,14 @@ int CmdReport(int argc, char** argv) {
     const char* file = nullptr;
     const char* output = nullptr;
     const char* page = nullptr;
-    bool inches = false;
+    bool inches = true;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "-o") && i + 1 < argc)
             output = argv[++i];
         else if (!std::strcmp(argv[i], "--page") && i + 1 < argc)
             page = argv[++i];
-        else if (!std::strcmp(argv[i], "--inches"))
-            inches = true;
+        else if (!std::strcmp(argv[i], "--twips"))
+            inches = false;
         else if (argv[i][0] == '-' || file)
             return usage();
         else

@@ -17,7 +17,7 @@ const Command kCommands[] = {
     {"write", vantrelctl::CmdWrite, "write --port DEVICE FILE.cpg [--password TEXT] [--verify]"},
     {"show", vantrelctl::CmdShow, "show FILE.cpg [--json]"},
     {"simulate", vantrelctl::CmdSimulate, "simulate --image FILE.cpg --link PATH [options]"},
-    {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf"},
+    {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]"},
 };
 
 int usage(FILE* out) {

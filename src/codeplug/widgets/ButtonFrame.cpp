@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "codeplug/ButtonFunctions.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
 
@@ -50,18 +51,22 @@ ButtonFrame::ButtonFrame(EditorContext& ctx, QWidget* parent)
         btn.shortLabel->setObjectName(n.shortLabel);
         btn.longLabel = new QLabel(n.longCaption, this);
         btn.longLabel->setObjectName(n.longLabel);
+        btn.shortLabel->setWordWrap(true);
+        btn.longLabel->setWordWrap(true);
         btn.shortList = new QComboBox(this);
         btn.shortList->setObjectName(n.shortList);
         btn.shortList->addItems(toQt(buttons::initialShortPressTexts()));
         btn.shortList->setCurrentIndex(-1);
         btn.longList = new QComboBox(this);
         btn.longList->setObjectName(n.longList);
+        btn.shortList->setMinimumWidth(twips(2400));
+        btn.longList->setMinimumWidth(twips(2400));
         btn.shortByte = n.shortByte;
         btn.longByte = n.longByte;
-        grid->addWidget(btn.shortLabel, b * 2, 0);
-        grid->addWidget(btn.shortList, b * 2, 1);
-        grid->addWidget(btn.longLabel, b * 2 + 1, 0);
-        grid->addWidget(btn.longList, b * 2 + 1, 1);
+        grid->addWidget(btn.shortLabel, b * 4, 0);
+        grid->addWidget(btn.shortList, b * 4 + 1, 0);
+        grid->addWidget(btn.longLabel, b * 4 + 2, 0);
+        grid->addWidget(btn.longList, b * 4 + 3, 0);
         // `activated` is the user's choice; the program selects through selectShort/Long.
         connect(btn.shortList, &QComboBox::activated, this, [this, b] { shortClicked(b); });
         connect(btn.longList, &QComboBox::activated, this, [this, b] { longClicked(b); });

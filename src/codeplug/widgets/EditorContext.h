@@ -16,19 +16,13 @@ struct EditorContext {
     // Shows a hint in the first panel of the main window's status bar.
     std::function<void(const QString&)> setStatusText = [](const QString&) {};
 
-    // Filled in by the editor form `frmMain`:
-    // the text of user TPL box i (0..2) of the receive or transmit column;
-    std::function<QString(bool tx, int i)> userTplText = [](bool, int) { return QString("1"); };
-    // whether all six user TPL boxes hold text (timing and priority edits
-    // reach the image only then);
-    std::function<bool()> userTplFilled = [] { return true; };
-    // gives the focus to the first empty user TPL box (receive 1..3, transmit 1..3);
-    std::function<void()> focusFirstEmptyUserTpl = [] {};
-    // whether "Priority Scan Enable" is ticked.
+    // Filled in by the editor form `frmMain`: whether "Priority Scan Enable"
+    // is ticked.
     std::function<bool()> prioScanTicked = [] { return false; };
 
-    // Filled in by the windows that own them: whether the print preview or
-    // the about box is showing, and closing the read/write dialog.
+    // Whether the print preview or the about box is showing (by default: a
+    // visible window named `frmMultiPgPreview` or `frmAbout`), and closing the
+    // read/write dialog (filled in by its owner).
     std::function<bool()> previewOrAboutShown = [] { return false; };
     std::function<void()> closeReadWriteDialog = [] {};
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "codeplug/FactoryFields.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
 
@@ -40,8 +41,12 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
     lblCodeplug_ = label("lblCodeplug", QString(), this);
     lblSerial_ = label("lblSerial", kSerialCaption, this);
     lblSuper_ = label("lblSuper", kSuperCaption, this);
-    for (QLabel* value : {lblModel_, lblRange_, lblVersion_, lblCodeplug_})
-        value->setFrameShape(QFrame::Panel), value->setFrameShadow(QFrame::Sunken);
+    for (QLabel* value : {lblModel_, lblRange_, lblVersion_, lblCodeplug_}) {
+        value->setFrameShape(QFrame::Panel);
+        value->setFrameShadow(QFrame::Sunken);
+        // A long text must not widen the form.
+        value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
 
     txtSerial_ = new QLineEdit(this);
     txtSerial_->setObjectName("txtSerial");
@@ -55,23 +60,31 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
     chkPOP_ = new QCheckBox("POP Enable", this);
     chkPOP_->setObjectName("chkPOP");
 
+    for (QWidget* value : std::initializer_list<QWidget*>{lblModel_, lblRange_, lblVersion_, lblCodeplug_,
+                                                          txtSerial_, txtSuper_, txtPassword_})
+        value->setMinimumWidth(twips(2300));
+    // Captions above their values keep the frame narrow.
     auto* g = new QGridLayout(this);
+    g->setVerticalSpacing(1);
     int row = 0;
     auto add = [&](QWidget* caption, QWidget* value) {
-        g->addWidget(caption, row, 0);
-        g->addWidget(value, row, 1);
-        ++row;
+        g->addWidget(caption, row++, 0);
+        g->addWidget(value, row++, 0);
     };
     add(label("lblModel_Num", "Model Number", this), lblModel_);
     add(label("lblFreqRange", "Frequency Range", this), lblRange_);
     add(label("lblFirmware", "Firmware Version", this), lblVersion_);
     add(label("Label18", "Codeplug Version", this), lblCodeplug_);
     add(lblSerial_, txtSerial_);
-    g->addWidget(label("lblSerial_Num", QString(), this), row++, 1);
     add(lblSuper_, txtSuper_);
     add(label("lblPassWord", "Password", this), txtPassword_);
-    g->addWidget(label("Label10", QString(), this), row++, 1);
-    g->addWidget(chkPOP_, row++, 0, 1, 2);
+    auto* passwordNote = label("Label10", QString(), this);
+    auto* serialNote = label("lblSerial_Num", QString(), this);
+    for (QLabel* note : {passwordNote, serialNote}) note->setFixedHeight(0);
+    g->addWidget(serialNote, row++, 0);
+    g->addWidget(passwordNote, row++, 0);
+    g->addWidget(chkPOP_, row++, 0);
+    g->setRowStretch(row, 1);
 
     for (QLineEdit* box : {txtSerial_, txtSuper_, txtPassword_}) box->installEventFilter(this);
     connect(txtPassword_, &QLineEdit::textChanged, this, &RadioInfoFrame::passwordChanged);
@@ -199,7 +212,8 @@ bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {
     } else if (watched == txtPassword_) {
         ctx_.state.dataChanged = true;
         const QString typed = k->text();
-        if (typed.size() == 1 && !isPasswordChar(typed.at(0).unicode())) {
+        // Editing keys (Delete among them) carry control codes and pass.
+        if (typed.size() == 1 && typed.at(0).isPrint() && !isPasswordChar(typed.at(0).unicode())) {
             ctx_.prompts.tell(kInvalidPassword);
             txtPassword_->setFocus();
             return true;

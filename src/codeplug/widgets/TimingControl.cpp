@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "codeplug/widgets/Twips.h"
+
 namespace vantrel {
 
 TimingControl::TimingControl(EditorContext& ctx, const TimingField& field,
@@ -16,6 +18,7 @@ TimingControl::TimingControl(EditorContext& ctx, const TimingField& field,
     text_ = new QLineEdit(parent);
     text_->setObjectName(QString::fromLatin1(f_.textBox));
     text_->setText(QString::number(f_.fallback * f_.unit));
+    text_->setFixedWidth(twips(900));
     ud_ = new QSpinBox(parent);
     ud_->setObjectName(QString::fromLatin1(f_.upDown));
     ud_->setRange(f_.udMin, f_.udMax);

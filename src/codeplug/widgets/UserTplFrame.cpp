@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "channels/UserTplCodec.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
 
@@ -41,6 +43,7 @@ UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
             b->setObjectName(tx ? "txtTPL_TxFrequency" : "txtTPL_RxFrequency");
             b->setProperty("index", i);
             b->setMaxLength(5);
+            b->setFixedWidth(twips(1100));
             b->installEventFilter(this);
             connect(b, &QLineEdit::textChanged, this, [this, b] { textChanged(b); });
             (tx ? tx_ : rx_)[k] = b;
@@ -69,13 +72,11 @@ bool UserTplFrame::allFilled() const {
     return true;
 }
 
-void UserTplFrame::focusFirstEmpty() {
+QLineEdit* UserTplFrame::firstEmpty() const {
     for (bool tx : {false, true})
         for (int i = 0; i < 3; ++i)
-            if (box(tx, i)->text().isEmpty()) {
-                box(tx, i)->setFocus();
-                return;
-            }
+            if (box(tx, i)->text().isEmpty()) return box(tx, i);
+    return nullptr;
 }
 
 void UserTplFrame::ShowUserTpl() {
@@ -157,7 +158,8 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
         const QString typed = k->text();
         if (typed.size() == 1) {
             const QChar c = typed.at(0);
-            const bool accepted = (c >= '0' && c <= '9') || c == '.' || (c.unicode() >= 1 && c.unicode() <= 32);
+            // Editing keys (Delete among them) carry control codes and pass.
+            const bool accepted = (c >= '0' && c <= '9') || c == '.' || c == ' ' || !c.isPrint();
             if (!accepted) {
                 ctx_.prompts.tell(kInvalid);
                 return true;
@@ -168,9 +170,13 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::FocusIn:
         setBackground(b, kFocusColour);
         break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        // Switching to another application or opening a popup is no leaving of the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
         focusLost(b, tx, i);
         break;
+    }
     default:
         break;
     }

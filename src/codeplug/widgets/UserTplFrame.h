@@ -20,7 +20,8 @@ public:
 
     QLineEdit* box(bool tx, int i) const { return (tx ? tx_ : rx_)[static_cast<std::size_t>(i)]; }
     bool allFilled() const;
-    void focusFirstEmpty();
+    // The first empty box in the order receive TPL1..3, transmit TPL1..3.
+    QLineEdit* firstEmpty() const;
 
     // Population step: the stored frequencies into the boxes.
     void ShowUserTpl();

@@ -1,6 +1,10 @@
 #include "codeplug/widgets/frmMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "channels/ChannelRecord.h"
+#include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ButtonFunctions.h"
@@ -57,14 +62,27 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
     buildForm();
-    ctx_.userTplText = [this](bool tx, int i) { return tpl_->box(tx, i)->text(); };
-    ctx_.userTplFilled = [this] { return tpl_->allFilled(); };
-    ctx_.focusFirstEmptyUserTpl = [this] { tpl_->focusFirstEmpty(); };
+    ctx_.previewOrAboutShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (w->objectName() == "frmMultiPgPreview" || w->objectName() == "frmAbout"))
+                return true;
+        return false;
+    };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
+    grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
+    grid_->hooks.userTplRxValue = [this](int k) {
+        // The box's leading number; an empty box is 0.
+        return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;
+    };
+    grid_->hooks.editorForm = [this] { return static_cast<QWidget*>(this); };
+    scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* { return tpl_->firstEmpty(); };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
             return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
         });
+    // The tab control itself (not its pages) shows the plain status text.
+    sstMain_->tabBar()->installEventFilter(this);
 }
 
 void frmMain::buildForm() {
@@ -81,15 +99,11 @@ void frmMain::buildForm() {
 
     frame1_ = new QGroupBox("Scan List", this);
     frame1_->setObjectName("Frame1");
-    auto* label1 = new QLabel("Channel", frame1_);
-    label1->setObjectName("Label1");
-    auto* label21 = new QLabel("Scan List", frame1_);
-    label21->setObjectName("Label21");
     scan_ = new ScanListPanel(ctx_, *grid_, frame1_);
-    auto* lf = new QGridLayout(frame1_);
-    lf->addWidget(label1, 0, 0);
-    lf->addWidget(label21, 0, 1);
-    lf->addWidget(scan_, 1, 0, 1, 2);
+    auto* lf = new QVBoxLayout(frame1_);
+    lf->addWidget(scan_);
+    scan_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    lf->addStretch(1);
 
     info_ = new RadioInfoFrame(ctx_, tab0);
     tpl_ = new UserTplFrame(ctx_, tab0);
@@ -99,9 +113,12 @@ void frmMain::buildForm() {
     l0->addWidget(info_, 0, 0, 2, 1);
     l0->addWidget(settings_->scanFrame(), 0, 1);
     l0->addWidget(settings_->totFrame(), 1, 1);
-    l0->addWidget(buttons_, 0, 2);
-    l0->addWidget(tpl_, 1, 2);
     l0->addWidget(settings_->featureBox(), 2, 1);
+    l0->addWidget(buttons_, 0, 2);
+    l0->addWidget(tpl_, 1, 2, 2, 1);
+    l0->setRowStretch(3, 1);
+    l0->setContentsMargins(4, 4, 4, 4);
+    l0->setHorizontalSpacing(4);
 
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");
@@ -111,8 +128,9 @@ void frmMain::buildForm() {
     sbStatusBar_->addWidget(statusPanel_, 1);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(sstMain_, 4);
-    top->addWidget(frame1_, 1);
+    top->addWidget(sstMain_, 1);
+    top->addWidget(frame1_, 0);
+    frame1_->setFixedWidth(twips(2950));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(2, 2, 2, 0);
     outer->addLayout(top, 1);
@@ -127,6 +145,7 @@ void frmMain::buildForm() {
     };
     info_->loadDefaultCodeplug = [this](const std::string& s) { LoadDefaultCodeplug(s); };
     connect(sstMain_, &QTabWidget::currentChanged, this, &frmMain::tabChanged);
+    tabChanged(sstMain_->currentIndex());
 }
 
 QString frmMain::statusText() const { return statusPanel_->text(); }
@@ -140,10 +159,23 @@ void frmMain::setEditorVisible(bool visible) {
 
 bool frmMain::editorVisible() const { return isVisible(); }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != sstMain_->tabBar()) return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) setStatusText("Status");
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
+        // Tab leaves the tab control for the page it shows.
+        if (sstMain_->currentIndex() == 1) grid_->focusFirstCell();
+        else info_->passwordBox()->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
 void frmMain::tabChanged(int index) {
     // The grid is in the Tab-key order only while its tab shows.
     grid_->table()->setFocusPolicy(index == 1 ? Qt::StrongFocus : Qt::ClickFocus);
     if (index == 1) grid_->tabSelected();
+    else grid_->hideCellEditor();
 }
 
 // ---- Identity steps ---------------------------------------------------------
@@ -169,6 +201,12 @@ void frmMain::ShowRadioInfo() {
 
 void frmMain::ShowCodeplugVersion() {
     info_->codeplugLabel()->setText(QString::fromStdString(vantrel::ShowCodeplugVersion(state_.image)));
+}
+
+void frmMain::showVersions() {
+    ShowCodeplugVersion();
+    ShowFirmwareVersion();
+    ShowModelNumber();
 }
 
 void frmMain::ShowFirmwareVersion() {
@@ -239,13 +277,15 @@ void frmMain::PopulateEditor(LoadKind kind) {
     auto& image = state_.image;
     const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
                            !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
+    // A read resets the scan lists first and shows the versions last; neither
+    // step touches what the others use.
+    const bool read = kind == LoadKind::Read;
+    if (read) scan_->ResetScanLists();
     buttons_->BuildShortPressLists(fullLists);
-    scan_->ResetScanLists();
+    if (!read) scan_->ResetScanLists();
     ApplyBandLimits();
     scan_->ShowPriorityChannel();
-    ShowCodeplugVersion();
-    ShowFirmwareVersion();
-    ShowModelNumber();
+    if (!read) showVersions();
     grid_->SizeChannelGrid();
     ShowRadioInfo();
     buttons_->suppressButtonWrite = true;
@@ -255,6 +295,7 @@ void frmMain::PopulateEditor(LoadKind kind) {
     buttons_->suppressButtonWrite = false;
     tpl_->ShowUserTpl();
     scan_->ShowScanList();
+    if (read) showVersions();
     if (kind == LoadKind::FileOpen || kind == LoadKind::CommandLine) update();
 
     const bool isProtected = codeplugProtected(image);

@@ -72,6 +72,9 @@ signals:
     // for the password dialog.
     void protectedLoaded();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void buildForm();
     void ApplyBandLimits();
@@ -80,6 +83,7 @@ private:
     void ShowModelNumber();
     void ShowCodeplugVersion();
     void ShowFirmwareVersion();
+    void showVersions();
     void checkChannelData();
     void tabChanged(int index);
 

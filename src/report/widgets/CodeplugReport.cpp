@@ -65,10 +65,6 @@ int PrintReport(AppState& state, Prompts& prompts, const ReportSource& source) {
     return ended;
 }
 
-void RunPrintCommand(AppState& state, Prompts& prompts, const ReportSource& source) {
-    if (!state.toolbarButtonDown) PrintReport(state, prompts, source);
-}
-
 void RunPreviewCommand(AppState& state, Prompts& prompts, const ReportSource& source) {
     state.printerInInches = true;
     PreviewReport(state, prompts, source);

@@ -26,10 +26,9 @@ void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source
 // printer failure ends it quietly. Returns the number of documents ended.
 int PrintReport(AppState& state, Prompts& prompts, const ReportSource& source);
 
-// The File menu commands, after the pending grid edit has been committed:
-// Print does nothing while the toolbar's button is held down; Print Preview
-// runs regardless and marks the printer as left in inches by the engine.
-void RunPrintCommand(AppState& state, Prompts& prompts, const ReportSource& source);
+// The Print Preview command (after the pending grid edit has been committed):
+// the engine leaves the printer in inches, so later printouts use the inch
+// design; it runs even while the toolbar's button is held down.
 void RunPreviewCommand(AppState& state, Prompts& prompts, const ReportSource& source);
 
 }  // namespace vantrel::report

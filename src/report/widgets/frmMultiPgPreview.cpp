@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPushButton>
+#include <QToolButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -20,8 +20,9 @@ namespace vantrel::report {
 
 namespace {
 
-// Designed sizes, in twips.
-constexpr int kToolPanelWidth = 555;
+// Designed sizes, in twips. The tool panel is wide enough for the buttons'
+// captions under their pictures.
+constexpr int kToolPanelWidth = 900;
 constexpr int kHScrollStripHeight = 270;
 constexpr int kHScrollSpare = 500;
 constexpr double kFitAspect = 0.773;   // width / height of the fit box
@@ -30,10 +31,17 @@ constexpr int kFitMargin = 50;
 struct Placement {
     int left, top, width, height;
 };
-constexpr Placement kQuit{30, 0, 525, 630};
-constexpr Placement kPrint{30, 630, 525, 585};
-constexpr Placement kFit{30, 1215, 525, 510};
-constexpr Placement kVScroll{105, 2000, 330, 4000};
+constexpr Placement kQuit{30, 0, 840, 720};
+constexpr Placement kPrint{30, 720, 840, 720};
+constexpr Placement kFit{30, 1440, 840, 720};
+constexpr Placement kVScroll{285, 2300, 330, 4000};
+
+QToolButton* MakeButton(const QString& caption, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return b;
+}
 
 double ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -68,17 +76,17 @@ frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
     const auto place = [this](QWidget* w, const Placement& p) {
         w->setGeometry(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
     };
-    cmd_quit_ = new QPushButton(tr("Exit"), Picture2_);
+    cmd_quit_ = MakeButton(tr("Exit"), Picture2_);
     cmd_quit_->setObjectName("cmd_quit");
     cmd_quit_->setToolTip(tr("Close"));
     cmd_quit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     place(cmd_quit_, kQuit);
-    cmd_print_ = new QPushButton(tr("Print"), Picture2_);
+    cmd_print_ = MakeButton(tr("Print"), Picture2_);
     cmd_print_->setObjectName("cmd_print");
     cmd_print_->setToolTip(tr("Print Options"));
     cmd_print_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     place(cmd_print_, kPrint);
-    cmdFullPage_ = new QPushButton(tr("Fit"), Picture2_);
+    cmdFullPage_ = MakeButton(tr("Fit"), Picture2_);
     cmdFullPage_->setObjectName("cmdFullPage");
     cmdFullPage_->setToolTip(tr("Fit Page"));
     cmdFullPage_->setCheckable(true);
@@ -101,9 +109,9 @@ frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
                        static_cast<QObject*>(cmdFullPage_)})
         o->installEventFilter(this);
 
-    connect(cmd_quit_, &QPushButton::clicked, this, [this] { cmd_quit_Click(); });
-    connect(cmd_print_, &QPushButton::clicked, this, [this] { cmd_print_Click(); });
-    connect(cmdFullPage_, &QPushButton::clicked, this, [this] { cmdFullPage_Click(); });
+    connect(cmd_quit_, &QToolButton::clicked, this, [this] { cmd_quit_Click(); });
+    connect(cmd_print_, &QToolButton::clicked, this, [this] { cmd_print_Click(); });
+    connect(cmdFullPage_, &QToolButton::clicked, this, [this] { cmdFullPage_Click(); });
     connect(VScroll1_, &QScrollBar::valueChanged, this, [this](int v) { VScroll1_Change(v); });
     connect(HScroll1_, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
     Form_Load();
@@ -160,6 +168,10 @@ void frmMultiPgPreview::showEvent(QShowEvent* event) {
 
 void frmMultiPgPreview::Form_Activate() {
     unsetCursor();
+    // Every activation starts with the full-size page.
+    cmdFullPage_->setChecked(false);
+    picFullPage_->hide();
+    Picture1_->show();
     RefreshLayout();
     if (pageAreaWidth() > Picture1_->width())
         Picture1_->move((pageAreaWidth() - Picture1_->width()) / 2, Picture1_->y());
@@ -344,12 +356,12 @@ bool frmMultiPgPreview::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == Picture1_) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
         switch (type) {
         case QEvent::MouseButtonPress:
-            Picture1_MouseDown(mouse->position(), mouse->button(), mouse->modifiers());
+            Picture1_MouseDown(mouse()->position(), mouse()->button(), mouse()->modifiers());
             return true;
-        case QEvent::MouseMove: Picture1_MouseMove(mouse->position(), mouse->buttons()); return true;
+        case QEvent::MouseMove: Picture1_MouseMove(mouse()->position(), mouse()->buttons()); return true;
         case QEvent::MouseButtonRelease: Picture1_MouseUp(); return true;
         default: break;
         }

@@ -12,7 +12,7 @@
 #include "report/PreviewHost.h"
 #include "report/widgets/ImageSurface.h"
 
-class QPushButton;
+class QToolButton;
 class QScrollBar;
 
 namespace vantrel::report {
@@ -75,9 +75,9 @@ private:
     ImageView* picFullPage_;
     QWidget* picPrintPic_;
     QWidget* Picture2_;
-    QPushButton* cmd_quit_;
-    QPushButton* cmd_print_;
-    QPushButton* cmdFullPage_;
+    QToolButton* cmd_quit_;
+    QToolButton* cmd_print_;
+    QToolButton* cmdFullPage_;
     QScrollBar* VScroll1_;
     QWidget* picHScroll_;
     QScrollBar* HScroll1_;

@@ -150,6 +150,10 @@ TEST_F(FactoryTest, PasswordRefusesOtherCharacters) {
     EXPECT_EQ(f.prompts.texts(), QStringList{"Invalid Password"});
     EXPECT_EQ(box->text(), "ab");
     EXPECT_TRUE(f.state.dataChanged);
+    box->setCursorPosition(0);
+    key(box, Qt::Key_Delete, QString(QChar(0x7f)));   // editing keys still work
+    EXPECT_EQ(box->text(), "b");
+    EXPECT_EQ(f.prompts.messages.size(), 1u);
     // Pasted text is checked as a whole.
     f.prompts.clear();
     f.state.toolbarButtonDown = true;

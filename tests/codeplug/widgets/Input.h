@@ -28,8 +28,8 @@ inline void type(QWidget* w, const QString& text) {
     }
 }
 
-inline void focusOut(QWidget* w) {
-    QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
+inline void focusOut(QWidget* w, Qt::FocusReason reason = Qt::TabFocusReason) {
+    QFocusEvent e(QEvent::FocusOut, reason);
     QApplication::sendEvent(w, &e);
 }
 

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -101,6 +102,37 @@ TEST(Population, ShortScanIntervalLoadsWithTheLowLimit) {
     img.setByte(bm::LookBackTime, 8);
     f.load(img);
     EXPECT_EQ(f.find<QSpinBox>("udLookBackTime")->minimum(), 750);
+}
+
+TEST(Population, UnlockingAProtectedImageFollowsTheCheckBoxes) {
+    EditorFixture f;
+    f.startUp();
+    CodeplugImage img = sampleImage();
+    img.setByte(bm::OptionFlags, 0x08);   // Normal Scan on, TOT off
+    img.setText(bm::Password, bm::PasswordSize, "PASS");
+    img.setByte(bm::PasswordLength, 4);
+    img.setText(bm::SuperNumber, bm::SuperNumberSize, "RTKV6101AAA");
+    f.load(img);
+    auto* password = f.find<QLineEdit>("txtPassword");
+    EXPECT_FALSE(password->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("chkScanEnable")->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("fgChannel")->isEnabled());
+    EXPECT_FALSE(f.main->menuAction("mnuWrite")->isEnabled());
+
+    f.main->setEnabled(true);    // as the password dialog does
+    f.editor().UnlockEditor();
+    EXPECT_TRUE(password->isEnabled());
+    EXPECT_TRUE(f.find<QWidget>("chkScanEnable")->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("chkPrioScanEnable")->isEnabled());
+    EXPECT_TRUE(f.find<QWidget>("txtScanSpeedTime")->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("txtLookBackTime")->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("txtTotTime")->isEnabled());
+    EXPECT_TRUE(f.find<QWidget>("chkTotEnable")->isEnabled());
+    EXPECT_TRUE(f.find<QWidget>("cmbButton_L2")->isEnabled());
+    EXPECT_TRUE(f.find<QWidget>("fgChannel")->isEnabled());
+    EXPECT_FALSE(f.find<QWidget>("txtSuper")->isEnabled());   // holds a super number
+    EXPECT_TRUE(f.main->menuAction("mnuWrite")->isEnabled());
+    EXPECT_TRUE(f.main->toolbarButton(7)->isEnabled());
 }
 
 TEST(Population, InvalidChannelDataIsClearedWithAMessage) {

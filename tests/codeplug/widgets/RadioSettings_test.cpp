@@ -76,6 +76,21 @@ TEST_F(SettingsTest, NormalAndPriorityScanExcludeEachOther) {
     EXPECT_FALSE(txt("txtScanSpeedTime")->isEnabled());
 }
 
+TEST_F(SettingsTest, PriorityScanOnAnEmptyChannelOutsideTheScanList) {
+    CodeplugImage img = sampleImage();
+    img.setByte(bm::PrioScanChNo, 3);
+    img.setByte(bm::scanSlot(1), 1);
+    img.setWord(bm::ScanMask, 1);
+    f.load(img);
+    ASSERT_EQ(f.editor().scanList()->priorityBox()->text(), "3");
+    f.prompts.clear();
+    chk("chkPrioScanEnable")->setChecked(true);
+    const QString expected = QString(25, ' ') + "Error!  \r\n\r\nPrio. Scan Ch. No. not in active scan list   ";
+    EXPECT_EQ(f.prompts.texts(), QStringList{expected});
+    EXPECT_TRUE(f.state.prioChannelError);
+    EXPECT_EQ(flags() & 0x02, 0x02u);
+}
+
 TEST_F(SettingsTest, TotEnablesItsFields) {
     chk("chkTotEnable")->setChecked(false);
     EXPECT_FALSE(txt("txtTotTime")->isEnabled());

@@ -28,6 +28,11 @@ TEST_F(UserTplTest, TypingRefusesAllButDigitsAndThePoint) {
     type(box, "1a2.5");
     EXPECT_EQ(box->text(), "12.5");
     EXPECT_EQ(f.prompts.texts(), QStringList{"Invalid Frequency"});
+    key(box, Qt::Key_Backspace, QString(QChar(8)));
+    box->setCursorPosition(0);
+    key(box, Qt::Key_Delete, QString(QChar(0x7f)));
+    EXPECT_EQ(box->text(), "2.");
+    EXPECT_EQ(f.prompts.messages.size(), 1u);
     EXPECT_TRUE(f.state.dataChanged);
 }
 
@@ -81,6 +86,8 @@ TEST_F(UserTplTest, LeavingABox) {
     EXPECT_TRUE(f.prompts.messages.empty());
 
     tx(0)->clear();
+    focusOut(tx(0), Qt::ActiveWindowFocusReason);   // another application came up
+    EXPECT_TRUE(f.prompts.messages.empty());
     focusOut(tx(0));
     EXPECT_EQ(f.prompts.texts(), QStringList{"Invalid Frequency"});
     // While a read is pending the focus just returns, silently.

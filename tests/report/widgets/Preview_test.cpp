@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QApplication>
@@ -83,7 +83,7 @@ TEST_F(PreviewTest, FirstAndLastPageKeysAndCloseDeletesThePageFiles) {
         EXPECT_EQ(window.currentPage(), 2);
         KeyClick(page, Qt::Key_Home);
         EXPECT_EQ(window.currentPage(), 0);
-        child<QPushButton>("cmd_quit")->click();
+        child<QAbstractButton>("cmd_quit")->click();
     });
     EXPECT_EQ(filesWhileShown, 3);
     EXPECT_FALSE(window.isVisible());
@@ -98,7 +98,7 @@ TEST_F(PreviewTest, FitBoxIsTallWhenThePageFitsTheWidthAndWideOtherwise) {
             auto* scroll = child<QWidget>("picHScroll");
             const bool narrow = pageWidth < 5;
             EXPECT_EQ(scroll->isVisible(), !narrow);
-            auto* fit = child<QPushButton>("cmdFullPage");
+            auto* fit = child<QAbstractButton>("cmdFullPage");
             fit->click();
             auto* box = child<ImageView>("picFullPage");
             ASSERT_TRUE(box->isVisible());
@@ -143,7 +143,7 @@ TEST_F(PreviewTest, PrintButtonRemovesPageFilesBeforeThePrintout) {
                 if (auto* p = qobject_cast<frmMultiPgPreview*>(top); p && p->isVisible()) {
                     folder = PrivatePageFolder();
                     EXPECT_EQ(pageFilesLeft(), 1);
-                    p->findChild<QPushButton*>("cmd_print")->click();
+                    p->findChild<QAbstractButton*>("cmd_print")->click();
                 }
         });
         return content;

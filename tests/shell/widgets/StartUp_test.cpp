@@ -2,11 +2,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "codeplug/ByteMap.h"
 #include "codeplug/widgets/EditorFixture.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
+#include "shell/widgets/frmSpla.h"
 
 namespace vantrel::test {
 namespace {
@@ -15,6 +17,20 @@ namespace bm = bytemap;
 
 const char* const kImageCommands[] = {"mnuFileSave", "mnuFilePrintPreview", "mnuFilePrint", "mnuDefault",
                                       "mnuWrite"};
+
+TEST(StartUp, SplashOkStartsTheApplication) {
+    EditorFixture f;
+    frmSpla splash;
+    EXPECT_EQ(splash.windowTitle(), "Vantrel CPS");
+    splash.onOk = [&] { f.startUp(); };
+    splash.show();
+    auto* ok = splash.findChild<QPushButton*>("cmdPassOk");
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(f.main->isVisible());
+    EXPECT_TRUE(f.editor().loaded());
+}
 
 TEST(StartUp, EmptyCommandLineLeavesTheEditorLoadState) {
     EditorFixture f;

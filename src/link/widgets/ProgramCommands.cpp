@@ -1,0 +1,273 @@
+#include "link/widgets/ProgramCommands.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ScanListPanel.h"
+#include "codeplug/ByteMap.h"
+#include "codeplug/FactoryFields.h"
+#include "codeplug/Identity.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/Twips.h"
+#include "codeplug/widgets/UserTplFrame.h"
+#include "codeplug/widgets/frmMain.h"
+#include "link/ReadProtocol.h"
+#include "link/WriteProtocol.h"
+#include "link/widgets/MainCommands.h"
+#include "link/widgets/PreWriteChecks.h"
+#include "link/widgets/ProgramTexts.h"
+#include "link/widgets/frmPasswordW.h"
+#include "link/widgets/frmProgram.h"
+#include "link/widgets/frmProtection.h"
+#include "shell/widgets/MDIFormMain.h"
+
+namespace vantrel {
+
+namespace bm = bytemap;
+using link::TransferOutcome;
+
+namespace {
+
+// The editor's size after a read (unless it shows the channel tab).
+constexpr int kEditorWidth = 15120;
+constexpr int kEditorHeight = 7800;
+constexpr int kTabsWidth = 12020;
+constexpr int kTabsHeight = 6800;
+
+// Written before every write, as the radio expects them.
+constexpr std::uint8_t kFixed60 = 60;
+constexpr std::uint8_t kFixed20 = 20;
+
+// Link ticks that fell while nobody waited on the line (the user reading the
+// instructions or typing a password) belong to no time-out. The device keeps
+// them for its next wait, where they would run a fresh time-out out at once;
+// taking them here, with a deadline already passed, runs no event loop. A
+// stale interrupt from an earlier abort goes with them.
+void ForgetIdleTicks(link::ByteDevice& device) {
+    using Wake = link::ByteDevice::Wake;
+    for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;
+         w = device.wait(device.now())) {
+    }
+}
+
+}  // namespace
+
+ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
+                                 std::function<bool()> openPort)
+    : main_(main), link_(device), openPort_(std::move(openPort)) {
+    frmMain& editor = *main.editor();
+    dialog_ = std::make_unique<frmProgram>(main.state(), link_, &main, &editor);
+    unlock_ = std::make_unique<frmProtection>(main.state(), main.prompts(), main);
+    writePrompt_ = std::make_unique<frmPasswordW>(main.state(), main.prompts(), main, *dialog_);
+
+    dialog_->onRead = [this] { cmdRead_Click(); };
+    dialog_->onWrite = [this] { cmdWrite_Click(); };
+    dialog_->setStatusText = [&editor](const QString& t) { editor.setStatusText(t); };
+    dialog_->closeCompanions = [this] {
+        for (QWidget* w : QApplication::allWidgets())
+            if (w->objectName() == QLatin1String("frmChannelToneOption") && w->isVisible()) w->close();
+        writePrompt_->unload();
+    };
+
+    using C = MDIFormMain::Command;
+    main.setCommand(C::Read, [this] { ReadCommand(); });
+    main.setCommand(C::Write, [this] { WriteCommand(); });
+    main.openCommPort = [this] { OpenCommPort(); };
+    editor.context().closeReadWriteDialog = [this] { dialog_->unload(); };
+    connect(&editor, &frmMain::protectedLoaded, this, [this] { unlock_->Ask(); });
+}
+
+ProgramCommands::~ProgramCommands() = default;
+
+bool ProgramCommands::toneWindowOpen() const {
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->objectName() == QLatin1String("frmChannelToneOption") && w->isVisible()) return true;
+    return false;
+}
+
+void ProgramCommands::openDialog(bool write) {
+    if (dialog_->isOpen()) dialog_->unload();
+    main_.setEnabled(false);
+    dialog_->Open(write ? frmProgram::Mode::Write : frmProgram::Mode::Read);
+}
+
+void ProgramCommands::ReadCommand() {
+    AppState& state = main_.state();
+    if (link_.device().isOpen()) {
+        state.readPending = true;
+        if (toneWindowOpen()) {
+            main_.prompts().tell(program::kCloseWindowFirst);
+            return;
+        }
+        openDialog(false);
+        state.passwordAttempts = 0;
+        frmMain& editor = *main_.editor();
+        editor.setEnabled(true);
+        state.loadingImage = true;
+        editor.radioInfo()->passwordBox()->clear();
+        dialog_->paintIndicator(link::Indicator::Red, false);
+        dialog_->paintIndicator(link::Indicator::Green, true);
+    }
+    OpenCommPort();
+}
+
+void ProgramCommands::WriteCommand() {
+    AppState& state = main_.state();
+    if (link_.device().isOpen()) {
+        state.readPending = false;
+        frmMain& editor = *main_.editor();
+        Prompts& prompts = main_.prompts();
+        UserTplFrame& tpl = *editor.userTpl();
+        ScanListPanel& scan = *editor.scanList();
+        const bool checked =
+            (!editor.context().prioScanTicked() ||
+             CheckPriorityChannel(prompts, *scan.priorityBox(), *scan.channelList(), *editor.tabs())) &&
+            CheckUserTplFrequencies(prompts, {tpl.box(false, 0), tpl.box(false, 1), tpl.box(false, 2)},
+                                    {tpl.box(true, 0), tpl.box(true, 1), tpl.box(true, 2)});
+        if (!checked) {
+            dialog_->unload();
+            return;
+        }
+        if (toneWindowOpen()) {
+            main_.prompts().tell(program::kCloseWindowFirst);
+            return;
+        }
+        openDialog(true);
+        editor.radioInfo()->codeplugLabel()->setText(
+            QString::fromStdString(ShowCodeplugVersion(state.image)));
+        state.image.setByte(bm::Fixed60, kFixed60);
+        state.image.setByte(bm::Fixed20, kFixed20);
+        dialog_->paintIndicator(link::Indicator::Green, false);
+        dialog_->paintIndicator(link::Indicator::Red, true);
+    }
+    OpenCommPort();
+    state.passwordAccepted = false;
+}
+
+void ProgramCommands::cmdRead_Click() {
+    if (transferRunning_) return;
+    dialog_->setCancelInTabOrder(false);
+    dialog_->cmdRead()->setEnabled(false);
+    transferRunning_ = true;
+    ForgetIdleTicks(link_.device());
+    lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
+    transferRunning_ = false;
+    switch (lastOutcome_) {
+    case TransferOutcome::OpeningFailed:
+        dialog_->cmdClose()->setFocus();
+        break;
+    case TransferOutcome::Success:
+        afterReadSuccess();
+        readTail();
+        break;
+    case TransferOutcome::TransferFailed:
+        dialog_->cmdClose()->setFocus();
+        readTail();
+        break;
+    default:
+        break;
+    }
+}
+
+void ProgramCommands::afterReadSuccess() {
+    AppState& state = main_.state();
+    frmMain& editor = *main_.editor();
+    dialog_->unload();
+    editor.setEditorVisible(true);
+    SetCommandsEnabled(main_, kSaveCommands, true);
+    state.loadingImage = true;
+    if (editor.tabs()->currentIndex() == 0) {
+        QWidget* frame = editor.parentWidget() ? editor.parentWidget() : &editor;
+        frame->resize(twips(kEditorWidth), twips(kEditorHeight));
+        editor.tabs()->resize(twips(kTabsWidth), twips(kTabsHeight));
+    }
+    // A protected image locks the editor and asks for its password
+    // (frmMain::protectedLoaded).
+    editor.PopulateEditor(frmMain::LoadKind::Read);
+    state.loadingImage = false;
+}
+
+void ProgramCommands::readTail() {
+    AppState& state = main_.state();
+    frmMain& editor = *main_.editor();
+    // A locked editor keeps its scan list buttons disabled until unlocked.
+    if (!codeplugProtected(state.image)) editor.scanList()->updateButtons();
+    state.dataChanged = true;
+    state.image.setByte(bm::SerialWriteEnable, 0);
+    editor.radioInfo()->serialBox()->setEnabled(false);
+    editor.grid()->table()->setFrameShadow(QFrame::Sunken);
+}
+
+void ProgramCommands::cmdWrite_Click() {
+    if (transferRunning_) return;
+    frmMain& editor = *main_.editor();
+    link::WriteSteps steps;
+    steps.storePassword = [&editor](AppState&) { editor.StorePassword(); };
+    steps.encodeUserTones = [&editor](CodeplugImage&) {
+        for (int i = 0; i < 3; ++i) {
+            editor.userTpl()->EncodeTxUserTpl(i);
+            editor.userTpl()->EncodeRxUserTpl(i);
+        }
+    };
+    dialog_->setCancelInTabOrder(false);
+    dialog_->cmdWrite()->setEnabled(false);
+    transferRunning_ = true;
+    ForgetIdleTicks(link_.device());
+    lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps);
+    transferRunning_ = false;
+    switch (lastOutcome_) {
+    case TransferOutcome::OpeningFailed:
+        dialog_->cmdClose()->setFocus();
+        break;
+    case TransferOutcome::Success:
+        dialog_->unload();
+        editor.radioInfo()->passwordBox()->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void ProgramCommands::status(const std::string& text) {
+    dialog_->setStatus(QString::fromStdString(text));
+}
+
+void ProgramCommands::progress(int value) { dialog_->setProgress(value); }
+
+void ProgramCommands::indicator(link::Indicator which, bool bright) {
+    dialog_->paintIndicator(which, bright);
+}
+
+link::PasswordOutcome ProgramCommands::writePassword(const std::string& radioPassword) {
+    AppState& state = main_.state();
+    // The answer outlives this wait only as a shared record, so a prompt
+    // closed after the application gave up waiting reports into nothing.
+    struct Wait {
+        QEventLoop loop;
+        bool decided = false;
+        bool accepted = false;
+    };
+    auto wait = std::make_shared<Wait>();
+    QString password;
+    for (char c : radioPassword) password += QChar(static_cast<unsigned char>(c));
+    writePrompt_->Ask(password, [wait](bool accepted) {
+        wait->decided = true;
+        wait->accepted = accepted;
+        wait->loop.exit(0);
+    });
+    // A non-zero return means the application is quitting.
+    while (!wait->decided && !state.appClosing)
+        if (wait->loop.exec() != 0) break;
+    if (state.appClosing || !wait->decided) return link::PasswordOutcome::AppClosing;
+    ForgetIdleTicks(link_.device());
+    state.passwordAccepted = wait->accepted;
+    return wait->accepted ? link::PasswordOutcome::Accepted : link::PasswordOutcome::Abandoned;
+}
+
+}  // namespace vantrel

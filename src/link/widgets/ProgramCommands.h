@@ -1,0 +1,67 @@
+#pragma once
+// The Read and Write commands of the main window and the transfers behind the
+// read/write dialog's buttons: checks before a write, the dialog, the read and
+// write exchanges over the link, the editor's follow-up after a read, the
+// write password question, and the unlock prompt after every protected load.
+// It is also the link's observer: status texts, progress and the indicator go
+// to the dialog.
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "link/Link.h"
+#include "link/LinkObserver.h"
+#include "link/TransferOutcome.h"
+
+namespace vantrel {
+
+class MDIFormMain;
+class frmPasswordW;
+class frmProgram;
+class frmProtection;
+
+class ProgramCommands : public QObject, public link::LinkObserver {
+    Q_OBJECT
+public:
+    // `openPort` (re)opens the device on the selected port and reports a
+    // failure to the user; it returns whether the port is open.
+    ProgramCommands(MDIFormMain& main, link::ByteDevice& device, std::function<bool()> openPort);
+    ~ProgramCommands() override;
+
+    link::Link& link() { return link_; }
+    frmProgram& dialog() { return *dialog_; }
+    frmProtection& unlockPrompt() { return *unlock_; }
+    frmPasswordW& writePrompt() { return *writePrompt_; }
+
+    void ReadCommand();
+    void WriteCommand();
+    void cmdRead_Click();
+    void cmdWrite_Click();
+    // Reopens the port on the selected Comm Port item.
+    bool OpenCommPort() { return openPort_(); }
+    // How the last transfer ended.
+    link::TransferOutcome lastOutcome() const { return lastOutcome_; }
+
+    // LinkObserver
+    void status(const std::string& text) override;
+    void progress(int value) override;
+    void indicator(link::Indicator which, bool bright) override;
+    link::PasswordOutcome writePassword(const std::string& radioPassword) override;
+
+private:
+    bool toneWindowOpen() const;
+    void openDialog(bool write);
+    void afterReadSuccess();
+    void readTail();
+
+    MDIFormMain& main_;
+    link::Link link_;
+    std::function<bool()> openPort_;
+    std::unique_ptr<frmProgram> dialog_;
+    std::unique_ptr<frmProtection> unlock_;
+    std::unique_ptr<frmPasswordW> writePrompt_;
+    bool transferRunning_ = false;
+    link::TransferOutcome lastOutcome_ = link::TransferOutcome::Aborted;
+};
+
+}  // namespace vantrel

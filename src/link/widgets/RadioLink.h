@@ -1,0 +1,43 @@
+#pragma once
+// The program's radio link: the serial device on the Comm Port menu's port and
+// the Read and Write commands, wired into the main window.
+//
+// ComN is the device named by the environment variable VANTREL_COMN when it
+// is set (scripts/run.sh points Com1 at a simulated radio this way), else the
+// per-user setting Ports/ComN, else the N-th serial device of the machine.
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace vantrel {
+
+class MDIFormMain;
+class ProgramCommands;
+
+namespace link {
+class SerialDevice;
+}
+
+class RadioLink {
+public:
+    RadioLink(MDIFormMain& main, QSettings& settings);
+    ~RadioLink();
+
+    ProgramCommands& commands() { return *commands_; }
+    link::SerialDevice& device() { return *device_; }
+
+    // The port number of the Comm Port menu (first checked of Com1..Com7, else 8).
+    int selectedPort() const;
+    // The device path of ComN.
+    QString devicePath(int port) const;
+    bool OpenCommPort();
+
+private:
+    MDIFormMain& main_;
+    QSettings& settings_;
+    std::unique_ptr<link::SerialDevice> device_;
+    std::unique_ptr<ProgramCommands> commands_;
+};
+
+}  // namespace vantrel

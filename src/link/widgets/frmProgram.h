@@ -1,0 +1,95 @@
+#pragma once
+// `frmProgram`, the read/write dialog ("Program"): instructions, the Read or
+// the Write button, Cancel, a progress bar over the 384 image bytes, a status
+// line and a green (read) or red (write) activity indicator. The transfers
+// themselves are run by the handlers the owner puts into onRead / onWrite.
+//
+// Closing the dialog in any way (close box, Cancel, Esc on the transfer
+// button, the end of a successful transfer) aborts a transfer in progress: the
+// link's waits end at once and the exchange stops at its next error check.
+#include <QWidget>
+#include <functional>
+
+#include "codeplug/AppState.h"
+#include "link/LinkObserver.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace vantrel {
+
+namespace link {
+class Link;
+}
+
+class frmProgram : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { Read, Write };
+
+    frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, QWidget* editorWindow);
+
+    QPushButton* cmdRead() const { return cmdRead_; }
+    QPushButton* cmdWrite() const { return cmdWrite_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+    QProgressBar* pgrProgram() const { return pgrProgram_; }
+    QLabel* lblProgramHelp() const { return lblProgramHelp_; }
+    QLabel* lblProgram() const { return lblProgram_; }
+    QLabel* lblGreenLED() const { return lblGreenLED_; }
+    QLabel* lblRedLED() const { return lblRedLED_; }
+
+    // Shows the dialog ready for a read or a write: its texts, progress 0,
+    // the command's button (enabled, with the focus) and indicator.
+    void Open(Mode mode);
+    bool isOpen() const { return isVisible(); }
+    // The dialog's unload: aborts a transfer, resets progress and
+    // indicators, enables the main window, closes the tone option window and
+    // the write prompt, and hides the dialog.
+    void unload();
+
+    void setStatus(const QString& text);
+    void setProgress(int value);
+    void paintIndicator(link::Indicator which, bool bright);
+    // The colour an indicator shows (0xRRGGBB).
+    unsigned indicatorColor(link::Indicator which) const;
+    // Cancel taking part in the Tab-key order or not.
+    void setCancelInTabOrder(bool on);
+
+    // The transfers, run when Read / Write is pressed.
+    std::function<void()> onRead = [] {};
+    std::function<void()> onWrite = [] {};
+    // Closes the windows that go with the dialog (tone options, write prompt).
+    std::function<void()> closeCompanions = [] {};
+    // The hint panel of the editor's status bar.
+    std::function<void(const QString&)> setStatusText = [](const QString&) {};
+
+    // Handlers.
+    void cmdClose_Click();
+    // Esc on the Read or the Write button.
+    void escapePressed();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    AppState& state_;
+    link::Link& link_;
+    QWidget* mainWindow_;
+    QWidget* editorWindow_;
+    Mode mode_ = Mode::Read;
+    bool unloading_ = false;
+
+    QPushButton* cmdRead_;
+    QPushButton* cmdWrite_;
+    QPushButton* cmdClose_;
+    QProgressBar* pgrProgram_;
+    QLabel* lblProgramHelp_;
+    QLabel* lblProgram_;
+    QLabel* lblGreenLED_;
+    QLabel* lblRedLED_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,39 @@
+#pragma once
+// `frmProtection`, the unlock prompt: shown after a protected codeplug has been
+// loaded (read, opened, or named on the command line). Until the stored
+// password is typed the editor stays locked: the data can be looked at and
+// saved, but not written, printed or replaced by defaults. Three attempts.
+#include "codeplug/AppState.h"
+#include "link/widgets/PasswordForm.h"
+#include "shell/widgets/Prompts.h"
+
+namespace vantrel {
+
+class MDIFormMain;
+
+// The stored password: the first N characters from byte 370 on, N being
+// byte 379, each byte the character of that code.
+QString StoredPassword(const CodeplugImage& image);
+
+class frmProtection : public PasswordForm {
+    Q_OBJECT
+public:
+    frmProtection(AppState& state, Prompts& prompts, MDIFormMain& main);
+
+    // Locks the editor and Write, disables the main window and asks.
+    void Ask();
+
+protected:
+    void okClicked() override;
+    void cancelClicked() override;
+    void onUnload() override;
+
+private:
+    void lockedCommands();
+
+    AppState& state_;
+    Prompts& prompts_;
+    MDIFormMain& main_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,128 @@
+// The program's Read and Write buttons against vantrelctl simulate, paced at
+// 1200 baud, with Com1 pointed at the simulator's pty.
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include "E2eRig.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/frmMain.h"
+#include "link/widgets/ProgramCommands.h"
+#include "link/serial/SerialDevice.h"
+#include "link/widgets/RadioLink.h"
+#include "link/widgets/frmPasswordW.h"
+#include "link/widgets/frmProgram.h"
+#include "shell/CodeplugFile.h"
+#include "shell/widgets/MDIFormMain.h"
+#include "support/ScriptedPrompts.h"
+
+namespace vantrel::link::e2e {
+namespace {
+
+const QString kDefaultFile = QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_NAG.cpg");
+
+CodeplugImage LoadImage(const QString& path) {
+    CodeplugImage image;
+    EXPECT_TRUE(CopyToBox(image, path.toStdString()).ok()) << path.toStdString();
+    return image;
+}
+
+// The program with its radio link on Com1 = the simulator.
+struct Gui {
+    explicit Gui(const Simulator& radio, const QString& commandLine = {}) {
+        qputenv("VANTREL_COM1", radio.link().toLocal8Bit());
+        main.startUp(commandLine);
+    }
+    ~Gui() { qunsetenv("VANTREL_COM1"); }
+
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    AppState state;
+    test::ScriptedPrompts prompts;
+    MDIFormMain main{state, prompts, settings};
+    RadioLink radioLink{main, settings};
+
+    ProgramCommands& commands() { return radioLink.commands(); }
+    frmProgram& dialog() { return commands().dialog(); }
+
+    // Write, typing `answers` into the write prompt as it asks, each after
+    // `typingMs`.
+    TransferOutcome write(QStringList answers = {}, int typingMs = 50) {
+        main.runCommand(MDIFormMain::Command::Write);
+        EXPECT_TRUE(dialog().isVisible());
+        QTimer typist;
+        QObject::connect(&typist, &QTimer::timeout, [&] {
+            frmPasswordW& prompt = commands().writePrompt();
+            if (!prompt.isVisible() || answers.isEmpty()) return;
+            prompt.txtPassword()->setText(answers.takeFirst());
+            prompt.cmdPassOk()->click();
+        });
+        typist.start(typingMs);
+        dialog().cmdWrite()->click();
+        return commands().lastOutcome();
+    }
+};
+
+TEST(GuiReadWrite, ReadThenWriteRoundTrips) {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("written.cpg");
+    Simulator radio(dir.path(), Contents(kDefaultFile), {"--pace", "--save", saved});
+    ASSERT_TRUE(radio.ready());
+    Gui gui(radio);
+    ASSERT_TRUE(gui.radioLink.device().isOpen());
+
+    gui.main.runCommand(MDIFormMain::Command::Read);
+    ASSERT_TRUE(gui.dialog().isVisible());
+    // The user takes a few seconds to put the radio into programming mode;
+    // the link tick keeps running meanwhile.
+    QEventLoop idle;
+    QTimer::singleShot(2500, &idle, &QEventLoop::quit);
+    idle.exec();
+    gui.dialog().cmdRead()->click();
+    ASSERT_EQ(gui.commands().lastOutcome(), TransferOutcome::Success)
+        << gui.dialog().lblProgram()->text().toStdString();
+    CodeplugImage expected = LoadImage(kDefaultFile);
+    expected.setByte(bytemap::SerialWriteEnable, 0);  // cleared after every read
+    EXPECT_EQ(gui.state.image.bytes(), expected.bytes());
+    EXPECT_TRUE(gui.prompts.messages.empty());
+
+    gui.main.editor()->radioInfo()->passwordBox()->setText("Pw42");
+    ASSERT_EQ(gui.write(), TransferOutcome::Success) << gui.dialog().lblProgram()->text().toStdString();
+    QThread::msleep(300);  // the simulator stores the image after the last acknowledgement
+    const CodeplugImage written = LoadImage(saved);
+    EXPECT_EQ(written.bytes(), gui.state.image.bytes());
+    EXPECT_EQ(written.byte(bytemap::Fixed60), 60);
+    EXPECT_EQ(written.byte(bytemap::Fixed20), 20);
+    EXPECT_EQ(written.text(bytemap::Password, bytemap::PasswordSize), "Pw42");
+    EXPECT_EQ(written.byte(bytemap::PasswordLength), 4);
+}
+
+TEST(GuiReadWrite, RadioPasswordMustBeKnown) {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("written.cpg");
+    Simulator radio(dir.path(), Contents(kDefaultFile), {"--pace", "--save", saved, "--radio-password", "Ra4io"});
+    ASSERT_TRUE(radio.ready());
+    Gui gui(radio, kDefaultFile);
+
+    EXPECT_EQ(gui.write({"ra4io", "Ra4i", "Ra4io "}), TransferOutcome::PasswordAbandoned)
+        << gui.dialog().lblProgram()->text().toStdString() << radio.log().toStdString();
+    ASSERT_EQ(gui.prompts.messages.size(), 1u);
+    EXPECT_EQ(gui.prompts.messages[0].title, "Password");
+    EXPECT_TRUE(gui.dialog().cmdWrite()->isEnabled());
+    EXPECT_FALSE(QFile::exists(saved));
+
+    // The radio waits for its next exchange; a second Write goes through,
+    // however long the user takes to type.
+    EXPECT_EQ(gui.write({"Ra4io"}, 2500), TransferOutcome::Success) << gui.dialog().lblProgram()->text().toStdString();
+    QThread::msleep(300);
+    // The radio keeps the serial write enable it was sent; the image clears it.
+    CodeplugImage expected = gui.state.image;
+    expected.setByte(bytemap::SerialWriteEnable, 1);
+    EXPECT_EQ(LoadImage(saved).bytes(), expected.bytes());
+}
+
+}  // namespace
+}  // namespace vantrel::link::e2e

@@ -1,0 +1,40 @@
+// The program's radio link: the checked Comm Port item picks the device.
+#include <QAction>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "link/serial/SerialDevice.h"
+#include "link/widgets/RadioLink.h"
+#include "shell/widgets/MDIFormMain.h"
+#include "support/ScriptedPrompts.h"
+
+namespace vantrel::test {
+namespace {
+
+TEST(RadioLink, CheckedPortPicksItsDevice) {
+    QTemporaryDir dir;
+    qputenv("VANTREL_COM3", dir.filePath("no-such-device").toLocal8Bit());
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    AppState state;
+    ScriptedPrompts prompts;
+    MDIFormMain main(state, prompts, settings);
+    RadioLink radioLink(main, settings);
+    main.menuAction("mnuPortCom3")->setChecked(true);
+    main.startUp({});
+    qunsetenv("VANTREL_COM3");
+
+    EXPECT_EQ(radioLink.selectedPort(), 3);
+    // The start-up opened Com3, the device named for it, and told of the failure once.
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection.");
+    EXPECT_EQ(radioLink.device().portName(), dir.filePath("no-such-device"));
+
+    settings.setValue("Ports/Com5", "/dev/ttyUSB7");
+    EXPECT_EQ(radioLink.devicePath(5), "/dev/ttyUSB7");
+    main.menuAction("mnuPortCom5")->setChecked(true);
+    EXPECT_EQ(radioLink.selectedPort(), 5);
+}
+
+}  // namespace
+}  // namespace vantrel::test

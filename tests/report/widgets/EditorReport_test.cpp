@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "codeplug/widgets/EditorFixture.h"
+#include "report/widgets/ReportCommands.h"
+#include "report/widgets/frmMultiPgPreview.h"
+
+namespace vantrel::test {
+namespace {
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(EditorReport, PrintAndPreviewCommandsReportTheEditorsValues) {
+    EditorFixture f;
+    qputenv("XDG_RUNTIME_DIR", f.dir.path().toUtf8());
+    report::InstallReportCommands(*f.main);
+    f.startUp();
+    f.load(sampleImage());
+
+    const QString pdf = f.dir.filePath("report.pdf");
+    f.prompts.onPrinterDialog = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    f.main->menuAction("mnuFilePrint")->trigger();
+    ASSERT_EQ(f.prompts.printerDialogs, 1);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("PYW37ENV5RT3")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Time Out Timer (TOT)"));
+    EXPECT_TRUE(text.contains(QRegularExpression("\\n\\s*16\\s")));
+    EXPECT_FALSE(f.state.printerInInches);
+
+    bool previewShown = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<report::frmMultiPgPreview*>(top); p && p->isVisible()) {
+                previewShown = true;
+                p->findChild<QAbstractButton*>("cmd_quit")->click();
+            }
+    });
+    f.main->menuAction("mnuFilePrintPreview")->trigger();
+    EXPECT_TRUE(previewShown);
+    EXPECT_TRUE(f.state.printerInInches);
+}
+
+}  // namespace
+}  // namespace vantrel::test
