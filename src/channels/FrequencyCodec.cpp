@@ -97,8 +97,4 @@ void DeleteFrequency(CodeplugImage& image, int n, Side side) {
     image.setWord(bm::ScanMask, static_cast<std::uint16_t>(image.word(bm::ScanMask) & ~(1u << (n - 1))));
 }
 
-bool IsPriorityChannel(const CodeplugImage& image, int n) {
-    return image.byte(bm::PrioScanChNo) == n && image.bit(bm::OptionFlags, 1);
-}
-
 }  // namespace vantrel

@@ -61,9 +61,4 @@ void DeleteFrequency(CodeplugImage& image, int n, Side side);
 inline void DeleteRxFrequency(CodeplugImage& image, int n) { DeleteFrequency(image, n, Side::Rx); }
 inline void DeleteTxFrequency(CodeplugImage& image, int n) { DeleteFrequency(image, n, Side::Tx); }
 
-// Channel n is the priority channel: byte 14 holds n and Priority Scan (bit 1
-// of byte 5, the "Priority Scan Enable" box) is on. Its frequencies may not be
-// deleted.
-bool IsPriorityChannel(const CodeplugImage& image, int n);
-
 }  // namespace vantrel

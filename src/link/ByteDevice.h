@@ -41,8 +41,9 @@ public:
     virtual Clock::time_point now() const = 0;
     // Sleeps until activity, a tick, an interrupt or the deadline. The device
     // produces the 200 ms link tick for as long as it exists, open or not, so
-    // that transfers on a closed port still time out. A tick that falls while
-    // nobody waits is reported by the next wait.
+    // that transfers on a closed port still time out. Only ticks that fall
+    // during a wait are reported: one from the time before belongs to no
+    // time-out and would cut the next one short.
     virtual Wake wait(Clock::time_point deadline) = 0;
     // Makes a wait in progress (or the next one) return Interrupted.
     virtual void interrupt() = 0;

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <string>
 
+#include "shell/AtomicFile.h"
+
 namespace vantrel::link {
 
 namespace {
@@ -32,8 +34,11 @@ int ReadPortFile(const std::filesystem::path& configFolder) {
         WritePortFile(configFolder, 1);
         return 1;
     }
-    std::ifstream in(path, std::ios::binary);
-    const std::string field = in ? FirstField(in) : std::string();
+    // Only a plain file is read: a pipe or a device in its place would block
+    // or never end.
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
+    const std::string field = in.is_open() ? FirstField(in) : std::string();
     for (int n = 1; n < kPortCount; ++n)
         if (field == "com" + std::to_string(n)) return n;
     return kPortCount;
@@ -43,9 +48,10 @@ bool WritePortFile(const std::filesystem::path& configFolder, int port) {
     if (port < 1 || port > kPortCount) port = kPortCount;
     std::error_code ec;
     std::filesystem::create_directories(configFolder, ec);
-    std::ofstream out(configFolder / kPortFileName, std::ios::binary | std::ios::trunc);
-    out << "\"com" << port << "\"\r\n";
-    return static_cast<bool>(out.flush());
+    // Replaced as a whole: an interrupted write cannot leave a half file, and
+    // a pipe in its place cannot block the closing.
+    return WriteFileAtomically((configFolder / kPortFileName).string(),
+                               "\"com" + std::to_string(port) + "\"\r\n");
 }
 
 int SelectedPort(const std::array<bool, kPortCount>& checked) {

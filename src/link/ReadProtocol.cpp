@@ -1,5 +1,6 @@
 #include "link/ReadProtocol.h"
 
+#include "link/Exchange.h"
 #include "link/ProtocolBytes.h"
 
 namespace vantrel::link {
@@ -17,21 +18,12 @@ public:
     Reader(Link& link, LinkObserver& observer) : link_(link), observer_(observer) {}
 
     TransferOutcome run(CodeplugImage& image) {
-        link_.setObserver(&observer_);
-        link_.BeginTransfer();
-        const TransferOutcome outcome = exchange(image);
-        link_.setObserver(nullptr);
-        return outcome;
+        return RunExchange(link_, observer_, [&] { return exchange(image); });
     }
 
 private:
-    // A failure before the block phase: optionally says "F" to the radio.
     TransferOutcome openingFailed(const char* text, bool sendReject) {
-        if (link_.aborted()) return TransferOutcome::Aborted;
-        if (sendReject) link_.SendByte(kReject);
-        observer_.status(text);
-        observer_.indicator(Indicator::Green, false);
-        return TransferOutcome::OpeningFailed;
+        return FailOpening(link_, observer_, Indicator::Green, text, sendReject);
     }
 
     TransferOutcome exchange(CodeplugImage& image) {

@@ -1,6 +1,7 @@
 #include "link/WriteProtocol.h"
 
 #include "codeplug/ByteMap.h"
+#include "link/Exchange.h"
 #include "link/ProtocolBytes.h"
 
 namespace vantrel::link {
@@ -26,21 +27,14 @@ public:
         : link_(link), observer_(observer), state_(state), steps_(steps) {}
 
     TransferOutcome run(CodeplugImage::Bytes* sent) {
-        link_.setObserver(&observer_);
-        link_.BeginTransfer();
-        const TransferOutcome outcome = exchange();
-        link_.setObserver(nullptr);
+        const TransferOutcome outcome = RunExchange(link_, observer_, [&] { return exchange(); });
         if (sent) *sent = sent_;
         return outcome;
     }
 
 private:
     TransferOutcome openingFailed(const char* text, bool sendReject) {
-        if (link_.aborted()) return TransferOutcome::Aborted;
-        if (sendReject) link_.SendByte(kReject);
-        observer_.status(text);
-        observer_.indicator(Indicator::Red, false);
-        return TransferOutcome::OpeningFailed;
+        return FailOpening(link_, observer_, Indicator::Red, text, sendReject);
     }
 
     TransferOutcome exchange() {

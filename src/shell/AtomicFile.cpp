@@ -62,6 +62,12 @@ void keepPermissions(const fs::path& target, std::FILE* f) {
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error) {
     const fs::path target = saveTarget(path);
+#ifndef _WIN32
+    // Replacing a file takes the right to write it, as writing it in place
+    // would: a read-only file stays as it is.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return fail(error, std::strerror(errno));
+#endif
     std::string tmp;
     std::FILE* f = nullptr;
     for (int attempt = 0; attempt < 8 && !f; ++attempt) {

@@ -1,7 +1,8 @@
 #pragma once
 // Writes a whole file so that readers see either the old or the new contents,
 // never a part: the data go to a temporary file beside the target, which then
-// replaces it. A failed write leaves an existing file as it was.
+// replaces it. A failed write leaves an existing file as it was, and so does
+// an existing file the caller may not write.
 #include <string>
 
 namespace vantrel {

@@ -193,13 +193,7 @@ TEST(FrequencyCodec, DeletionClearsTheSideAndTheScanMembership) {
     EXPECT_EQ(s.image.byte(bm::txRasterFlag(4)), 0);
 }
 
-TEST(FrequencyCodec, PriorityChannelNeedsTheEnableBit) {
-    CodeplugImage img;
-    img.setByte(bm::PrioScanChNo, 3);
-    EXPECT_FALSE(IsPriorityChannel(img, 3));
-    img.setBit(bm::OptionFlags, 1, true);
-    EXPECT_TRUE(IsPriorityChannel(img, 3));
-    EXPECT_FALSE(IsPriorityChannel(img, 2));
+TEST(FrequencyCodec, PriorityChannelMessageKeepsItsTrailingBlanks) {
     EXPECT_EQ(kPriorityFrequencyDelete.text, "Not Allowed To Delete Priority Channel Frequency  ");
 }
 

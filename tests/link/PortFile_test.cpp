@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <iterator>
 
 #include "link/PortFile.h"
@@ -53,6 +59,29 @@ TEST_F(PortFileTest, WriteReplacesTheFileWithTheQuotedName) {
     EXPECT_EQ(content(), "\"com6\"\r\n");
     ASSERT_TRUE(WritePortFile(folder, 0));
     EXPECT_EQ(content(), "\"com8\"\r\n");
+}
+
+TEST_F(PortFileTest, APipeInPlaceOfTheFileBlocksNeitherStartNorClosing) {
+    using namespace std::chrono_literals;
+    fs::create_directories(folder);
+    const std::string path = (folder / kPortFileName).string();
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Should a call block on the pipe, the test opens the other end to let it
+    // go: a writer that leaves at once, or a reader that stays until the end.
+    const auto within2s = [&](auto call, bool calledToRead) {
+        auto result = std::async(std::launch::async, call);
+        if (result.wait_for(2s) == std::future_status::ready) return result.get();
+        ADD_FAILURE() << "blocked on the pipe";
+        const int fd = ::open(path.c_str(), (calledToRead ? O_WRONLY : O_RDONLY) | O_NONBLOCK);
+        if (calledToRead) ::close(fd);
+        auto value = result.get();
+        if (!calledToRead) ::close(fd);
+        return value;
+    };
+    EXPECT_EQ(within2s([&] { return ReadPortFile(folder); }, true), 8);
+    EXPECT_TRUE(within2s([&] { return WritePortFile(folder, 4); }, false));
+    ASSERT_TRUE(fs::is_regular_file(folder / kPortFileName));
+    EXPECT_EQ(content(), "\"com4\"\r\n");
 }
 
 TEST(PortMenu, FirstCheckedOfCom1ToCom7ElseEight) {

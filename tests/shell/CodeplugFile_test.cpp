@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "shell/CodeplugFile.h"
 
 using namespace vantrel;
@@ -135,6 +138,34 @@ TEST_F(CodeplugFileTest, FailedSaveNamesTheFileAndKeepsWhatWasThere) {
     spit(folder + "/inside", "keep");
     EXPECT_NE(CopyToFile(img, "", folder), "");
     EXPECT_EQ(slurp(folder + "/inside"), "keep");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(CodeplugFileTest, SaveLeavesAReadOnlyFileAlone) {
+    const std::string file = path("readonly.cpg");
+    spit(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(dir_, fs::perms::all);   // the folder itself may be written
+    const auto save = [&] {
+        CodeplugImage img;
+        return CopyToFile(img, "", file);
+    };
+    if (::geteuid() != 0) {
+        EXPECT_NE(save(), "");
+    } else {
+        // Root may write any file: save as an ordinary user.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            constexpr uid_t kNobody = 65534;
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+            ::_exit(save().empty() ? 1 : 0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    EXPECT_EQ(slurp(file), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 

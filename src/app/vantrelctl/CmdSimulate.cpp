@@ -55,9 +55,9 @@ int CmdSimulate(int argc, char** argv) {
             options.password = value;
         }
         else if (arg == "--reaction") {
-            const double ms = std::atof(value.c_str());
-            ok = ms >= 0;
-            timing.reaction = std::chrono::microseconds(static_cast<long long>(ms * 1000));
+            const auto ms = ParseMilliseconds(value);
+            ok = ms.has_value();
+            if (ok) timing.reaction = std::chrono::microseconds(static_cast<long long>(*ms * 1000));
         } else if (arg == "--identity" || arg == "--version-first" || arg == "--target") {
             if (arg == "--target" && value == "auto") continue;
             const auto b = ParseByte(value);

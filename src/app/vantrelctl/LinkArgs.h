@@ -23,6 +23,14 @@ inline std::optional<int> ParseCount(const std::string& text) {
     return static_cast<int>(value);
 }
 
+// A time in milliseconds, fractions allowed, up to one minute.
+inline std::optional<double> ParseMilliseconds(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(value >= 0 && value <= 60000)) return std::nullopt;
+    return value;
+}
+
 // "BLOCK:TIMES", block 0..47.
 inline std::optional<std::pair<int, int>> ParseBlockTimes(const std::string& text) {
     const auto colon = text.find(':');

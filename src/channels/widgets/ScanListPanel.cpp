@@ -123,8 +123,10 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
             const QSignalBlocker block(udPrio_);
             udPrio_->setValue(1);
         }
-        txtPrio_->setText(QString::number(udPrio_->value()));
+        // Stored first: with an empty TPL box the box's change undoes itself
+        // back to the stored number.
         ctx_.state.image.setByte(bytemap::PrioScanChNo, 1);
+        txtPrio_->setText(QString::number(udPrio_->value()));
     });
 
     for (QWidget* w : {static_cast<QWidget*>(lstChannel_), static_cast<QWidget*>(lstScan_),
@@ -283,7 +285,10 @@ bool ScanListPanel::storePriorityText() {
     }
     const int count = ctx_.state.image.byte(bytemap::ChannelCount);
     if (v > count) {
-        txtPrio_->setText(QString::number(count));  // its change stores the limit
+        // Stored before the box changes, so that an undo running on that
+        // change aims at the limit and not back above it.
+        ctx_.state.image.setByte(bytemap::PrioScanChNo, static_cast<std::uint8_t>(count));
+        txtPrio_->setText(QString::number(count));
         return outside;
     }
     ctx_.state.image.setByte(bytemap::PrioScanChNo, static_cast<std::uint8_t>(std::clamp(v, 0, 255)));
@@ -301,12 +306,12 @@ void ScanListPanel::priorityChanged() {
         storePriorityText();
         return;
     }
-    // While a TPL box is empty the edit is undone one step at a time, back to
-    // the stored number.
+    // While a TPL box is empty the edit is undone, back to the stored number.
+    // One change takes it there: stepping by one would nest a change per step,
+    // and a pasted "999999999" would exhaust the stack.
     const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
-    const int v = boxNumber(txtPrio_->text());
-    if (v != stored) {
-        txtPrio_->setText(QString::number(v > stored ? v - 1 : v + 1));
+    if (boxNumber(txtPrio_->text()) != stored) {
+        txtPrio_->setText(QString::number(stored));
         return;
     }
     if (storePriorityText()) emptyTpl->setFocus();

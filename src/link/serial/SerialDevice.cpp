@@ -25,9 +25,14 @@ SerialDevice::SerialDevice(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialDevice::onError);
     tick_.setTimerType(Qt::PreciseTimer);
     tick_.setInterval(static_cast<int>(kTickPeriod.count()));
-    // Ticks are not counted up while nobody waits: one pending tick is all a
-    // wait may see, so an idle spell can never run a fresh time-out out.
-    connect(&tick_, &QTimer::timeout, this, [this] { tickPending_ = true; wake(); });
+    // A tick counts only while a wait runs. Between transfers (or while the
+    // user types the radio's password) the program runs other event loops;
+    // ticks kept from there would run the next armed time-out out at once.
+    connect(&tick_, &QTimer::timeout, this, [this] {
+        if (!loop_) return;
+        ++pendingTicks_;
+        wake();
+    });
     tick_.start();
     drainTimer_.setSingleShot(true);
     drainTimer_.setTimerType(Qt::PreciseTimer);
@@ -108,8 +113,8 @@ ByteDevice::Wake SerialDevice::wait(Clock::time_point deadline) {
             interrupted_ = false;
             return Wake::Interrupted;
         }
-        if (tickPending_) {
-            tickPending_ = false;
+        if (pendingTicks_ > 0) {
+            --pendingTicks_;
             return Wake::Tick;
         }
         if (activity_) {
@@ -149,8 +154,11 @@ void SerialDevice::wake() {
 
 void SerialDevice::onError(QSerialPort::SerialPortError error) {
     // A device that went away (USB cable pulled, simulator gone) is closed:
-    // the transfer then runs into its time-out and reports it.
-    if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+    // the transfer then runs into its time-out and reports it. A line that
+    // hung up reads as ended (a read error); left open, it would wake every
+    // wait at once until the time-out.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (gone && port_.isOpen()) port_.close();
     activity_ = true;
     wake();
 }

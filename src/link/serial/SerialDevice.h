@@ -46,7 +46,7 @@ private:
     // Wakes a wait when the bytes still in the kernel should have left.
     QTimer drainTimer_;
     QEventLoop* loop_ = nullptr;
-    bool tickPending_ = false;
+    int pendingTicks_ = 0;
     bool activity_ = false;
     bool interrupted_ = false;
 };

@@ -44,11 +44,9 @@ constexpr int kTabsHeight = 6800;
 constexpr std::uint8_t kFixed60 = 60;
 constexpr std::uint8_t kFixed20 = 20;
 
-// A link tick that fell while nobody waited on the line (the user reading the
-// instructions or typing a password) belongs to no time-out, and neither does
-// a stale interrupt from an earlier abort. Taking them here, with a deadline
-// already passed, runs no event loop.
-void ForgetIdleTicks(link::ByteDevice& device) {
+// A stale interrupt from an earlier abort belongs to no transfer. Taking it
+// here, with a deadline already passed, runs no event loop.
+void ForgetStaleWakes(link::ByteDevice& device) {
     using Wake = link::ByteDevice::Wake;
     for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;
          w = device.wait(device.now())) {
@@ -154,7 +152,7 @@ void ProgramCommands::cmdRead_Click() {
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdRead()->setEnabled(false);
     transferRunning_ = true;
-    ForgetIdleTicks(link_.device());
+    ForgetStaleWakes(link_.device());
     lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
     transferRunning_ = false;
     switch (lastOutcome_) {
@@ -217,7 +215,7 @@ void ProgramCommands::cmdWrite_Click() {
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdWrite()->setEnabled(false);
     transferRunning_ = true;
-    ForgetIdleTicks(link_.device());
+    ForgetStaleWakes(link_.device());
     lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps);
     transferRunning_ = false;
     switch (lastOutcome_) {
@@ -264,7 +262,7 @@ link::PasswordOutcome ProgramCommands::writePassword(const std::string& radioPas
     while (!wait->decided && !state.appClosing)
         if (wait->loop.exec() != 0) break;
     if (state.appClosing || !wait->decided) return link::PasswordOutcome::AppClosing;
-    ForgetIdleTicks(link_.device());
+    ForgetStaleWakes(link_.device());
     state.passwordAccepted = wait->accepted;
     return wait->accepted ? link::PasswordOutcome::Accepted : link::PasswordOutcome::Abandoned;
 }

@@ -23,6 +23,17 @@ std::tm Today() {
     return local;
 }
 
+// Printing needs a printer the system can drive; without one (none installed,
+// or the chosen one gone) the user is told instead of nothing happening.
+void tellPrinterFailed(Prompts& prompts, const QPrinter& printer) {
+    const QString name = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                         : printer.printerName();
+    prompts.tell(name.isEmpty()
+                     ? QStringLiteral("The report could not be printed: no printer is available.")
+                     : QStringLiteral("The report could not be printed on \"%1\".").arg(name),
+                 QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
+}
+
 }  // namespace
 
 void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source) {
@@ -38,8 +49,10 @@ void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source
             engine.pStartDoc();
             DrawPreviewReport(engine, columns, source(), Today());
             engine.pEndDoc(1);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
             DeletePageFiles(engine.tempFolder());
+            prompts.tell(QStringLiteral("The print preview could not be made: %1").arg(QString::fromUtf8(e.what())),
+                         QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
         }
         // The printout runs after the window has closed and removed the
         // page files, before the engine is released.
@@ -57,9 +70,15 @@ int PrintReport(AppState& state, Prompts& prompts, const ReportSource& source) {
     int ended = 0;
     for (int copy = 0; copy < copies; ++copy) {
         PrinterSurface surface(printer);
-        if (!surface.begin()) break;
+        if (!surface.begin()) {
+            tellPrinterFailed(prompts, printer);
+            break;
+        }
         DrawPrinterReport(surface, state.printerInInches, content, date);
-        if (!surface.end()) break;
+        if (!surface.end()) {
+            tellPrinterFailed(prompts, printer);
+            break;
+        }
         ++ended;
     }
     return ended;

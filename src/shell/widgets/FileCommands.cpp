@@ -57,7 +57,12 @@ void FileCommands::mnuFileSave_Click() {
         state_.saveCancelled = true;
         return;
     }
-    if (state_.toolbarButtonDown) return;
+    if (state_.toolbarButtonDown) {
+        // Nothing is saved: the save question of Open and of closing must not
+        // go on as if it had been.
+        state_.saveCancelled = true;
+        return;
+    }
     ScanListPanel& scan = *editor_.scanList();
     if (editor_.context().prioScanTicked() &&
         !CheckPriorityChannel(prompts_, *scan.priorityBox(), *scan.channelList(), *editor_.tabs())) {
@@ -139,11 +144,16 @@ void FileCommands::mnuFileOpen_Click() {
 
     enableSave();
     state_.loadingImage = true;
-    editor_.radioInfo()->passwordBox()->clear();
+    QLineEdit& password = *editor_.radioInfo()->passwordBox();
+    const QString typedPassword = password.text();
+    password.clear();
     CopyToBox(path);
     if (state_.loadFailed) {
-        // Nothing was loaded: the edits that follow are ordinary edits again.
+        // Nothing was loaded: the edits that follow are ordinary edits again,
+        // and the password box keeps the password of the codeplug still in the
+        // editor, or the next save or write would drop its protection.
         state_.loadingImage = false;
+        password.setText(typedPassword);
         return;
     }
     editor_.PopulateEditor(frmMain::LoadKind::FileOpen);

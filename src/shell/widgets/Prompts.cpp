@@ -67,7 +67,7 @@ QString QtPrompts::openFileName(const FileDialog& d) {
 }
 
 QString QtPrompts::saveFileName(const FileDialog& d) {
-    // The program asks before replacing a file itself where it needs to.
+    // The dialog itself asks before an existing file is replaced.
     return QFileDialog::getSaveFileName(parent_, d.title,
                                         d.fileName.isEmpty() ? d.directory : d.fileName, d.filter);
 }

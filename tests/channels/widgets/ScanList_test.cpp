@@ -142,17 +142,17 @@ TEST_F(ScanList, PriorityNumbersOutsideTheScanListAreReported) {
     EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 5);
 }
 
-TEST_F(ScanList, WithAnEmptyTplBoxThePriorityBoxWalksBack) {
+TEST_F(ScanList, WithAnEmptyTplBoxThePriorityBoxGoesBack) {
     QLineEdit emptyTpl(form.get());
     scan->hooks.firstEmptyTplBox = [&] { return &emptyTpl; };
-    QStringList seen;
-    QObject::connect(scan->priorityBox(), &QLineEdit::textChanged, [&](const QString& t) { seen << t; });
-    scan->priorityBox()->setText("5");
-    // One step at a time (the nested changes report innermost first).
-    seen.sort();
-    EXPECT_EQ(seen, (QStringList{"2", "3", "4", "5"}));
-    EXPECT_EQ(scan->priorityBox()->text(), "2");
-    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 2);
+    // A pasted huge number goes back as a typed one does, without one nested
+    // change per step.
+    for (const char* text : {"5", "999999999", "abc"}) {
+        SCOPED_TRACE(text);
+        scan->priorityBox()->setText(text);
+        EXPECT_EQ(scan->priorityBox()->text(), "2");
+        EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 2);
+    }
 
     // Back at a stored number outside the scan list: the error, then the
     // focus goes to the empty TPL box.
@@ -162,6 +162,30 @@ TEST_F(ScanList, WithAnEmptyTplBoxThePriorityBoxWalksBack) {
     EXPECT_EQ(scan->priorityBox()->text(), "3");
     EXPECT_EQ(prompts.texts(), QStringList{kPriorityError});
     EXPECT_EQ(form->focusWidget(), &emptyTpl);
+}
+
+// A stored number above the channel count (an 8-channel image holding 12)
+// ends at the limit instead of bouncing between the limit and the stored
+// number.
+TEST_F(ScanList, WithAnEmptyTplBoxAStoredNumberAboveTheCountEndsAtTheLimit) {
+    QLineEdit emptyTpl(form.get());
+    scan->hooks.firstEmptyTplBox = [&] { return &emptyTpl; };
+    state.image.setByte(bytemap::ModelIndex, 4);
+    populate();
+    state.image.setByte(bytemap::PrioScanChNo, 12);
+    scan->priorityBox()->setText("3");
+    EXPECT_EQ(scan->priorityBox()->text(), "8");
+    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 8);
+
+    // Sizing the grid for 8 channels resets a priority number above 8 to 1.
+    state.image.setByte(bytemap::ModelIndex, 1);
+    populate();
+    state.image.setByte(bytemap::PrioScanChNo, 12);
+    scan->ShowPriorityChannel();
+    state.image.setByte(bytemap::ModelIndex, 4);
+    grid->SizeChannelGrid();
+    EXPECT_EQ(scan->priorityBox()->text(), "1");
+    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 1);
 }
 
 TEST_F(ScanList, ArrowKeysAndTheUpDownStepTheBox) {

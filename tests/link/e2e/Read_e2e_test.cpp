@@ -80,3 +80,28 @@ TEST(ReadEndToEnd, RadioThatVanishesMidReadEndsWithAStatusText) {
 
 }  // namespace
 }  // namespace vantrel::link::e2e
+
+namespace vantrel::link::e2e {
+namespace {
+
+TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
+    QTemporaryDir dir;
+    QFile image(dir.filePath("radio.cpg"));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(PatternCpg());
+    image.close();
+    const QStringList rows[] = {
+        {"--reaction", "abc"}, {"--reaction", "-1"}, {"--reaction", "1e300"}, {"--reaction", "nan"},
+        {"--identity", "0x100"}, {"--bad-checksum", "48:1"}, {"--radio-password", "123456789"},
+    };
+    for (const QStringList& row : rows) {
+        SCOPED_TRACE(row.join(' ').toStdString());
+        const CtlRun r = Ctl(QStringList{"simulate", "--image", image.fileName(), "--link",
+                                         dir.filePath("radio")} + row, 3000);
+        EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+        EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
+    }
+}
+
+}  // namespace
+}  // namespace vantrel::link::e2e

@@ -35,7 +35,12 @@ public:
     }
     ~PtyEnd() {
         ::close(hold_);
+        if (master_ >= 0) ::close(master_);
+    }
+    // The far end goes away (a radio simulator that quits): the line hangs up.
+    void hangUp() {
         ::close(master_);
+        master_ = -1;
     }
     QString path() const { return QString::fromStdString(slave_); }
     void send(const Bytes& bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
@@ -102,20 +107,37 @@ TEST(SerialDevice, TimeOutSleepsTwoSecondsWithoutSpinning) {
     EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * wall);
 }
 
-// The dialog stays open while the user reads the instructions: the link
-// ticks of that idle spell must not run the next time-out out early.
-TEST(SerialDevice, IdleTicksDoNotShortenTheNextTimeOut) {
+TEST(SerialDevice, IdleTimeBeforeATransferDoesNotShortenItsTimeOut) {
+    // Between transfers the program sits in its own event loop while the link
+    // tick goes on; those ticks belong to no wait and must not count against
+    // the next armed time-out.
     PtyEnd far;
     SerialDevice device;
     ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
     Link link(device);
     QEventLoop idle;
-    QTimer::singleShot(1500, &idle, &QEventLoop::quit);
+    QTimer::singleShot(2500, &idle, &QEventLoop::quit);
     idle.exec();
+    QTimer::singleShot(300, &device, [&] { far.send({0x31}); });
+    link.ReceiveByte();
+    ASSERT_FALSE(link.linkError());
+    EXPECT_EQ(link.lastByte(), 0x31);
+}
+
+TEST(SerialDevice, LineThatHangsUpEndsTheWaitAsleep) {
+    // The device closes and the receive runs into its time-out without
+    // spinning on a line that reads as ended.
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    QTimer::singleShot(100, &device, [&] { far.hangUp(); });
     const auto start = Clock::now();
+    const std::clock_t cpu = std::clock();
     link.ReceiveByte();
     EXPECT_TRUE(link.linkError());
-    EXPECT_GE(Seconds(start), 1.55);  // one stale tick at the most
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * Seconds(start));
 }
 
 TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {

@@ -184,5 +184,22 @@ TEST(PrintReport, EveryCopyIsItsOwnOnePageDocument) {
     EXPECT_EQ(PrintReport(state, prompts, [&] { return content; }), 0);
 }
 
+// A printer that cannot be driven (here a PDF in a folder that does not
+// exist) ends the print with a message, not silently.
+TEST(PrintReport, APrinterThatCannotStartSaysSo) {
+    AppState state;
+    test::ScriptedPrompts prompts;
+    const QString pdf = QDir::tempPath() + "/no-such-folder-for-vantrel/report.pdf";
+    prompts.onPrinterDialog = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    EXPECT_EQ(PrintReport(state, prompts, [] { return ReportContent{}; }), 0);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "The report could not be printed on \"" + pdf + "\".");
+    EXPECT_EQ(prompts.messages[0].icon, Prompts::Icon::Exclamation);
+}
+
 }  // namespace
 }  // namespace vantrel::report

@@ -43,6 +43,18 @@ TEST_F(Closing, CancelKeepsTheProgramOpenAndWritesNothing) {
     EXPECT_EQ(portFile(), "\"com1\"\r\n");
 }
 
+TEST_F(Closing, YesWhileAToolbarButtonIsHeldSavesNothingAndKeepsTheProgramOpen) {
+    f.state.saveCancelled = false;   // as after an earlier save
+    f.state.toolbarButtonDown = true;
+    f.prompts.answers = {Prompts::Answer::Yes};
+    EXPECT_FALSE(f.main->close());
+    EXPECT_TRUE(f.prompts.fileDialogs.empty());
+    EXPECT_TRUE(f.state.saveCancelled);
+    EXPECT_TRUE(f.state.dataChanged);
+    EXPECT_TRUE(f.main->isVisible());
+    EXPECT_EQ(portFile(), "\"com1\"\r\n");
+}
+
 TEST_F(Closing, NoClosesAndStoresTheEditorPlacement) {
     f.editorFrame()->setGeometry(30, 45, 600, 450);
     f.prompts.answers = {Prompts::Answer::No};

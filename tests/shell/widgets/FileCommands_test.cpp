@@ -96,6 +96,24 @@ TEST(OpenCommand, RefusesAFileOfAnotherTypeOrADamagedOneAndKeepsTheImage) {
     }
 }
 
+TEST(OpenCommand, ARefusedFileLeavesThePasswordOfTheCodeplugInTheEditor) {
+    ShellFixture f;
+    f.openDefaultFile();
+    QLineEdit* password = f.editor().radioInfo()->passwordBox();
+    password->setText("Abc12");
+    f.prompts.answers = {Prompts::Answer::No};   // not saved before opening
+    f.open(f.write("other.cpg", "Some other file\r\n 1 \r\n"));
+    ASSERT_TRUE(f.state.loadFailed);
+    EXPECT_EQ(password->text(), "Abc12");
+
+    // So the next save keeps the codeplug protected.
+    f.prompts.fileNames = {f.path("kept.cpg")};
+    f.menu("mnuFileSave");
+    ASSERT_FALSE(f.state.saveCancelled);
+    EXPECT_EQ(f.image().text(bm::Password, bm::PasswordSize), "Abc12");
+    EXPECT_EQ(f.image().byte(bm::PasswordLength), 5);
+}
+
 TEST(SaveCommand, RefusedNamesBringTheDialogBackUntilAValidName) {
     ShellFixture f;
     f.openDefaultFile();
