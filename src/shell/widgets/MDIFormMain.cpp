@@ -1,5 +1,7 @@
 #include "shell/widgets/MDIFormMain.h"
 
+#include <QFileInfo>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
@@ -222,7 +224,10 @@ void MDIFormMain::startUp(const QString& commandLine) {
 QString MDIFormMain::commandLinePath(const QString& commandLine) {
     QString path = commandLine;
     if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"')) path = path.mid(1, path.size() - 2);
-    // The extension is always ".cpg", whatever the shell handed over.
+    // The desktop hands over "RADIO.CPG" as it is; on a case-sensitive file
+    // system that is the file to open, not "RADIO.cpg".
+    if (path.endsWith(QStringLiteral(".cpg"), Qt::CaseInsensitive) && QFileInfo(path).isFile()) return path;
+    // Otherwise the extension is ".cpg", whatever the shell handed over.
     const int dot = path.lastIndexOf('.');
     const int slash = path.lastIndexOf('/');
     if (dot > slash && dot >= path.size() - 4) path.truncate(dot);

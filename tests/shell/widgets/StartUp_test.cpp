@@ -75,6 +75,16 @@ TEST(StartUp, CommandLineFileLoadsAndPopulates) {
     for (int p : {2, 4, 6, 7}) EXPECT_TRUE(f.main->toolbarButton(p)->isEnabled()) << p;
 }
 
+// A data file whose extension is in capitals (copied from another system) is
+// opened as it is named.
+TEST(StartUp, CommandLineFileInCapitalsLoadsAsNamed) {
+    EditorFixture f;
+    f.writeFile("RADIO.CPG", sampleImage());
+    f.startUp("\"" + f.dir.filePath("RADIO.CPG") + "\"");
+    EXPECT_TRUE(f.prompts.messages.empty());
+    EXPECT_EQ(f.editor().radioInfo()->modelLabel()->text(), "PYW37ENV5RT3");
+}
+
 TEST(StartUp, ProtectedCommandLineFileLocksTheEditor) {
     EditorFixture f;
     CodeplugImage img = sampleImage();
