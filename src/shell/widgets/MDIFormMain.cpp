@@ -1,10 +1,9 @@
 #include "shell/widgets/MDIFormMain.h"
 
-#include <QFileInfo>
-
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
