@@ -94,4 +94,15 @@ std::string FormatLongDate(const std::tm& t) {
            std::to_string(Year(t));
 }
 
+std::tm Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
 }  // namespace vantrel::report

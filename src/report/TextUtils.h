@@ -19,6 +19,9 @@ std::string GetFormalCase(std::string text);
 // Removes leading and trailing blanks (character 32 only).
 std::string Trim(const std::string& text);
 
+// The local date and time now, for the report's stamps.
+std::tm Today();
+
 // "Thu. Dec. 10, 2026 @ 2:05 PM" (the "Printed:" stamp).
 std::string FormatPrintedStamp(const std::tm& t);
 // "Thu. December 10, 2026 @ 2:05 PM" (the footer).

@@ -22,6 +22,7 @@
 #include "report/clsMultiPgPreview.h"
 #include "report/widgets/OffscreenPreview.h"
 #include "report/widgets/PrinterSurface.h"
+#include "report/TextUtils.h"
 #include "shell/CodeplugFile.h"
 
 namespace vantrelctl {
@@ -33,13 +34,6 @@ using namespace vantrel::report;
 int usage() {
     std::fprintf(stderr, "usage: vantrelctl report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]\n");
     return 2;
-}
-
-std::tm Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
 }
 
 bool PrintPdf(const ReportContent& content, const std::string& path, bool inches) {

@@ -11,17 +11,11 @@
 #include "report/widgets/PrinterSurface.h"
 #include "report/widgets/QtPrinterFacts.h"
 #include "report/widgets/frmMultiPgPreview.h"
+#include "report/TextUtils.h"
 
 namespace vantrel::report {
 
 namespace {
-
-std::tm Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
 
 // Printing needs a printer the system can drive; without one (none installed,
 // or the chosen one gone) the user is told instead of nothing happening.
