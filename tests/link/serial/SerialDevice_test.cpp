@@ -102,8 +102,9 @@ TEST(SerialDevice, TimeOutSleepsTwoSecondsWithoutSpinning) {
     link.ReceiveByte();
     EXPECT_TRUE(link.linkError());
     const double wall = Seconds(start);
+    // 9 to 10 ticks of 200 ms; the upper bound leaves room for a loaded machine.
     EXPECT_GE(wall, 1.75);
-    EXPECT_LE(wall, 2.1);
+    EXPECT_LE(wall, 2.6);
     EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * wall);
 }
 
@@ -147,9 +148,9 @@ TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
     Link link(device);
     QTimer::singleShot(100, [&] { link.Abort(); });
     const auto start = Clock::now();
-    link.ReceiveBytePolled(500000);
+    link.ReceiveBytePolled(500000);  // 10 s unless the abort ends it
     EXPECT_TRUE(link.linkError());
-    EXPECT_LT(Seconds(start), 0.3);
+    EXPECT_LT(Seconds(start), 1.0);
 }
 
 TEST(SerialDevice, UnavailablePortSaysSoOnceAndStaysClosed) {
