@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
+#include <csignal>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 
 namespace vantrel::link::e2e {
@@ -57,6 +59,8 @@ public:
         f.open(QIODevice::WriteOnly);
         f.write(cpg);
         f.close();
+        // A test program that crashes takes its simulated radio with it.
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process_.start(QStringLiteral(VANTRELCTL_PATH),
                        QStringList{"simulate", "--image", image, "--link", link_} + options);
         for (int n = 0; n < 500 && !IsSymlink(link_); ++n) QThread::msleep(10);
