@@ -146,7 +146,8 @@ void RadioInfoFrame::serialEntered() {
         txtSerial_->clear();
         return;
     }
-    ctx_.state.image.setText(bm::SerialNumber, bm::SerialNumberSize, text.toStdString());
+    // One byte per character, read back the same way by ShowSerialNumber.
+    ctx_.state.image.setText(bm::SerialNumber, bm::SerialNumberSize, text.toLatin1().toStdString());
     const auto answer = ctx_.prompts.message({"Enter Current Serial Number to Radio ?", "Save ?",
                                               Prompts::Icon::None, Prompts::Buttons::YesNo,
                                               Prompts::Answer::Yes});
@@ -162,7 +163,7 @@ void RadioInfoFrame::superEntered() {
     restoreCaption(lblSuper_, kSuperCaption);
     txtSuper_->setText(txtSuper_->text().toUpper());
     const std::string text = txtSuper_->text().toStdString();
-    ctx_.state.image.setText(bm::SuperNumber, bm::SuperNumberSize, text);
+    ctx_.state.image.setText(bm::SuperNumber, bm::SuperNumberSize, txtSuper_->text().toLatin1().toStdString());
     const auto answer = ctx_.prompts.message(
         {"Enter Current Regional Super Velmar Number to Radio ?", "Save ?", Prompts::Icon::None,
          Prompts::Buttons::YesNo, Prompts::Answer::Yes});

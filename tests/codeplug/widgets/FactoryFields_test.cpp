@@ -53,6 +53,25 @@ TEST_F(FactoryTest, SerialNumberAnsweredNoKeepsTheBytes) {
     EXPECT_TRUE(box->text().isEmpty());
 }
 
+// Pasted accented text takes one byte per character and shows back as typed.
+TEST_F(FactoryTest, AccentedSerialAndSuperNumbersTakeOneBytePerCharacter) {
+    f.prompts.answers = {A::Yes, A::Yes};
+    QLineEdit* serial = info().serialBox();
+    serial->setText(QString::fromUtf8("\u00C4\u00C4\u00C4\u00C4\u00C4\u00C41234"));
+    enter(serial);
+    EXPECT_EQ(f.image().byte(bm::SerialNumber), 0xC4);
+    EXPECT_EQ(f.image().byte(bm::SerialNumber + 6), '1');
+    EXPECT_EQ(f.image().byte(bm::SerialNumber + 9), '4');
+    info().ShowSerialNumber();
+    EXPECT_EQ(serial->text(), QString::fromUtf8("\u00C4\u00C4\u00C4\u00C4\u00C4\u00C41234"));
+
+    QLineEdit* super = info().superBox();
+    super->setText(QString::fromUtf8("\u00C9"));
+    enter(super);   // not in the table: refused, the byte stays as typed
+    EXPECT_EQ(f.image().byte(bm::SuperNumber), 0xC9);
+    EXPECT_EQ(f.image().byte(bm::SuperNumber + 1), 0);
+}
+
 TEST_F(FactoryTest, SuperNumberInLowerCaseLoadsTheDefaultFile) {
     QLineEdit* box = info().superBox();
     box->clear();
