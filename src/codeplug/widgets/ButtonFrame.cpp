@@ -95,7 +95,14 @@ void ButtonFrame::shortClicked(int button) {
     Button& btn = buttons_[static_cast<std::size_t>(button)];
     auto& state = ctx_.state;
     const int p = btn.shortList->currentIndex();
-    if (p < 0) return;   // no selection: the long-press list keeps its entries
+    if (p < 0) {
+        // No short-press function: the long-press list keeps its entries but
+        // selects nothing and stores nothing.
+        QSignalBlocker block(btn.longList);
+        btn.longList->setCurrentIndex(-1);
+        btn.p = -1;
+        return;
+    }
     if (p + 1 != state.image.byte(btn.shortByte)) state.dataChanged = true;
     btn.p = p;
     const auto list = buttons::longPressList(p, state.image.byte(bm::RadioType));

@@ -78,6 +78,21 @@ TEST_F(ButtonsTest, LoadSelectsTheStoredLongPressOrNothing) {
     EXPECT_EQ(f.image().byte(bm::ButtonCodeS2), 5);
 }
 
+// A short-press byte outside the list leaves no stale long-press choice behind.
+TEST_F(ButtonsTest, StoredShortPressOutsideTheListSelectsNoLongPress) {
+    for (int stored : {0, 11, 255}) {
+        CodeplugImage img = sampleImage();
+        img.setByte(bm::ButtonCodeS1, static_cast<std::uint8_t>(stored));
+        img.setByte(bm::ButtonCodeL1, 4);
+        f.load(img);
+        EXPECT_EQ(s(0)->currentIndex(), -1) << stored;
+        EXPECT_EQ(l(0)->currentIndex(), -1) << stored;
+        if (l(0)->count() > 0) choose(l(0), 0);
+        EXPECT_EQ(f.image().byte(bm::ButtonCodeL1), 4) << stored;
+        EXPECT_EQ(f.image().byte(bm::ButtonCodeS1), stored) << stored;
+    }
+}
+
 TEST(ButtonsBeforeLoad, InitialListsUseTheOldTalkaroundText) {
     EditorFixture f;
     f.startUp();
