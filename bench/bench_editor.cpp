@@ -19,17 +19,9 @@
 #include "shell/widgets/MainShell.h"
 #include "shell/widgets/Prompts.h"
 
-namespace {
+#include "SilentPrompts.h"
 
-// Prompts that answer every question with its default.
-class SilentPrompts : public vantrel::Prompts {
-public:
-    Answer message(const Message& m) override { return m.defaultButton; }
-    QString openFileName(const FileDialog&) override { return {}; }
-    QString saveFileName(const FileDialog&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-    void beep() override {}
-};
+namespace {
 
 long residentKiB() {
     QFile f("/proc/self/status");

@@ -11,18 +11,7 @@
 #include "channels/widgets/ChannelGrid.h"
 #include "codeplug/widgets/EditorContext.h"
 
-namespace {
-
-class SilentPrompts : public vantrel::Prompts {
-public:
-    Answer message(const Message& m) override { return m.defaultButton; }
-    QString openFileName(const FileDialog&) override { return {}; }
-    QString saveFileName(const FileDialog&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-    void beep() override {}
-};
-
-}  // namespace
+#include "SilentPrompts.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

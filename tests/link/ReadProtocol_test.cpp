@@ -8,9 +8,11 @@
 namespace vantrel::link {
 namespace {
 
+using testing::Pairs;
 using testing::PatternImage;
 using testing::RecordingObserver;
 using testing::VirtualLine;
+using testing::With;
 
 struct ReadRig {
     explicit ReadRig(SimulatedRadioOptions options = {})
@@ -27,20 +29,6 @@ struct ReadRig {
     RecordingObserver observer;
     CodeplugImage image;
 };
-
-// Radio options with one fault set, e.g. With([](auto& o) { o.silentAt = 2; }).
-template <class F>
-SimulatedRadioOptions With(F set) {
-    SimulatedRadioOptions options;
-    set(options);
-    return options;
-}
-
-Bytes Pairs(std::initializer_list<std::uint8_t> bytes) {
-    Bytes out;
-    for (std::uint8_t b : bytes) out.insert(out.end(), {b, 0x00});
-    return out;
-}
 
 Bytes Repeat(const Bytes& part, int times) {
     Bytes out;

@@ -117,4 +117,19 @@ inline CodeplugImage::Bytes PatternImage(int seed = 7) {
     return bytes;
 }
 
+// Radio options with one fault set, e.g. With([](auto& o) { o.silentAt = 2; }).
+template <class F>
+SimulatedRadioOptions With(F set) {
+    SimulatedRadioOptions options;
+    set(options);
+    return options;
+}
+
+// The bytes as the program sends them: each followed by 0x00.
+inline Bytes Pairs(std::initializer_list<std::uint8_t> bytes) {
+    Bytes out;
+    for (std::uint8_t b : bytes) out.insert(out.end(), {b, 0x00});
+    return out;
+}
+
 }  // namespace vantrel::link::testing

@@ -11,22 +11,11 @@ namespace vantrel::link {
 namespace {
 
 namespace bm = bytemap;
+using testing::Pairs;
 using testing::PatternImage;
 using testing::RecordingObserver;
 using testing::VirtualLine;
-
-template <class F>
-SimulatedRadioOptions With(F set) {
-    SimulatedRadioOptions options;
-    set(options);
-    return options;
-}
-
-Bytes Pairs(std::initializer_list<std::uint8_t> bytes) {
-    Bytes out;
-    for (std::uint8_t b : bytes) out.insert(out.end(), {b, 0x00});
-    return out;
-}
+using testing::With;
 
 // An image the radio takes: its own model and band, no odd bytes.
 CodeplugImage::Bytes ProgramImage() {
