@@ -15,9 +15,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vantrelctl simulate --image FILE.cpg --link PATH [options]\n"
-    "  --reaction MS           delay before each answer (default 10)\n"
+    "  --reaction MS           delay before each answer (default 10; 0 answers at once)\n"
     "  --pace                  bytes take 11 bit times at 1200 baud, both directions\n"
-    "  --echo                  every program byte comes straight back\n"
+    "  --echo                  every program byte comes back, as on a single-wire cable\n"
+    "  --echo-delay MS         the echo comes this much later, as through a USB adapter\n"
+    "                          (default 0; implies --echo)\n"
     "  --identity BYTE         identity answered to R and P (default 0x31)\n"
     "  --bad-checksum BLK:N    block BLK goes out with a wrong checksum N times\n"
     "  --silent-at N           the N-th answer (1 = identity) and all later ones are not sent\n"
@@ -54,10 +56,15 @@ int CmdSimulate(int argc, char** argv) {
             ok = value.size() <= 8;
             options.password = value;
         }
-        else if (arg == "--reaction") {
+        else if (arg == "--reaction" || arg == "--echo-delay") {
             const auto ms = ParseMilliseconds(value);
             ok = ms.has_value();
-            if (ok) timing.reaction = std::chrono::microseconds(static_cast<long long>(*ms * 1000));
+            const auto us = std::chrono::microseconds(static_cast<long long>(ok ? *ms * 1000 : 0));
+            if (ok && arg == "--reaction") timing.reaction = us;
+            if (ok && arg == "--echo-delay") {
+                timing.echo = true;
+                timing.echoDelay = us;
+            }
         } else if (arg == "--identity" || arg == "--version-first" || arg == "--target") {
             if (arg == "--target" && value == "auto") continue;
             const auto b = ParseByte(value);

@@ -81,6 +81,7 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
     TerminalObserver observer("Verifying");
     if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
         std::fprintf(stderr, "verify: %s\n", observer.lastStatus().c_str());
+        ReportLostLine(link, "write");
         return 1;
     }
     int differences = 0;
@@ -98,12 +99,13 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
 
 int CmdWrite(int argc, char** argv) {
     QString port;
-    std::string file, password;
+    std::string file, password, tracePath;
     bool havePassword = false, verify = false, bad = false;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
         if (arg == "--verify") verify = true;
         else if (arg == "--port" && k + 1 < argc) port = QString::fromLocal8Bit(argv[++k]);
+        else if (arg == "--trace" && k + 1 < argc) tracePath = argv[++k];
         else if (arg == "--password" && k + 1 < argc) {
             password = argv[++k];
             havePassword = true;
@@ -112,7 +114,7 @@ int CmdWrite(int argc, char** argv) {
         else bad = true;
     }
     if (bad || port.isEmpty() || file.empty()) {
-        std::fprintf(stderr, "usage: vantrelctl write --port DEVICE FILE.cpg [--password TEXT] [--verify]\n");
+        std::fprintf(stderr, "usage: vantrelctl write --port DEVICE FILE.cpg [--password TEXT] [--verify] [--trace FILE]\n");
         return 2;
     }
     vantrel::AppState state;
@@ -129,8 +131,10 @@ int CmdWrite(int argc, char** argv) {
 
     QCoreApplication app(argc, argv);
     SerialDevice device;
+    std::unique_ptr<TracingDevice> trace;
+    if (!StartTrace(trace, device, tracePath, port, "write")) return 1;
     if (!OpenPort(device, port)) return 1;
-    Link link(device);
+    Link link(trace ? *trace : static_cast<ByteDevice&>(device));
     WriteSteps steps;
     // The password bytes go out as stored: no password box to store here.
     steps.encodeUserTones = [&](vantrel::CodeplugImage& image) { vantrel::EncodeUserTpls(image, boxes); };
@@ -144,6 +148,7 @@ int CmdWrite(int argc, char** argv) {
     }
     if (outcome != TransferOutcome::Success) {
         if (!status.empty()) std::fprintf(stderr, "%s\n", status.c_str());
+        ReportLostLine(link, "write");
         return 1;
     }
     std::fprintf(stderr, "%s\n", status.c_str());

@@ -24,6 +24,26 @@ bool OpenPort(vantrel::link::SerialDevice& device, const QString& port) {
     });
 }
 
+bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
+                vantrel::link::ByteDevice& device, const std::string& path,
+                const QString& port, const char* command) {
+    if (path.empty()) return true;
+    std::string error;
+    trace = vantrel::link::TracingDevice::ToFile(device, path, error);
+    if (!trace) {
+        std::fprintf(stderr, "vantrelctl %s: cannot write the trace: %s\n", command, error.c_str());
+        return false;
+    }
+    trace->note("port " + port.toStdString() + " = " + PortDevice(port).toStdString());
+    return true;
+}
+
+void ReportLostLine(const vantrel::link::Link& link, const char* command) {
+    if (link.lineLost())
+        std::fprintf(stderr, "vantrelctl %s: the cable was disconnected (the serial device went away)\n",
+                     command);
+}
+
 TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {}
 
 TerminalObserver::~TerminalObserver() {

@@ -2,9 +2,12 @@
 // The radio port of the read and write commands.
 #include <QString>
 
+#include <memory>
 #include <string>
 
+#include "link/Link.h"
 #include "link/LinkObserver.h"
+#include "link/TracingDevice.h"
 #include "link/serial/SerialDevice.h"
 
 namespace vantrelctl {
@@ -14,6 +17,15 @@ QString PortDevice(const QString& port);
 
 // Opens the port; prints the unavailable message on stderr when it fails.
 bool OpenPort(vantrel::link::SerialDevice& device, const QString& port);
+
+// --trace FILE: a trace of the line through `device` into FILE (none for an
+// empty path). False, with the reason on stderr, when FILE cannot be made.
+bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
+                vantrel::link::ByteDevice& device, const std::string& path,
+                const QString& port, const char* command);
+
+// The line added to a failed transfer whose cable was pulled.
+void ReportLostLine(const vantrel::link::Link& link, const char* command);
 
 // Progress and status texts on stderr; progress only on a terminal.
 class TerminalObserver : public vantrel::link::LinkObserver {
