@@ -76,7 +76,8 @@ bool SerialDevice::drained() {
 #ifdef Q_OS_UNIX
     // The bytes are in the kernel. Sleep (in the event loop) for as long as
     // the ones still queued there take on the line, then let tcdrain wait for
-    // the last one to leave the UART.
+    // the last one to leave the UART: with the kernel's queue empty that is a
+    // FIFO's worth at most, so the wait stays abortable within a tick.
     int queued = 0;
     if (::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) {
         if (!drainTimer_.isActive())
@@ -134,7 +135,6 @@ ByteDevice::Wake SerialDevice::sleep(Clock::time_point deadline) {
     if (auto woke = pending()) return *woke;
     const auto now = Clock::now();
     if (now >= deadline) return Wake::Deadline;
-
 
     QEventLoop loop;
     QTimer alarm;
