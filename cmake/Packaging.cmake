@@ -21,8 +21,8 @@ function(vantrel_gzip source)
   set(VANTREL_GZ_FILES ${VANTREL_GZ_FILES} ${output} PARENT_SCOPE)
 endfunction()
 
+set(VERSION ${PROJECT_VERSION})  # the pages' footer
 foreach(page vantrel-cps.1 vantrelctl.1)
-  set(VERSION ${PROJECT_VERSION})
   configure_file(${CMAKE_SOURCE_DIR}/docs/man/${page} ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
   vantrel_gzip(${CMAKE_BINARY_DIR}/man/${page})
   install(FILES ${VANTREL_GZ_DIR}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

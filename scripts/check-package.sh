@@ -66,10 +66,10 @@ done
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-changelog_version=$(zcat "$root/usr/share/doc/vantrel-cps/changelog.gz" | sed -n '1s/^vantrel-cps (\([^)]*\)).*/\1/p')
+changelog_version=$(zcat "$root/usr/share/doc/vantrel-cps/changelog.gz" 2>/dev/null | sed -n '1s/^vantrel-cps (\([^)]*\)).*/\1/p' || true)
 [ "$changelog_version" = "$version" ] || problem "changelog's latest entry is '$changelog_version', the package is $version"
 metainfo="$root/usr/share/metainfo/com.vantrel.cps.metainfo.xml"
-release_version=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
+release_version=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" 2>/dev/null | cut -d'"' -f2 || true)
 [ "$release_version" = "$version" ] || problem "metainfo's latest release is '$release_version', the package is $version"
 
 # The packaged (stripped) tool runs from the unpacked tree and reads a shipped file.
