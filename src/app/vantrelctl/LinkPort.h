@@ -1,7 +1,9 @@
 #pragma once
 // The radio port of the read and write commands.
+#include <QCoreApplication>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -12,22 +14,34 @@
 
 namespace vantrelctl {
 
+// The Qt application the serial device waits in. It gets the program's name
+// only: the command line is ours, not Qt's.
+class LinkApplication {
+public:
+    explicit LinkApplication(char* program);
+
+private:
+    int argc_ = 1;
+    char* argv_[2];
+    QCoreApplication app_;
+};
+
 // --port takes a device path, or Com1..Com8 mapped as the GUI maps them.
 QString PortDevice(const QString& port);
 
-// Opens the port; prints the unavailable message on stderr when it fails.
-bool OpenPort(vantrel::link::SerialDevice& device, const QString& port);
+// Opens the port; when it fails, says why on stderr.
+bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port);
 
 // --trace FILE: a trace of the line through `device` into FILE (none for an
 // empty path). False, with the reason on stderr, when FILE cannot be made.
 bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
-                vantrel::link::ByteDevice& device, const std::string& path,
-                const QString& port, const char* command);
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port);
 
 // The line added to a failed transfer whose cable was pulled.
-void ReportLostLine(const vantrel::link::Link& link, const char* command);
+void ReportLostLine(const vantrel::link::Link& link);
 
-// Progress and status texts on stderr; progress only on a terminal.
+// Status texts kept for the caller; progress on stderr, only when it is a
+// terminal: one line, updated in place, of blocks done and time taken.
 class TerminalObserver : public vantrel::link::LinkObserver {
 public:
     explicit TerminalObserver(const char* verb);
@@ -40,6 +54,7 @@ private:
     const char* verb_;
     bool tty_;
     bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::string last_;
 };
 
