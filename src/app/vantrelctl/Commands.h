@@ -7,5 +7,6 @@ int CmdWrite(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
+int CmdPorts(int argc, char** argv);
 
 }  // namespace vantrelctl

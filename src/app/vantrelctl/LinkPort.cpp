@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "link/serial/OpenCommPort.h"
+#include "link/serial/PortResolver.h"
 
 namespace vantrelctl {
 
@@ -13,14 +14,13 @@ QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
     const auto match = comN.match(port);
     if (!match.hasMatch()) return port;
-    QSettings settings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel CPS"));
-    return vantrel::link::DeviceForPort(match.captured(1).toInt(), settings);
+    // The program's own settings and VANTREL_COMn: Com3 is the same device here.
+    return vantrel::link::ResolvePort(match.captured(1).toInt(), *vantrel::link::OpenProgramSettings()).path;
 }
 
 bool OpenPort(vantrel::link::SerialDevice& device, const QString& port) {
     return vantrel::link::OpenCommPort(device, PortDevice(port), [&](const QString& text) {
-        std::fprintf(stderr, "%s\n(%s)\n", qPrintable(QString(text).replace("\r\n", "\n")),
-                     qPrintable(port));
+        std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace("\r\n", "\n")));
     });
 }
 

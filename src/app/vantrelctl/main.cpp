@@ -18,6 +18,7 @@ const Command kCommands[] = {
     {"show", vantrelctl::CmdShow, "show FILE.cpg [--json]"},
     {"simulate", vantrelctl::CmdSimulate, "simulate --image FILE.cpg --link PATH [options]"},
     {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]"},
+    {"ports", vantrelctl::CmdPorts, "ports"},
 };
 
 int usage(FILE* out) {

@@ -1,11 +1,14 @@
 #include "link/widgets/RadioLink.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSettings>
 #include <array>
 
+#include "codeplug/widgets/frmMain.h"
 #include "link/PortFile.h"
 #include "link/serial/OpenCommPort.h"
+#include "link/serial/PortResolver.h"
 #include "link/serial/SerialDevice.h"
 #include "link/widgets/ProgramCommands.h"
 #include "shell/widgets/MDIFormMain.h"
@@ -23,6 +26,21 @@ QAction* PortItem(const MDIFormMain& main, int port) {
 RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
     commands_ = std::make_unique<ProgramCommands>(main, *device_, [this] { return OpenCommPort(); });
+
+    for (int n = 1; n <= link::kPortCount; ++n) {
+        QAction* item = PortItem(main_, n);
+        if (!item) continue;
+        QObject::connect(item, &QAction::hovered, item, [this, item] {
+            if (frmMain* editor = main_.editor()) editor->setStatusText(item->statusTip());
+        });
+        for (QObject* owner : item->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(owner)) {
+                menu->setToolTipsVisible(true);
+                // Adapters come and go: look again whenever the menu opens.
+                QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { describePorts(); },
+                                 Qt::UniqueConnection);
+            }
+    }
 }
 
 RadioLink::~RadioLink() = default;
@@ -34,9 +52,15 @@ int RadioLink::selectedPort() const {
     return link::SelectedPort(checked);
 }
 
-QString RadioLink::devicePath(int port) const {
-    const QString override = qEnvironmentVariable(QStringLiteral("VANTREL_COM%1").arg(port).toLatin1().constData());
-    return override.isEmpty() ? link::DeviceForPort(port, settings_) : override;
+QString RadioLink::devicePath(int port) const { return link::ResolvePort(port, settings_).path; }
+
+void RadioLink::describePorts() {
+    for (const link::PortListing& line : link::ListPorts(settings_))
+        if (QAction* item = PortItem(main_, line.port)) {
+            const QString text = link::PortItemText(line);
+            item->setToolTip(text);
+            item->setStatusTip(text);
+        }
 }
 
 bool RadioLink::OpenCommPort() {
