@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 #include <QSettings>
 #include <array>
 
@@ -27,6 +28,7 @@ RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
     commands_ = std::make_unique<ProgramCommands>(main, *device_, [this] { return OpenCommPort(); });
 
+    QSet<QMenu*> menus;
     for (int n = 1; n <= link::kPortCount; ++n) {
         QAction* item = PortItem(main_, n);
         if (!item) continue;
@@ -34,12 +36,12 @@ RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
             if (frmMain* editor = main_.editor()) editor->setStatusText(item->statusTip());
         });
         for (QObject* owner : item->associatedObjects())
-            if (auto* menu = qobject_cast<QMenu*>(owner)) {
-                menu->setToolTipsVisible(true);
-                // Adapters come and go: look again whenever the menu opens.
-                QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { describePorts(); },
-                                 Qt::UniqueConnection);
-            }
+            if (auto* menu = qobject_cast<QMenu*>(owner)) menus.insert(menu);
+    }
+    for (QMenu* menu : menus) {
+        menu->setToolTipsVisible(true);
+        // Adapters come and go: look again whenever the menu opens.
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { describePorts(); });
     }
 }
 

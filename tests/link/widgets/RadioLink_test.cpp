@@ -1,9 +1,11 @@
 // The program's radio link: the checked Comm Port item picks the device.
 #include <QAction>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "codeplug/widgets/frmMain.h"
 #include "link/serial/SerialDevice.h"
 #include "link/widgets/RadioLink.h"
 #include "shell/widgets/MDIFormMain.h"
@@ -27,13 +29,39 @@ TEST(RadioLink, CheckedPortPicksItsDevice) {
     EXPECT_EQ(radioLink.selectedPort(), 3);
     // The start-up opened Com3, the device named for it, and told of the failure once.
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection.");
+    EXPECT_EQ(prompts.messages[0].text, "Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection.\r\n\r\n" +
+                                            dir.filePath("no-such-device") +
+                                            ": no such device.\r\nIs the programming cable plugged in?");
     EXPECT_EQ(radioLink.device().portName(), dir.filePath("no-such-device"));
 
     settings.setValue("Ports/Com5", "/dev/ttyUSB7");
     EXPECT_EQ(radioLink.devicePath(5), "/dev/ttyUSB7");
     main.menuAction("mnuPortCom5")->setChecked(true);
     EXPECT_EQ(radioLink.selectedPort(), 5);
+}
+
+// Each Comm Port item keeps its caption and tells which device stands behind
+// it, looked up again whenever the menu opens.
+TEST(RadioLink, PortItemsShowTheirDevice) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    AppState state;
+    ScriptedPrompts prompts;
+    MDIFormMain main(state, prompts, settings);
+    RadioLink radioLink(main, settings);
+    QAction* com2 = main.menuAction("mnuPortCom2");
+    settings.setValue("Ports/Com2", "/dev/ttyUSB3");
+    QMenu* menu = qobject_cast<QMenu*>(com2->associatedObjects().value(0));
+    ASSERT_TRUE(menu);
+    emit menu->aboutToShow();
+
+    EXPECT_EQ(com2->text(), "Com2");
+    EXPECT_EQ(com2->toolTip(), "Com2: /dev/ttyUSB3");
+    EXPECT_EQ(com2->statusTip(), "Com2: /dev/ttyUSB3");
+    EXPECT_TRUE(menu->toolTipsVisible());
+    main.startUp({});
+    com2->hover();
+    EXPECT_EQ(main.editor()->statusText(), "Com2: /dev/ttyUSB3");
 }
 
 }  // namespace
