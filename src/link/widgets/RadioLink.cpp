@@ -1,6 +1,7 @@
 #include "link/widgets/RadioLink.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSet>
 #include <QSettings>
@@ -12,6 +13,7 @@
 #include "link/serial/PortResolver.h"
 #include "link/serial/SerialDevice.h"
 #include "link/widgets/ProgramCommands.h"
+#include "link/widgets/frmProgram.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -27,6 +29,15 @@ QAction* PortItem(const MDIFormMain& main, int port) {
 RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
     commands_ = std::make_unique<ProgramCommands>(main, *device_, [this] { return OpenCommPort(); });
+    // A device that went away since the dialog opened (cable pulled, adapter
+    // unplugged, simulated radio gone) is opened again at the press of Read or
+    // Write, and when that fails the user reads why instead of a transfer that
+    // cannot work. A port still there is left alone: reopening it would drop
+    // the modem lines of a cable whose radio is already in programming mode.
+    commands_->dialog().portReady = [this] {
+        const bool there = device_->isOpen() && QFileInfo::exists(device_->portName());
+        return there || OpenCommPort();
+    };
 
     QSet<QMenu*> menus;
     for (int n = 1; n <= link::kPortCount; ++n) {

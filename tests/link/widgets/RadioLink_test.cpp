@@ -2,12 +2,21 @@
 #include <QAction>
 #include <QMenu>
 #include <QSettings>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include "codeplug/widgets/frmMain.h"
 #include "link/serial/SerialDevice.h"
+#include "link/widgets/ProgramCommands.h"
 #include "link/widgets/RadioLink.h"
+#include "link/widgets/frmProgram.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
 
@@ -62,6 +71,47 @@ TEST(RadioLink, PortItemsShowTheirDevice) {
     main.startUp({});
     com2->hover();
     EXPECT_EQ(main.editor()->statusText(), "Com2: /dev/ttyUSB3");
+}
+
+}  // namespace
+}  // namespace vantrel::test
+
+namespace vantrel::test {
+namespace {
+
+// The port's device went away while the dialog was open (a simulated radio
+// that quit and took its link along, as an unplugged adapter takes its
+// device node): the press of Read says why, before any transfer.
+TEST(RadioLink, ReadAfterTheDeviceWentAwaySaysWhy) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ::grantpt(master);
+    ::unlockpt(master);
+    QTemporaryDir dir;
+    const QString pty = dir.filePath("radio");
+    ASSERT_TRUE(QFile::link(QString::fromLocal8Bit(::ptsname(master)), pty));
+    qputenv("VANTREL_COM1", pty.toLocal8Bit());
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    AppState state;
+    ScriptedPrompts prompts;
+    MDIFormMain main(state, prompts, settings);
+    RadioLink radioLink(main, settings);
+    main.startUp({});
+    ASSERT_TRUE(radioLink.device().isOpen());
+    ASSERT_TRUE(prompts.messages.empty());
+
+    main.runCommand(MDIFormMain::Command::Read);
+    frmProgram& d = radioLink.commands().dialog();
+    ASSERT_TRUE(d.isVisible());
+    ::close(master);   // the far end is gone: the line hangs up
+    QFile::remove(pty);
+
+    d.cmdRead()->click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith("Comm. Port Unavailable !"));
+    EXPECT_TRUE(prompts.messages[0].text.contains(pty + ": no such device.")) << prompts.messages[0].text.toStdString();
+    EXPECT_EQ(d.lblProgram()->text(), "Click Read Button");
+    qunsetenv("VANTREL_COM1");
 }
 
 }  // namespace
