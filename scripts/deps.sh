@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
+  dpkg-dev lintian appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -43,12 +44,14 @@ RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit) {
         return failed(Status::NotRegular, whatItIs(st.st_mode));
     }
 
-    // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+    // Read in pieces up to one byte past the limit, which tells a file of
+    // exactly `limit` bytes from a longer one; a buffer of the whole limit
+    // up front would cost more than a small file's whole load.
     RegularFileRead r;
-    r.contents.resize(limit + 1);
-    std::size_t got = 0;
-    while (got < r.contents.size()) {
-        const ssize_t n = ::read(fd, r.contents.data() + got, r.contents.size() - got);
+    char piece[4096];
+    while (r.contents.size() <= limit) {
+        const std::size_t want = std::min(sizeof piece, limit + 1 - r.contents.size());
+        const ssize_t n = ::read(fd, piece, want);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -56,14 +59,14 @@ RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit) {
             ::close(fd);
             return failed(Status::CannotOpen, std::strerror(err));
         }
-        got += static_cast<std::size_t>(n);
+        r.contents.append(piece, static_cast<std::size_t>(n));
     }
+    const std::size_t got = r.contents.size();
     ::close(fd);
     if (got > limit) {
         r.status = Status::TooLong;
-        got = limit;
+        r.contents.resize(limit);
     }
-    r.contents.resize(got);
     return r;
 }
 

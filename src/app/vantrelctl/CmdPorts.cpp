@@ -1,23 +1,26 @@
 // vantrelctl ports: Com1..Com8 with the device behind each (as the program
 // resolves them), its USB description and whether this user can open it.
-#include <QCoreApplication>
 #include <QSettings>
 #include <cstdio>
 #include <set>
 #include <string>
 
 #include "Commands.h"
+#include "LinkPort.h"
 #include "link/PortAccess.h"
 #include "link/serial/PortResolver.h"
 
 namespace vantrelctl {
 
+const CommandSpec kPortsCommand{
+    "ports", "", 0,
+    "Lists Com1..Com8 with the device behind each, its USB description and whether you may open it.",
+    {}};
+
 int CmdPorts(int argc, char** argv) {
-    if (argc > 1) {
-        std::fprintf(stderr, "usage: vantrelctl ports\n");
-        return 2;
-    }
-    QCoreApplication app(argc, argv);
+    Args args;
+    if (const auto done = ParseCommand(kPortsCommand, argc, argv, args)) return *done;
+    LinkApplication app(argv[0]);
     using vantrel::link::PortState;
     std::set<std::string> advice;   // each fix once, after the list
     for (const vantrel::link::PortListing& line : vantrel::link::ListPorts(*vantrel::link::OpenProgramSettings())) {

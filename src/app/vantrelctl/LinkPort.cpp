@@ -5,10 +5,14 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "cli/CommandLine.h"
+#include "link/ProtocolBytes.h"
 #include "link/serial/OpenCommPort.h"
 #include "link/serial/PortResolver.h"
 
 namespace vantrelctl {
+
+LinkApplication::LinkApplication(char* program) : argv_{program, nullptr}, app_(argc_, argv_) {}
 
 QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
@@ -18,9 +22,14 @@ QString PortDevice(const QString& port) {
     return vantrel::link::ResolvePort(match.captured(1).toInt(), *vantrel::link::OpenProgramSettings()).path;
 }
 
-bool OpenPort(vantrel::link::SerialDevice& device, const QString& port) {
-    return vantrel::link::OpenCommPort(device, PortDevice(port), [&](const QString& text) {
-        std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace("\r\n", "\n")));
+bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
+    const QString path = PortDevice(QString::fromLocal8Bit(port.c_str()));
+    const std::string shown = path.toLocal8Bit().toStdString();
+    // The program's message and, below it, the reason, after the usual first line.
+    return vantrel::link::OpenCommPort(device, path, [&](const QString& text) {
+        Fail("cannot open port '" + port + "'" + (shown == port ? "" : " (" + shown + ")"));
+        const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        std::fprintf(stderr, "%s\n", lines.toLocal8Bit().constData());
     });
 }
 
@@ -33,7 +42,9 @@ TerminalObserver::~TerminalObserver() {
 void TerminalObserver::progress(int value) {
     if (!tty_) return;
     shown_ = true;
-    std::fprintf(stderr, "\r%s %3d / 384 bytes", verb_, value);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    std::fprintf(stderr, "\r%s: block %2d of %d, %.1f s ", verb_, value / vantrel::link::kBlockSize,
+                 vantrel::link::kBlockCount, seconds);
     std::fflush(stderr);
 }
 

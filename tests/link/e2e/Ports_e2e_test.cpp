@@ -65,8 +65,9 @@ TEST(CtlPorts, ListsThePortsOfTheProgramsSettingsAndTellsWhyOneFails) {
 
     const CtlResult read = CtlWithEnv({"read", "--port", "Com5", "-o", config.filePath("out.cpg")}, env);
     EXPECT_EQ(read.exitCode, 1);
-    EXPECT_TRUE(read.err.startsWith("Comm. Port Unavailable !\n\nPlease Change the Port selection.\n\n"
-                                    "/dev/vantrel-none: no such device.\n"))
+    EXPECT_EQ(read.err, "vantrelctl: cannot open port 'Com5' (/dev/vantrel-none)\n"
+                        "Comm. Port Unavailable !\n\nPlease Change the Port selection.\n\n"
+                        "/dev/vantrel-none: no such device.\nIs the programming cable plugged in?\n")
         << read.err.toStdString();
     EXPECT_FALSE(QFile::exists(config.filePath("out.cpg")));
     ::close(master);
