@@ -160,7 +160,9 @@ TEST(CliConventions, FailuresGiveTheSystemsReasonAndNoToolkitWarnings) {
     const std::vector<EnvChange> noRuntimeDir = {{"XDG_RUNTIME_DIR", nullptr}};
     const ProgramRun read = Ctl({"read", "--port", folder / "nothing", "-o", folder / "out.cpg"}, noRuntimeDir);
     EXPECT_EQ(read.exitCode, 1);
-    EXPECT_EQ(read.err, "vantrelctl: cannot open port '" + folder / "nothing" + "': No such file or directory\n");
+    EXPECT_EQ(read.err, "vantrelctl: cannot open port '" + folder / "nothing" +
+                            "'\nComm. Port Unavailable !\n\nPlease Change the Port selection.\n\n" + folder / "nothing" +
+                            ": no such device.\nIs the programming cable plugged in?\n");
 
     const ProgramRun report = Ctl({"report", kData + "/U2_NAG.cpg", "-o", folder / "report.pdf"}, noRuntimeDir);
     EXPECT_EQ(report.exitCode, 0);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "codeplug/AppState.h"
+#include "link/serial/PortResolver.h"
 #include "link/widgets/RadioLink.h"
 #include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
 
     vantrel::AppState state;
     vantrel::QtPrompts prompts;
-    QSettings settings("Vantrel CPS", "Vantrel CPS");
+    QSettings settings(vantrel::link::kSettingsOrganization, vantrel::link::kSettingsApplication);
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
                            {&kWriteCommand, CmdWrite},
                            {&kShowCommand, CmdShow},
                            {&kSimulateCommand, CmdSimulate},
-                           {&kReportCommand, CmdReport}},
+                           {&kReportCommand, CmdReport},
+                           {&kPortsCommand, CmdPorts}},
                           argc, argv);
 }

@@ -1,6 +1,9 @@
 #include "report/print/ImageSurface.h"
 
+#include <QBuffer>
 #include <cmath>
+
+#include "report/PageFiles.h"
 
 namespace vantrel::report {
 
@@ -36,8 +39,11 @@ QPainter& ImageSurface::painter() { return painter_; }
 void ImageSurface::clearPicture() { image_.fill(ToQColor(backColor)); }
 
 bool ImageSurface::saveImage(const std::string& path) {
-    if (path.empty()) return false;
-    return image_.save(QString::fromStdString(path), "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image_.save(&buffer, "BMP")) return false;
+    return WritePageFile(path, bytes.toStdString());
 }
 
 bool ImageSurface::loadImage(const QString& path) {

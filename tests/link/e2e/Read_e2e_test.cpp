@@ -58,7 +58,9 @@ TEST(ReadEndToEnd, UnavailablePortIsReportedOnce) {
     QTemporaryDir dir;
     const CtlRun r = Ctl({"read", "--port", dir.filePath("nothing"), "-o", dir.filePath("out.cpg")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "vantrelctl: cannot open port '" + dir.filePath("nothing") + "': No such file or directory\n");
+    EXPECT_EQ(r.err, "vantrelctl: cannot open port '" + dir.filePath("nothing") +
+                         "'\nComm. Port Unavailable !\n\nPlease Change the Port selection.\n\n" +
+                         dir.filePath("nothing") + ": no such device.\nIs the programming cable plugged in?\n");
     EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
 }
 

@@ -187,35 +187,5 @@ TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
     EXPECT_LT(Seconds(start), 1.0);
 }
 
-TEST(SerialDevice, UnavailablePortSaysSoOnceAndStaysClosed) {
-    SerialDevice device;
-    std::vector<QString> told;
-    EXPECT_FALSE(OpenCommPort(device, QStringLiteral("/dev/vantrel-no-such-port"),
-                              [&](const QString& text) { told.push_back(text); }));
-    EXPECT_FALSE(device.isOpen());
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0], QStringLiteral("Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection."));
-    // Transfers on the closed port time out instead of hanging.
-    Link link(device);
-    link.SendByte(0x52);
-    EXPECT_TRUE(link.linkError());
-}
-
-}  // namespace
-}  // namespace vantrel::link
-
-namespace vantrel::link {
-namespace {
-
-TEST(PortMapping, PerUserOverrideWinsElseTheNthDevice) {
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
-    settings.setValue("Ports/Com3", "/tmp/simulated-radio");
-    EXPECT_EQ(DeviceForPort(3, settings), QStringLiteral("/tmp/simulated-radio"));
-    const QStringList devices = SerialDevicesInOrder();
-    EXPECT_EQ(DeviceForPort(1, settings), devices.value(0));
-    EXPECT_EQ(DeviceForPort(8, settings), devices.value(7));
-}
-
 }  // namespace
 }  // namespace vantrel::link
