@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "report/EngineFixture.h"
 #include "report/ReportLayout.h"
@@ -140,39 +139,6 @@ TEST_F(PreviewReportTest, RightTableRulesLieOnTheLeftTableRules) {
     ASSERT_EQ(right.size(), 4u + 5u);   // Scan Type: 3 rows + closing; TPL: 4 + closing
     for (double y : right)
         EXPECT_TRUE(std::any_of(left.begin(), left.end(), [&](double l) { return Near(l, y); })) << y;
-}
-
-// The texts of a page, each with its runs of blanks made one blank and its
-// outer blanks dropped: the two designs pad some labels differently.
-std::multiset<std::string> PageTexts(const RecordingSurface& s) {
-    std::multiset<std::string> out;
-    for (const Drawn& d : s.texts()) {
-        std::string t;
-        for (char ch : d.text)
-            if (ch != ' ' || (!t.empty() && t.back() != ' ')) t += ch;
-        while (!t.empty() && t.back() == ' ') t.pop_back();
-        if (!t.empty()) out.insert(t);
-    }
-    return out;
-}
-
-// The preview shows what the printout will be: every text of the one is a
-// text of the other.
-TEST_F(PreviewReportTest, PreviewAndPrintoutDrawTheSameTexts) {
-    for (int channels : {8, 16}) {
-        ReportContent c = EightChannels();
-        c.imageChannelCount = c.editorChannelCount = channels;
-        c.shortPress1 = 2;  // Monitor, with Sticky Monitor on the long press
-        c.tplRxFrequency = {"120.0", "200.0", ""};
-        c.tplTxFrequency = {"67.0", "", "254.1"};
-        host.surface.drawn.clear();
-        draw(c);
-        for (bool inches : {true, false}) {
-            RecordingSurface printer;
-            DrawPrinterReport(printer, inches, c, Date());
-            EXPECT_EQ(PageTexts(host.surface), PageTexts(printer)) << channels << (inches ? " inches" : " twips");
-        }
-    }
 }
 
 TEST(PrinterReport, DrawsInTwipsOrInchesAndOneRowPerEditorChannel) {

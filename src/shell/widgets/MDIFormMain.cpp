@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 

@@ -1,5 +1,7 @@
 // What a new user sees of the main window: where it opens, its icons, the
 // hint before anything is loaded, and the message boxes.
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
@@ -124,9 +126,8 @@ TEST(MessageBox, WholeTitleAndTextNoMaximise) {
         QFont bold = box->font();
         bold.setBold(true);
         EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(m.title) + 100) << m.text.toStdString();
-        EXPECT_EQ(box->defaultButton(), box->button(m.defaultButton == Prompts::Answer::Cancel
-                                                        ? QMessageBox::Cancel
-                                                        : QMessageBox::Ok));
+        EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
+                  box->button(m.defaultButton == Prompts::Answer::Cancel ? QMessageBox::Cancel : QMessageBox::Ok));
     }
 }
 
