@@ -1,6 +1,7 @@
 #include "shell/widgets/ProgramIcons.h"
 
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -22,6 +23,7 @@ struct Ink {
 };
 
 const QColor kOutline(0x2b, 0x2f, 0x36);
+constexpr double kDisabledOpacity = 0.45;
 const QColor kPaper(0xff, 0xff, 0xff);
 
 void Outlined(QPainter& p, const Ink& ink, const QColor& fill) {
@@ -144,13 +146,20 @@ class DrawnIcon : public QIconEngine {
 public:
     explicit DrawnIcon(Drawing draw) : draw_(draw) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.topLeft());
-        painter->scale(rect.width() / 24.0, rect.height() / 24.0);
+        // Drawn on a layer of its own first, so a disabled picture is faint
+        // as a whole, not darker where its parts overlap.
         const bool enabled = mode != QIcon::Disabled;
-        if (!enabled) painter->setOpacity(0.45);
-        draw_(*painter, Ink{enabled});
+        QImage layer(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter p(&layer);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(rect.width() / 24.0, rect.height() / 24.0);
+            draw_(p, Ink{enabled});
+        }
+        painter->save();
+        if (!enabled) painter->setOpacity(kDisabledOpacity);
+        painter->drawImage(rect.topLeft(), layer);
         painter->restore();
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {

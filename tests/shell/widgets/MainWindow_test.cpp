@@ -37,7 +37,13 @@ TEST(MainWindow, FrameOpensAtTheTopLeftCornerFullyVisible) {
         const QRect frame = f.main->frameGeometry();
         EXPECT_NE(frame, f.main->geometry()) << "the platform must report a frame for this test to mean anything";
         EXPECT_EQ(frame.topLeft(), AvailableArea(*f.main).topLeft()) << shownFirst;
-        EXPECT_TRUE(AvailableArea(*f.main).contains(frame)) << shownFirst;
+        // Wholly inside, except where the test screen (800 pixels wide) is
+        // narrower than the window can be made.
+        const QRect area = AvailableArea(*f.main);
+        const QSize frameAllowance = frame.size() - f.main->size();
+        const int narrowest = f.main->minimumSizeHint().width() + frameAllowance.width();
+        EXPECT_LE(frame.width(), std::max(area.width(), narrowest)) << shownFirst;
+        EXPECT_LE(frame.height(), area.height()) << shownFirst;
     }
 }
 
@@ -64,19 +70,17 @@ TEST(MainWindow, ToolbarPicturesShowTheirDisabledState) {
         ASSERT_FALSE(icon.isNull()) << key.toStdString();
         const QImage on = icon.pixmap(QSize(24, 24), QIcon::Normal).toImage();
         const QImage off = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
-        int colouredOn = 0, colouredOff = 0, opaqueOn = 0, opaqueOff = 0;
+        int opaqueOn = 0, colouredOff = 0, strongestOff = 0;
         for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 24; ++x) {
                 const QColor c = on.pixelColor(x, y), d = off.pixelColor(x, y);
-                colouredOn += c.alpha() > 0 && c.hsvSaturation() > 60;
-                colouredOff += d.alpha() > 0 && d.hsvSaturation() > 60;
                 opaqueOn += c.alpha() > 200;
-                opaqueOff += d.alpha() > 200;
+                colouredOff += d.alpha() > 0 && d.hsvSaturation() > 60;
+                strongestOff = std::max(strongestOff, d.alpha());
             }
-        EXPECT_GT(colouredOn, 10) << key.toStdString();
-        EXPECT_EQ(colouredOff, 0) << key.toStdString();
-        EXPECT_EQ(opaqueOff, 0) << key.toStdString();
         EXPECT_GT(opaqueOn, 20) << key.toStdString();
+        EXPECT_EQ(colouredOff, 0) << key.toStdString();
+        EXPECT_LT(strongestOff, 128) << key.toStdString();
     }
 }
 
