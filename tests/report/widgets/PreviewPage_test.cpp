@@ -10,7 +10,7 @@
 #include "report/PrinterFacts.h"
 #include "report/ReportLayout.h"
 #include "report/clsMultiPgPreview.h"
-#include "report/widgets/OffscreenPreview.h"
+#include "report/print/OffscreenPreview.h"
 
 namespace vantrel::report {
 namespace {
