@@ -9,6 +9,7 @@
 #include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "shell/widgets/MainShell.h"
+#include "shell/widgets/ProgramIcons.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrel CPS");
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setWindowIcon(vantrel::ProgramIcon());
 
     vantrel::AppState state;
     vantrel::QtPrompts prompts;

@@ -11,6 +11,7 @@
 #include "link/Link.h"
 #include "link/widgets/OwnedWindow.h"
 #include "link/widgets/ProgramTexts.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
@@ -101,6 +102,7 @@ void frmProgram::Open(Mode mode) {
     lblGreenLED_->setVisible(!write);
     lblRedLED_->setVisible(write);
     setEnabled(true);
+    if (mainWindow_) CentreOver(*this, *mainWindow_);
     KeepInFrontOf(this, mainWindow_);
     show();
     raise();

@@ -11,6 +11,8 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kInchesPerMetre = 39.3700787;
+// How dark a preview rule is next to black text.
+constexpr double kFineRuleOpacity = 0.45;
 
 }  // namespace
 
@@ -64,5 +66,13 @@ void ImageSurface::setSizeTwips(double width, double height) {
 
 double ImageSurface::widthTwips() const { return image_.width() * kTwipsPerInch / dpi_; }
 double ImageSurface::heightTwips() const { return image_.height() * kTwipsPerInch / dpi_; }
+
+void ImageSurface::drawLine(double x1, double y1, double x2, double y2) {
+    QPainter& p = painter();
+    p.save();
+    p.setOpacity(kFineRuleOpacity);
+    PainterSurface::drawLine(x1, y1, x2, y2);
+    p.restore();
+}
 
 }  // namespace vantrel::report
