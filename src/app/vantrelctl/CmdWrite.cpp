@@ -13,7 +13,7 @@
 #include "LinkWriteImage.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
-#include "link/ReadProtocol.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 
 namespace vantrelctl {
@@ -77,20 +77,15 @@ private:
 
 // Reads the radio back and lists every byte that differs from what was sent.
 int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
-    vantrel::CodeplugImage back;
     TerminalObserver observer("Verifying");
-    if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
+    const VerifyResult result = VerifyWrite(link, observer, sent);
+    if (result.readOutcome != TransferOutcome::Success) {
         std::fprintf(stderr, "verify: %s\n", observer.lastStatus().c_str());
         return 1;
     }
-    int differences = 0;
-    for (std::size_t n = 0; n < sent.size(); ++n) {
-        if (back.byte(n) == sent[n]) continue;
-        ++differences;
-        std::fprintf(stderr, "verify: byte %zu written %u, read back %u\n", n, sent[n], back.byte(n));
-    }
-    if (differences) return 1;
-    std::fprintf(stderr, "verify: the radio holds every byte written\n");
+    for (const ByteMismatch& m : result.mismatches) std::fprintf(stderr, "verify: %s\n", MismatchText(m).c_str());
+    if (!result.ok()) return 1;
+    std::fprintf(stderr, "verify: %s\n", VerifySummary(result).c_str());
     return 0;
 }
 

@@ -7,5 +7,7 @@ int CmdWrite(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
+int CmdExport(int argc, char** argv);
+int CmdImport(int argc, char** argv);
 
 }  // namespace vantrelctl

@@ -18,6 +18,8 @@ const Command kCommands[] = {
     {"show", vantrelctl::CmdShow, "show FILE.cpg [--json]"},
     {"simulate", vantrelctl::CmdSimulate, "simulate --image FILE.cpg --link PATH [options]"},
     {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]"},
+    {"export", vantrelctl::CmdExport, "export FILE.cpg -o CHANNELS.csv"},
+    {"import", vantrelctl::CmdImport, "import FILE.cpg CHANNELS.csv -o OUT.cpg"},
 };
 
 int usage(FILE* out) {
