@@ -62,7 +62,9 @@ AppState richImage() {
     };
     for (const Row& r : rows) {
         EXPECT_FALSE(e.commitFrequency(r.n, Side::Rx, r.rx)) << r.n;
-        if (*r.tx) EXPECT_FALSE(e.commitFrequency(r.n, Side::Tx, r.tx)) << r.n;
+        if (*r.tx) {
+            EXPECT_FALSE(e.commitFrequency(r.n, Side::Tx, r.tx)) << r.n;
+        }
         e.chooseSignal(r.n, Side::Rx, r.rxCode, r.rxInv);
         e.chooseSignal(r.n, Side::Tx, r.txCode, r.txInv);
     }
@@ -102,7 +104,9 @@ TEST(ChirpCsv, ImportRebuildsTheChannelsOfAnExport) {
     EXPECT_TRUE(result.skipped.empty());
     EXPECT_EQ(result.imported, 9);
     for (int n = 1; n <= 16; ++n)
-        if (n != 9) EXPECT_EQ(describe(chirp::ChannelOf(target, n)), describe(chirp::ChannelOf(rich, n))) << "channel " << n;
+        if (n != 9) {
+            EXPECT_EQ(describe(chirp::ChannelOf(target, n)), describe(chirp::ChannelOf(rich, n))) << "channel " << n;
+        }
     // A channel without a transmit frequency is "off" in the list; a new
     // channel takes it as Rx Only on its receive frequency.
     EXPECT_EQ(describe(chirp::ChannelOf(target, 9)), "469987500 469987500 rxonly tx 0/0/ rx 0/0/ 25 H");
@@ -127,7 +131,7 @@ TEST(ChirpCsv, ExportWritesValuesTheWayChirpDoes) {
         {9, {"9", "", "469.987500", "off", "0.000000", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone",
              "FM", "6.25", "S", "High", "", "", "", "", ""}},
     };
-    for (const auto& [n, row] : expected) EXPECT_EQ(rows[static_cast<std::size_t>(n - 1)], row) << "channel " << n;
+    for (const auto& [n, row] : expected) EXPECT_EQ(rows[static_cast<std::size_t>(n)], row) << "channel " << n;
 }
 
 // Rows as CHIRP writes them: CR LF, every column, one tone mode each.

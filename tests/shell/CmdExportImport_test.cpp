@@ -13,15 +13,15 @@
 
 namespace {
 
-struct Run {
+struct CtlResult {
     int exitCode;
     std::string err;
 };
 
-Run vantrelctl(const std::string& args) {
+CtlResult vantrelctl(const std::string& args) {
     const std::string cmd = std::string(VANTRELCTL_PATH) + " " + args + " 2>&1 >/dev/null";
     FILE* p = popen(cmd.c_str(), "r");
-    Run r{-1, ""};
+    CtlResult r{-1, ""};
     if (!p) return r;
     char buf[512];
     while (std::fgets(buf, sizeof buf, p)) r.err += buf;
@@ -50,7 +50,7 @@ struct TempDir {
 TEST(CmdExportImport, ExportThenImportGivesTheSameFileAndLeftOutRowsExitOne) {
     TempDir dir;
     const std::string source = kData + "/V2_NAG.cpg";
-    Run r = vantrelctl("export " + source + " -o " + dir / "ch.csv");
+    CtlResult r = vantrelctl("export " + source + " -o " + dir / "ch.csv");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(slurp(dir / "ch.csv").substr(0, 9), "Location,");
 

@@ -76,9 +76,9 @@ void FileCommands::mnuFileSave_Click() {
 // The dialog loop: a refused name brings the dialog back with an empty name.
 // Cancelling, or a file that cannot be written, cancels the save.
 bool FileCommands::chooseFileAndSave() {
-    for (;;) {
-        const QString path =
-            prompts_.saveFileName({QStringLiteral("Save"), startFolder(), proposedName(), kFileFilter});
+    // The current file's name is offered once; a refused name clears it.
+    for (QString offered = proposedName();; offered.clear()) {
+        const QString path = prompts_.saveFileName({QStringLiteral("Save"), startFolder(), offered, kFileFilter});
         if (path.isEmpty()) return false;
         if (path.size() >= kMaxPathLength) {
             prompts_.tell(QStringLiteral("The path you entered,\r\n'") + path +

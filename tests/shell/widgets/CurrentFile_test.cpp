@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "channels/widgets/ChannelGrid.h"
 #include "codeplug/ByteMap.h"
 #include "shell/DataFolder.h"
 #include "shell/widgets/CurrentFile.h"
