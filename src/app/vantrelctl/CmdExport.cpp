@@ -1,7 +1,5 @@
 // vantrelctl export FILE.cpg -o CHANNELS.csv: the data file's channels as a
 // CHIRP channel list.
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "Commands.h"
@@ -11,29 +9,22 @@
 
 namespace vantrelctl {
 
+const CommandSpec kExportCommand{
+    "export", "FILE.cpg", 1, "Writes the channels of a data file as a CHIRP channel list (CSV).",
+    {
+        {"-o", "CHANNELS.csv", "the channel list to write", true},
+    }};
+
 int CmdExport(int argc, char** argv) {
-    const char* file = nullptr;
-    const char* out = nullptr;
-    bool bad = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "-o") && i + 1 < argc) out = argv[++i];
-        else if (argv[i][0] != '-' && !file) file = argv[i];
-        else bad = true;
-    }
-    if (bad || !file || !out) {
-        std::fprintf(stderr, "usage: vantrelctl export FILE.cpg -o CHANNELS.csv\n");
-        return 2;
-    }
+    Args args;
+    if (const auto done = ParseCommand(kExportCommand, argc, argv, args)) return *done;
+    const std::string output = args.value("-o");
+
     vantrel::AppState state;
     std::string error;
-    if (!LoadCpgWithBand(state, file, error)) {
-        std::fprintf(stderr, "vantrelctl: %s\n", error.c_str());
-        return 1;
-    }
-    if (!vantrel::WriteFileAtomically(out, vantrel::ExportChirpCsv(state), &error)) {
-        std::fprintf(stderr, "vantrelctl: %s: %s\n", out, error.c_str());
-        return 1;
-    }
+    if (!LoadCpgWithBand(state, args.operands().front(), error)) return Fail(error);
+    if (!vantrel::WriteFileAtomically(output, vantrel::ExportChirpCsv(state), &error))
+        return Fail("cannot write '" + output + "': " + error);
     return 0;
 }
 

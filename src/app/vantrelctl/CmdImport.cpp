@@ -4,7 +4,6 @@
 // imported all the same.
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -17,7 +16,7 @@ namespace vantrelctl {
 
 namespace {
 
-bool readWholeFile(const char* path, std::string& contents) {
+bool readWholeFile(const std::string& path, std::string& contents) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::ostringstream data;
@@ -28,45 +27,31 @@ bool readWholeFile(const char* path, std::string& contents) {
 
 }  // namespace
 
+const CommandSpec kImportCommand{
+    "import", "FILE.cpg CHANNELS.csv", 2,
+    "Brings a CHIRP channel list (CSV) into a data file, each row as typed into the editor.",
+    {
+        {"-o", "OUT.cpg", "the data file to write; rows left out are listed and exit with 1", true},
+    }};
+
 int CmdImport(int argc, char** argv) {
-    const char* file = nullptr;
-    const char* csv = nullptr;
-    const char* out = nullptr;
-    bool bad = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "-o") && i + 1 < argc) out = argv[++i];
-        else if (argv[i][0] != '-' && !file) file = argv[i];
-        else if (argv[i][0] != '-' && !csv) csv = argv[i];
-        else bad = true;
-    }
-    if (bad || !file || !csv || !out) {
-        std::fprintf(stderr, "usage: vantrelctl import FILE.cpg CHANNELS.csv -o OUT.cpg\n");
-        return 2;
-    }
+    Args args;
+    if (const auto done = ParseCommand(kImportCommand, argc, argv, args)) return *done;
+    const std::string& csv = args.operands()[1];
+    const std::string output = args.value("-o");
+
     vantrel::AppState state;
     std::string error;
-    if (!LoadCpgWithBand(state, file, error)) {
-        std::fprintf(stderr, "vantrelctl: %s\n", error.c_str());
-        return 1;
-    }
+    if (!LoadCpgWithBand(state, args.operands()[0], error)) return Fail(error);
     std::string text;
-    if (!readWholeFile(csv, text)) {
-        std::fprintf(stderr, "vantrelctl: %s: %s\n", csv, std::strerror(errno));
-        return 1;
-    }
+    if (!readWholeFile(csv, text)) return Fail("cannot read '" + csv + "': " + SystemError(errno));
     vantrel::ImageChannelEdits edits(state);
     const vantrel::ChirpImport result = vantrel::ImportChirpCsv(text, state, edits);
-    if (!result.error.empty()) {
-        std::fprintf(stderr, "vantrelctl: %s: %s\n", csv, result.error.c_str());
-        return 1;
-    }
+    if (!result.error.empty()) return Fail(csv + ": " + result.error);
     for (const vantrel::SkippedRow& row : result.skipped)
         std::fprintf(stderr, "left out: %s\n", vantrel::SkippedRowText(row).c_str());
-    if (!SaveCpgExactly(state.image, out, error)) {
-        std::fprintf(stderr, "vantrelctl: %s\n", error.c_str());
-        return 1;
-    }
-    return result.skipped.empty() ? 0 : 1;
+    if (!SaveCpgExactly(state.image, output, error)) return Fail(error);
+    return result.skipped.empty() ? 0 : kExitFailure;
 }
 
 }  // namespace vantrelctl

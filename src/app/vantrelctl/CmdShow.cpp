@@ -4,7 +4,6 @@
 // the texts.
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -264,37 +263,27 @@ void printJson(const std::string& file, const AppState& state, const std::vector
     std::printf(",\n  \"prioScanChNo\": %u\n}\n", image.byte(bm::PrioScanChNo));
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: vantrelctl show FILE.cpg [--json]\n");
-    return 2;
-}
-
 }  // namespace
 
+const CommandSpec kShowCommand{
+    "show", "FILE.cpg", 1, "Prints what the editor would show for a data file.",
+    {
+        {"--json", nullptr, "print JSON, with the raw codes beside the texts"},
+    }};
+
 int CmdShow(int argc, char** argv) {
-    const char* file = nullptr;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--json"))
-            json = true;
-        else if (argv[i][0] == '-' || file)
-            return usage();
-        else
-            file = argv[i];
-    }
-    if (!file) return usage();
+    Args args;
+    if (const auto done = ParseCommand(kShowCommand, argc, argv, args)) return *done;
+    const std::string file = args.operands().front();
 
     AppState state;
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
-    if (!load.ok()) {
-        std::fprintf(stderr, "vantrelctl: %s\n", load.error.c_str());
-        return 1;
-    }
+    if (!load.ok()) return Fail(load.error);
     // The same derivations as the editor's population.
     const int channels = vantrel::ApplyBandLimits(state);
     vantrel::RefreshUhfBand(state);
     const std::vector<InfoField> info = radioInformation(state, channels);
-    if (json)
+    if (args.has("--json"))
         printJson(file, state, info, channels);
     else
         printText(state, info, channels);

@@ -1,6 +1,5 @@
 // vantrelctl write: writes a data file into the radio, sending the bytes the
 // program sends after opening the file and choosing Write with no other edit.
-#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -79,52 +78,38 @@ private:
 int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
     TerminalObserver observer("Verifying");
     const VerifyResult result = VerifyWrite(link, observer, sent);
-    if (result.readOutcome != TransferOutcome::Success) {
-        std::fprintf(stderr, "verify: %s\n", observer.lastStatus().c_str());
-        return 1;
-    }
+    if (result.readOutcome != TransferOutcome::Success) return Fail("verify: " + observer.lastStatus());
     for (const ByteMismatch& m : result.mismatches) std::fprintf(stderr, "verify: %s\n", MismatchText(m).c_str());
-    if (!result.ok()) return 1;
+    if (!result.ok()) return Fail("verify: " + VerifySummary(result));
     std::fprintf(stderr, "verify: %s\n", VerifySummary(result).c_str());
     return 0;
 }
 
 }  // namespace
 
+const CommandSpec kWriteCommand{
+    "write", "FILE.cpg", 1, "Writes a data file into the radio, as Open then Write in the editor would.",
+    {
+        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
+        {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
+        {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
+    }};
+
 int CmdWrite(int argc, char** argv) {
-    QString port;
-    std::string file, password;
-    bool havePassword = false, verify = false, bad = false;
-    for (int k = 1; k < argc; ++k) {
-        const std::string arg = argv[k];
-        if (arg == "--verify") verify = true;
-        else if (arg == "--port" && k + 1 < argc) port = QString::fromLocal8Bit(argv[++k]);
-        else if (arg == "--password" && k + 1 < argc) {
-            password = argv[++k];
-            havePassword = true;
-        }
-        else if (arg.rfind("--", 0) != 0 && file.empty()) file = arg;
-        else bad = true;
-    }
-    if (bad || port.isEmpty() || file.empty()) {
-        std::fprintf(stderr, "usage: vantrelctl write --port DEVICE FILE.cpg [--password TEXT] [--verify]\n");
-        return 2;
-    }
+    Args args;
+    if (const auto done = ParseCommand(kWriteCommand, argc, argv, args)) return *done;
+    const std::string file = args.operands().front();
+    const std::string password = args.value("--password");
     vantrel::AppState state;
     std::string error;
-    if (!LoadCpg(state.image, file, error)) {
-        std::fprintf(stderr, "vantrelctl write: %s\n", error.c_str());
-        return 1;
-    }
+    if (!LoadCpg(state.image, file, error)) return Fail(error);
     const vantrel::UserTplBoxes boxes = PrepareImageForWrite(state);
-    if (const std::string invalid = FirstInvalidUserTpl(boxes); !invalid.empty()) {
-        std::fprintf(stderr, "Invalid Frequency (%s)\n", invalid.c_str());
-        return 1;
-    }
+    if (const std::string invalid = FirstInvalidUserTpl(boxes); !invalid.empty())
+        return Fail("Invalid Frequency (" + invalid + ")");
 
-    QCoreApplication app(argc, argv);
+    LinkApplication app(argv[0]);
     SerialDevice device;
-    if (!OpenPort(device, port)) return 1;
+    if (!OpenPort(device, args.value("--port"))) return kExitFailure;
     Link link(device);
     WriteSteps steps;
     // The password bytes go out as stored: no password box to store here.
@@ -133,16 +118,16 @@ int CmdWrite(int argc, char** argv) {
     TransferOutcome outcome;
     std::string status;
     {
-        WriteObserver observer("Writing", havePassword ? &password : nullptr, state.passwordAttempts);
+        WriteObserver observer("Writing", args.has("--password") ? &password : nullptr, state.passwordAttempts);
         outcome = WriteCodeplug(link, observer, state, steps, &sent);
         status = observer.lastStatus();
     }
     if (outcome != TransferOutcome::Success) {
-        if (!status.empty()) std::fprintf(stderr, "%s\n", status.c_str());
-        return 1;
+        if (!status.empty()) Fail(status);
+        return kExitFailure;
     }
     std::fprintf(stderr, "%s\n", status.c_str());
-    return verify ? Verify(link, sent) : 0;
+    return args.has("--verify") ? Verify(link, sent) : 0;
 }
 
 }  // namespace vantrelctl

@@ -23,7 +23,7 @@ bool LoadCpgWithBand(vantrel::AppState& state, const std::string& path, std::str
 bool SaveCpgExactly(const vantrel::CodeplugImage& image, const std::string& path, std::string& error) {
     std::string reason;
     if (vantrel::WriteFileAtomically(path, vantrel::FormatCodeplugFile(image), &reason)) return true;
-    error = path + ": " + reason;
+    error = "cannot write '" + path + "': " + reason;
     return false;
 }
 
