@@ -1,33 +1,21 @@
 // vantrelctl export and import.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "support/RunProgram.h"
+
+namespace vantrel::test {
 namespace {
 
-struct CtlResult {
-    int exitCode;
-    std::string err;
-};
+const std::string kData = VANTREL_BUILD_DATA_DIR;
 
-CtlResult vantrelctl(const std::string& args) {
-    const std::string cmd = std::string(VANTRELCTL_PATH) + " " + args + " 2>&1 >/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    CtlResult r{-1, ""};
-    if (!p) return r;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p)) r.err += buf;
-    const int status = pclose(p);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+ProgramRun Ctl(std::vector<std::string> args) {
+    args.insert(args.begin(), VANTRELCTL_PATH);
+    return RunProgram(args);
 }
 
 std::string slurp(const std::filesystem::path& p) {
@@ -37,11 +25,9 @@ std::string slurp(const std::filesystem::path& p) {
     return s.str();
 }
 
-const std::string kData = VANTREL_BUILD_DATA_DIR;
-
 struct TempDir {
     std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("vantrel-csv-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand()));
+                                 ("vantrel-csv-" + std::to_string(::getpid()));
     TempDir() { std::filesystem::create_directories(path); }
     ~TempDir() { std::filesystem::remove_all(path); }
     std::string operator/(const char* name) const { return (path / name).string(); }
@@ -50,29 +36,29 @@ struct TempDir {
 TEST(CmdExportImport, ExportThenImportGivesTheSameFileAndLeftOutRowsExitOne) {
     TempDir dir;
     const std::string source = kData + "/V2_NAG.cpg";
-    CtlResult r = vantrelctl("export " + source + " -o " + dir / "ch.csv");
+    ProgramRun r = Ctl({"export", source, "-o", dir / "ch.csv"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(slurp(dir / "ch.csv").substr(0, 9), "Location,");
 
-    r = vantrelctl("import " + source + " " + dir / "ch.csv" + " -o " + dir / "same.cpg");
+    r = Ctl({"import", source, dir / "ch.csv", "-o", dir / "same.cpg"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(slurp(dir / "same.cpg"), slurp(source));
 
     std::ofstream(dir / "bad.csv", std::ios::binary)
         << "Location,Frequency,Tone,rToneFreq\r\n2,151.5,Tone,100.0\r\n3,100.0,,\r\n20,151.5,,\r\n";
-    r = vantrelctl("import " + source + " " + dir / "bad.csv" + " -o " + dir / "out.cpg");
+    r = Ctl({"import", source, dir / "bad.csv", "-o", dir / "out.cpg"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err,
               "left out: location 3: receive frequency 100.0: Out of Frequency Range\n"
               "left out: location 20: the radio has channels 1 to 16\n");
     EXPECT_NE(slurp(dir / "out.cpg"), slurp(source));  // channel 2 went in
 
-    // Usage and unreadable input.
-    EXPECT_EQ(vantrelctl("import " + source + " -o " + dir / "x.cpg").exitCode, 2);
-    EXPECT_EQ(vantrelctl("export " + source).exitCode, 2);
-    r = vantrelctl("import " + source + " " + dir / "missing.csv" + " -o " + dir / "x.cpg");
+    // A list that cannot be read writes nothing.
+    r = Ctl({"import", source, dir / "missing.csv", "-o", dir / "x.cpg"});
     EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("vantrelctl: cannot read '", 0), 0u) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "x.cpg"));
 }
 
 }  // namespace
+}  // namespace vantrel::test

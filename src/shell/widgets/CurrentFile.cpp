@@ -19,7 +19,7 @@ const QString kProgramName = QStringLiteral("Vantrel CPS");
 }  // namespace
 
 CurrentFile::CurrentFile(MDIFormMain& main, QSettings& settings)
-    : QObject(&main), main_(main), settings_(settings) {
+    : QObject(&main), main_(main), state_(main.state()), settings_(settings) {
     // The recent files go after the last separator, with one of their own
     // before Exit.
     QAction* exit = main_.menuAction(QStringLiteral("mnuFileExit"));
@@ -37,11 +37,15 @@ CurrentFile::CurrentFile(MDIFormMain& main, QSettings& settings)
     recentBar_->setSeparator(true);
     recentBar_->setObjectName(QStringLiteral("mnuFileRecentBar"));
     file->insertAction(exit, recentBar_);
-    main_.state().dataChanged.onChange = [this](bool changed) { main_.setWindowModified(changed); };
-    main_.setWindowModified(main_.state().dataChanged);
+    state_.dataChanged.onChange = [this](bool changed) { main_.setWindowModified(changed); };
+    main_.setWindowModified(state_.dataChanged);
     updateTitle();
     updateRecentMenu();
 }
+
+// The state outlives the main window; its flag must not call into a window
+// that is gone.
+CurrentFile::~CurrentFile() { state_.dataChanged.onChange = nullptr; }
 
 void CurrentFile::setPath(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();

@@ -13,6 +13,7 @@ class QSettings;
 
 namespace vantrel {
 
+struct AppState;
 class MDIFormMain;
 
 class CurrentFile : public QObject {
@@ -21,6 +22,7 @@ public:
     static constexpr int kRecentCount = 4;
 
     CurrentFile(MDIFormMain& main, QSettings& settings);
+    ~CurrentFile() override;
 
     // The file the editor shows; empty when its data came from elsewhere.
     QString path() const { return path_; }
@@ -47,6 +49,7 @@ private:
     void updateRecentMenu();
 
     MDIFormMain& main_;
+    AppState& state_;
     QSettings& settings_;
     QString path_;
     QAction* recentBar_ = nullptr;
