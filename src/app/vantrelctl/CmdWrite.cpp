@@ -78,7 +78,11 @@ private:
 int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
     TerminalObserver observer("Verifying");
     const VerifyResult result = VerifyWrite(link, observer, sent);
-    if (result.readOutcome != TransferOutcome::Success) return Fail("verify: " + observer.lastStatus());
+    if (result.readOutcome != TransferOutcome::Success) {
+        Fail("verify: " + observer.lastStatus());
+        ReportLostLine(link);
+        return kExitFailure;
+    }
     for (const ByteMismatch& m : result.mismatches) std::fprintf(stderr, "verify: %s\n", MismatchText(m).c_str());
     if (!result.ok()) return Fail("verify: " + VerifySummary(result));
     std::fprintf(stderr, "verify: %s\n", VerifySummary(result).c_str());
@@ -93,6 +97,7 @@ const CommandSpec kWriteCommand{
         {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
         {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
         {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
+        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
     }};
 
 int CmdWrite(int argc, char** argv) {
@@ -109,8 +114,10 @@ int CmdWrite(int argc, char** argv) {
 
     LinkApplication app(argv[0]);
     SerialDevice device;
+    std::unique_ptr<TracingDevice> trace;
+    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
-    Link link(device);
+    Link link(trace ? *trace : static_cast<ByteDevice&>(device));
     WriteSteps steps;
     // The password bytes go out as stored: no password box to store here.
     steps.encodeUserTones = [&](vantrel::CodeplugImage& image) { vantrel::EncodeUserTpls(image, boxes); };
@@ -124,6 +131,7 @@ int CmdWrite(int argc, char** argv) {
     }
     if (outcome != TransferOutcome::Success) {
         if (!status.empty()) Fail(status);
+        ReportLostLine(link);
         return kExitFailure;
     }
     std::fprintf(stderr, "%s\n", status.c_str());
