@@ -15,5 +15,8 @@ inline constexpr Notice kOutOfFrequencyRange{"Out of Frequency Range"};
 inline constexpr Notice kFrequencyNotValid{"Frequency is not valid"};
 // The two trailing blanks are part of the message.
 inline constexpr Notice kPriorityFrequencyDelete{"Not Allowed To Delete Priority Channel Frequency  "};
+// The scan list's refusals.
+inline constexpr Notice kEmptyChannel{"Empty Channel  "};
+inline constexpr Notice kRemovePriorityChannel{"Not Allowed To Remove Priority Channel  "};
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 // The program's one state object: the codeplug image, the band facts derived
 // from it and the program-wide flags. main() creates it and passes it by
 // reference; a test builds a fresh one in a line.
+#include "codeplug/ChangeFlag.h"
 #include "codeplug/CodeplugImage.h"
 
 namespace vantrel {
@@ -26,7 +27,7 @@ struct AppState {
     // Editor flags.
     bool loadingImage = false;
     bool channelDataInvalid = false;
-    bool dataChanged = false;
+    ChangeFlag dataChanged;   // the data differ from the last save
     bool passwordKept = false;
     // Data file.
     bool loadFailed = false;

@@ -132,6 +132,8 @@ Bytes SimulatedRadio::handleWriteData(std::uint8_t b) {
     collected_.clear();
     if (++block_ == kBlockCount) {
         image_ = incoming_;
+        for (const auto& [offset, value] : options_.stuckBytes)
+            if (offset >= 0 && static_cast<std::size_t>(offset) < image_.size()) image_[static_cast<std::size_t>(offset)] = value;
         ++writesCompleted_;
         step_ = Step::Idle;
     }

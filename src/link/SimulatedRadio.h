@@ -31,6 +31,9 @@ struct SimulatedRadioOptions {
     int targetBusy = 0;
     // Block number -> how many times a correct copy is asked for again (write).
     std::map<int, int> refuseBlock;
+    // Image offset -> the value the radio keeps there whatever a write sends
+    // (a memory cell that no longer takes writes).
+    std::map<int, std::uint8_t> stuckBytes;
 };
 
 class SimulatedRadio {

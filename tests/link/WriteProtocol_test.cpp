@@ -5,6 +5,7 @@
 #include "codeplug/ByteMap.h"
 #include "link/PasswordCheck.h"
 #include "link/ProtocolBytes.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 
 namespace vantrel::link {
@@ -279,6 +280,30 @@ TEST(WriteProtocol, AbortInTheDataPhaseEndsSilently) {
     EXPECT_EQ(rig.write(), TransferOutcome::Aborted);
     EXPECT_EQ(rig.observer.statuses, std::vector<std::string>{text::kWriteWait});
     EXPECT_EQ(rig.dataPhase().size(), 12u * 18);
+}
+
+TEST(VerifyWrite, ReadsTheRadioBackAndNamesEveryByteItDidNotKeep) {
+    {
+        WriteRig rig;
+        ASSERT_EQ(rig.write(), TransferOutcome::Success);
+        const VerifyResult result = VerifyWrite(rig.link, rig.observer, rig.sent);
+        EXPECT_TRUE(result.ok());
+        EXPECT_EQ(VerifySummary(result), "the radio holds every byte written");
+        EXPECT_EQ(rig.radio.readsCompleted(), 1);
+    }
+    SimulatedRadioOptions worn;
+    const CodeplugImage::Bytes program = ProgramImage();
+    worn.stuckBytes = {{100, static_cast<std::uint8_t>(program[100] ^ 0xFF)}, {383, static_cast<std::uint8_t>(program[383] ^ 0xFF)}};
+    WriteRig rig(worn);
+    ASSERT_EQ(rig.write(), TransferOutcome::Success);
+    const VerifyResult result = VerifyWrite(rig.link, rig.observer, rig.sent);
+    EXPECT_EQ(result.readOutcome, TransferOutcome::Success);
+    EXPECT_FALSE(result.ok());
+    ASSERT_EQ(result.mismatches.size(), 2u);
+    EXPECT_EQ(MismatchText(result.mismatches[0]), "byte 100 written " + std::to_string(rig.sent[100]) +
+                                                       ", read back " + std::to_string(rig.sent[100] ^ 0xFF));
+    EXPECT_EQ(result.mismatches[1].offset, 383u);
+    EXPECT_EQ(VerifySummary(result), "2 bytes differ");
 }
 
 TEST(PasswordCheck, ThreeAttemptsExactText) {

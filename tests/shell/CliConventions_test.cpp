@@ -88,7 +88,7 @@ TEST(CliConventions, HelpGoesToStandardOutputForTheToolAndEachCommand) {
         EXPECT_TRUE(StartsWith(run.out, usage)) << run.out;
     }
     const std::string tool = Ctl({"--help"}).out;
-    for (const char* command : {"read", "write", "show", "simulate", "report"})
+    for (const char* command : {"read", "write", "show", "simulate", "report", "export", "import"})
         EXPECT_NE(tool.find(std::string("\n  vantrelctl ") + command + " "), std::string::npos) << command;
     const std::string read = Ctl({"read", "--help"}).out;
     EXPECT_NE(read.find("usage: vantrelctl read --port DEVICE -o FILE.cpg [--trace FILE]\n"), std::string::npos) << read;

@@ -12,7 +12,7 @@
 #include "LinkWriteImage.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
-#include "link/ReadProtocol.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 
 namespace vantrelctl {
@@ -76,21 +76,16 @@ private:
 
 // Reads the radio back and lists every byte that differs from what was sent.
 int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
-    vantrel::CodeplugImage back;
     TerminalObserver observer("Verifying");
-    if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
+    const VerifyResult result = VerifyWrite(link, observer, sent);
+    if (result.readOutcome != TransferOutcome::Success) {
         Fail("verify: " + observer.lastStatus());
         ReportLostLine(link);
         return kExitFailure;
     }
-    int differences = 0;
-    for (std::size_t n = 0; n < sent.size(); ++n) {
-        if (back.byte(n) == sent[n]) continue;
-        ++differences;
-        std::fprintf(stderr, "verify: byte %zu written %u, read back %u\n", n, sent[n], back.byte(n));
-    }
-    if (differences) return Fail("verify: " + std::to_string(differences) + " bytes differ");
-    std::fprintf(stderr, "verify: the radio holds every byte written\n");
+    for (const ByteMismatch& m : result.mismatches) std::fprintf(stderr, "verify: %s\n", MismatchText(m).c_str());
+    if (!result.ok()) return Fail("verify: " + VerifySummary(result));
+    std::fprintf(stderr, "verify: %s\n", VerifySummary(result).c_str());
     return 0;
 }
 

@@ -10,6 +10,8 @@ extern const CommandSpec kWriteCommand;
 extern const CommandSpec kShowCommand;
 extern const CommandSpec kSimulateCommand;
 extern const CommandSpec kPortsCommand;
+extern const CommandSpec kExportCommand;
+extern const CommandSpec kImportCommand;
 
 int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
@@ -17,5 +19,7 @@ int CmdShow(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
 int CmdPorts(int argc, char** argv);
+int CmdExport(int argc, char** argv);
+int CmdImport(int argc, char** argv);
 
 }  // namespace vantrelctl

@@ -1,5 +1,7 @@
 #include "LinkCpgFile.h"
 
+#include "channels/FrequencyCodec.h"
+#include "codeplug/Identity.h"
 #include "shell/AtomicFile.h"
 #include "shell/CodeplugFile.h"
 
@@ -9,6 +11,13 @@ bool LoadCpg(vantrel::CodeplugImage& image, const std::string& path, std::string
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(image, path);
     error = load.error;
     return load.ok();
+}
+
+bool LoadCpgWithBand(vantrel::AppState& state, const std::string& path, std::string& error) {
+    if (!LoadCpg(state.image, path, error)) return false;
+    vantrel::ApplyBandLimits(state);
+    vantrel::RefreshUhfBand(state);
+    return true;
 }
 
 bool SaveCpgExactly(const vantrel::CodeplugImage& image, const std::string& path, std::string& error) {

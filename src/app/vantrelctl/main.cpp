@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
                            {&kShowCommand, CmdShow},
                            {&kSimulateCommand, CmdSimulate},
                            {&kReportCommand, CmdReport},
-                           {&kPortsCommand, CmdPorts}},
+                           {&kPortsCommand, CmdPorts},
+                           {&kExportCommand, CmdExport},
+                           {&kImportCommand, CmdImport}},
                           argc, argv);
 }

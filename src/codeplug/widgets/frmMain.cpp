@@ -289,6 +289,7 @@ void frmMain::checkChannelData() {
 }
 
 void frmMain::PopulateEditor(LoadKind kind) {
+    emit populating(kind);
     Load();
     auto& image = state_.image;
     const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||

@@ -71,6 +71,8 @@ signals:
     // A protected codeplug was loaded: Write unusable, the main window waits
     // for the password dialog.
     void protectedLoaded();
+    // A whole-image load of this kind is being shown (PopulateEditor).
+    void populating(frmMain::LoadKind kind);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -1,10 +1,12 @@
 #include "link/widgets/ProgramCommands.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -18,6 +20,7 @@
 #include "codeplug/widgets/UserTplFrame.h"
 #include "codeplug/widgets/frmMain.h"
 #include "link/ReadProtocol.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 #include "link/widgets/MainCommands.h"
 #include "link/widgets/PreWriteChecks.h"
@@ -39,6 +42,10 @@ constexpr int kEditorWidth = 15120;
 constexpr int kEditorHeight = 7800;
 constexpr int kTabsWidth = 12020;
 constexpr int kTabsHeight = 6800;
+
+// Whether a write is read back and compared, kept for the next session.
+const QString kVerifyKey = QStringLiteral("Settings/VerifyAfterWrite");
+constexpr std::size_t kMismatchesListed = 10;
 
 // Written before every write, as the radio expects them.
 constexpr std::uint8_t kFixed60 = 60;
@@ -78,6 +85,10 @@ ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
     main.openCommPort = [this] { OpenCommPort(); };
     editor.context().closeReadWriteDialog = [this] { dialog_->unload(); };
     connect(&editor, &frmMain::protectedLoaded, this, [this] { unlock_->Ask(); });
+
+    QCheckBox* verify = dialog_->chkVerify();
+    verify->setChecked(main.settings().value(kVerifyKey, false).toBool());
+    connect(verify, &QCheckBox::toggled, this, [this](bool on) { main_.settings().setValue(kVerifyKey, on); });
 }
 
 ProgramCommands::~ProgramCommands() = default;
@@ -216,7 +227,9 @@ void ProgramCommands::cmdWrite_Click() {
     dialog_->cmdWrite()->setEnabled(false);
     transferRunning_ = true;
     ForgetStaleWakes(link_.device());
-    lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps);
+    CodeplugImage::Bytes sent{};
+    lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps, &sent);
+    if (lastOutcome_ == TransferOutcome::Success && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
     transferRunning_ = false;
     switch (lastOutcome_) {
     case TransferOutcome::OpeningFailed:
@@ -229,6 +242,21 @@ void ProgramCommands::cmdWrite_Click() {
     default:
         break;
     }
+}
+
+void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
+    const link::VerifyResult result = link::VerifyWrite(link_, *this, sent);
+    if (result.readOutcome == TransferOutcome::Aborted) return;  // the dialog was closed
+    QString text = QStringLiteral("Verify after write: ");
+    if (result.readOutcome != TransferOutcome::Success) {
+        text += QStringLiteral("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
+    } else {
+        text += QString::fromStdString(link::VerifySummary(result));
+        for (std::size_t i = 0; i < result.mismatches.size() && i < kMismatchesListed; ++i)
+            text += QStringLiteral("\r\n") + QString::fromStdString(link::MismatchText(result.mismatches[i]));
+    }
+    main_.prompts().tell(text, QStringLiteral("Vantrel CPS"),
+                         result.ok() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
 }
 
 void ProgramCommands::status(const std::string& text) {

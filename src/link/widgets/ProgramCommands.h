@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "codeplug/CodeplugImage.h"
 #include "link/Link.h"
 #include "link/LinkObserver.h"
 #include "link/TransferOutcome.h"
@@ -53,6 +54,9 @@ private:
     void openDialog(bool write);
     void afterReadSuccess();
     void readTail();
+    // Reads the radio back after a write and tells the user whether every
+    // byte sent arrived (nothing when the dialog is closed meanwhile).
+    void verifyWrite(const CodeplugImage::Bytes& sent);
 
     MDIFormMain& main_;
     link::Link link_;

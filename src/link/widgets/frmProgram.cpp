@@ -1,5 +1,6 @@
 #include "link/widgets/frmProgram.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -57,6 +58,8 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     cmdClose_->setObjectName("cmdClose");
     lblGreenLED_ = MakeIndicator("lblGreenLED", this);
     lblRedLED_ = MakeIndicator("lblRedLED", this);
+    chkVerify_ = new QCheckBox(QStringLiteral("Verify after write"), this);
+    chkVerify_->setObjectName("chkVerify");
 
     // The two command buttons and the two indicators share their places; only
     // one of each pair is shown.
@@ -66,6 +69,7 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     layout->addWidget(lblRedLED_, 1, 0);
     layout->addWidget(pgrProgram_, 1, 1, 1, 3);
     layout->addWidget(lblProgram_, 2, 0, 1, 4);
+    layout->addWidget(chkVerify_, 3, 0, 1, 2);
     layout->addWidget(cmdRead_, 3, 2);
     layout->addWidget(cmdWrite_, 3, 2);
     layout->addWidget(cmdClose_, 3, 3);
@@ -85,6 +89,7 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     paint(link::Indicator::Red, false);
     cmdWrite_->hide();
     lblRedLED_->hide();
+    chkVerify_->hide();
 }
 
 void frmProgram::Open(Mode mode) {
@@ -101,6 +106,7 @@ void frmProgram::Open(Mode mode) {
     button->setEnabled(true);
     lblGreenLED_->setVisible(!write);
     lblRedLED_->setVisible(write);
+    chkVerify_->setVisible(write);
     setEnabled(true);
     if (mainWindow_) CentreOver(*this, *mainWindow_);
     KeepInFrontOf(this, mainWindow_);

@@ -14,6 +14,7 @@
 #include "codeplug/AppState.h"
 #include "link/LinkObserver.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -39,6 +40,8 @@ public:
     QLabel* lblProgram() const { return lblProgram_; }
     QLabel* lblGreenLED() const { return lblGreenLED_; }
     QLabel* lblRedLED() const { return lblRedLED_; }
+    // "Verify after write", shown for a write.
+    QCheckBox* chkVerify() const { return chkVerify_; }
 
     // Shows the dialog ready for a read or a write: its texts, progress 0,
     // the command's button (enabled, with the focus) and indicator.
@@ -104,6 +107,7 @@ private:
     QLabel* lblProgram_;
     QLabel* lblGreenLED_;
     QLabel* lblRedLED_;
+    QCheckBox* chkVerify_;
 };
 
 }  // namespace vantrel

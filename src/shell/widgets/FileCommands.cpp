@@ -76,9 +76,9 @@ void FileCommands::mnuFileSave_Click() {
 // The dialog loop: a refused name brings the dialog back with an empty name.
 // Cancelling, or a file that cannot be written, cancels the save.
 bool FileCommands::chooseFileAndSave() {
-    for (;;) {
-        const QString path =
-            prompts_.saveFileName({QStringLiteral("Save"), QString(), QString(), kFileFilter});
+    // The current file's name is offered once; a refused name clears it.
+    for (QString offered = proposedName();; offered.clear()) {
+        const QString path = prompts_.saveFileName({QStringLiteral("Save"), startFolder(), offered, kFileFilter});
         if (path.isEmpty()) return false;
         if (path.size() >= kMaxPathLength) {
             prompts_.tell(QStringLiteral("The path you entered,\r\n'") + path +
@@ -97,6 +97,7 @@ bool FileCommands::chooseFileAndSave() {
             return false;
         }
         state_.dataChanged = false;
+        fileUsed(path);
         return true;
     }
 }
@@ -118,7 +119,7 @@ QString FileCommands::CopyToFile(const QString& path) {
 
 void FileCommands::CopyToBox(const QString& path) { LoadCodeplugFile(state_, prompts_, path); }
 
-void FileCommands::mnuFileOpen_Click() {
+void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     state_.passwordKept = false;
     editor_.grid()->EndCellEdit();
     if (state_.toolbarButtonDown) {
@@ -139,7 +140,9 @@ void FileCommands::mnuFileOpen_Click() {
         }
     }
     state_.passwordAttempts = 0;
-    const QString path = prompts_.openFileName({QStringLiteral("Open"), QString(), QString(), kFileFilter});
+    const QString path = !chosen.isEmpty()
+                             ? chosen
+                             : prompts_.openFileName({QStringLiteral("Open"), startFolder(), QString(), kFileFilter});
     if (path.isEmpty()) return;
 
     enableSave();
@@ -162,6 +165,7 @@ void FileCommands::mnuFileOpen_Click() {
     state_.loadingImage = false;
     state_.dataChanged = true;
     editor_.setEditorVisible(true);
+    fileUsed(path);
 }
 
 }  // namespace vantrel

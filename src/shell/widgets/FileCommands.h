@@ -27,11 +27,17 @@ public:
 
     // Enables File > Save and toolbar button 2 (the main window's part).
     std::function<void()> enableSave = [] {};
+    // Where the dialogs start and the path Save proposes (empty: none).
+    std::function<QString()> startFolder = [] { return QString(); };
+    std::function<QString()> proposedName = [] { return QString(); };
+    // A data file was opened or saved.
+    std::function<void(const QString&)> fileUsed = [](const QString&) {};
 
     // The Save command: the caller looks at saveCancelled afterwards.
     void mnuFileSave_Click();
-    // The Open command.
-    void mnuFileOpen_Click();
+    // The Open command; with a path (a recent file) it opens that file
+    // instead of asking for one.
+    void mnuFileOpen_Click(const QString& path = QString());
 
     // Writes the image to path after the refreshes a save makes. An empty
     // string on success, otherwise a message naming the file and the reason.

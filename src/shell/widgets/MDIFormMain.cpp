@@ -258,6 +258,7 @@ void MDIFormMain::loadCommandLineFile(const QString& commandLine) {
         editor_->setEditorVisible(true);
         editor_->radioInfo()->serialBox()->setEnabled(false);
         state_.dataChanged = false;
+        fileLoaded(path);
     }
     state_.loadingImage = false;
 }

@@ -56,6 +56,8 @@ public:
     // Hooks of later work.
     std::function<void()> registerFileType = [] {};
     std::function<void()> openCommPort = [] {};
+    // The command-line file was loaded.
+    std::function<void(const QString&)> fileLoaded = [](const QString&) {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

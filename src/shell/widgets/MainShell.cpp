@@ -14,6 +14,8 @@
 #include "shell/DataFileRegistration.h"
 #include "shell/DataFolder.h"
 #include "shell/widgets/AboutBox.h"
+#include "shell/widgets/ChannelCsvCommands.h"
+#include "shell/widgets/CurrentFile.h"
 #include "shell/widgets/ClosingSequence.h"
 #include "shell/widgets/CommPortMenu.h"
 #include "shell/widgets/HelpViewer.h"
@@ -61,6 +63,21 @@ MainShell::MainShell(MDIFormMain& main)
         RegisterDataFileType(QCoreApplication::applicationFilePath().toStdString(),
                              DataFilePath("vantrel-cps.svg"));
     };
+
+    current_ = new CurrentFile(main, main.settings());
+    files_.startFolder = [this] { return current_->startFolder(); };
+    files_.proposedName = [this] { return current_->proposedName(QStringLiteral(".cpg")); };
+    files_.fileUsed = [this](const QString& path) { current_->setPath(path); };
+    main.fileLoaded = [this](const QString& path) { current_->setPath(path); };
+    current_->openRecent = [this](const QString& path) {
+        main_.editor()->grid()->EndCellEdit();
+        files_.mnuFileOpen_Click(path);
+    };
+    // Data read from the radio are no longer the file's.
+    connect(&editor, &frmMain::populating, this, [this](frmMain::LoadKind kind) {
+        if (kind == frmMain::LoadKind::Read) current_->clear();
+    });
+    channelCsv_ = new ChannelCsvCommands(main, *current_);
 
     main.installEventFilter(this);
     editorFrame_->installEventFilter(this);

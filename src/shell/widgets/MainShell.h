@@ -11,7 +11,9 @@ class QSettings;
 
 namespace vantrel {
 
+class ChannelCsvCommands;
 class CommPortMenu;
+class CurrentFile;
 class HelpViewer;
 class MDIFormMain;
 
@@ -23,6 +25,8 @@ public:
 
     FileCommands& files() { return files_; }
     CommPortMenu& portMenu() { return *portMenu_; }
+    CurrentFile& currentFile() { return *current_; }
+    ChannelCsvCommands& channelCsv() { return *channelCsv_; }
 
     // Help Topics and the toolbar's Help: the help's contents page, or nothing
     // when the help is not installed.
@@ -44,6 +48,8 @@ private:
     FileCommands files_;
     std::unique_ptr<CommPortMenu> portMenu_;
     std::unique_ptr<HelpViewer> help_;
+    CurrentFile* current_;             // owned by the main window
+    ChannelCsvCommands* channelCsv_;   // owned by the main window
     QWidget* editorFrame_;
     bool editorClosed_ = false;
 };

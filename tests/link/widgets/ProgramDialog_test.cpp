@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
@@ -255,6 +257,54 @@ TEST(ProgramDialog, WriteSendsTheEditedImage) {
     EXPECT_EQ(f.radio.image()[bm::PasswordLength], 4);
     EXPECT_EQ(f.radio.image()[bm::Fixed60], 60);
     EXPECT_EQ(f.state.image.word(bm::userTplRxWord(0)), 1500);
+}
+
+// The check box is remembered; with it ticked a write is read back and the
+// user told whether the radio kept every byte.
+TEST(ProgramDialog, VerifyAfterWriteReadsTheRadioBack) {
+    struct Case {
+        std::map<int, std::uint8_t> stuck;
+        QString message;
+        Prompts::Icon icon;
+    };
+    const Case cases[] = {
+        {{}, "Verify after write: the radio holds every byte written", Prompts::Icon::Information},
+        {{{bm::RadioType, 0xAA}}, "Verify after write: 1 byte differs\r\nbyte 4 written 1, read back 170",
+         Prompts::Icon::Exclamation},
+    };
+    for (const Case& c : cases) {
+        link::SimulatedRadioOptions options;
+        options.stuckBytes = c.stuck;
+        LinkFixture f(DefaultImage(), options);
+        f.main->runCommand(C::Read);
+        f.commands.cmdRead_Click();
+        f.main->runCommand(C::Write);
+        QCheckBox* verify = f.dialog().chkVerify();
+        EXPECT_TRUE(verify->isVisible());
+        EXPECT_FALSE(verify->isChecked());
+        verify->setChecked(true);
+        f.settings.sync();
+        EXPECT_TRUE(f.settings.value("Settings/VerifyAfterWrite").toBool());
+        f.prompts.clear();
+        f.commands.cmdWrite_Click();
+        ASSERT_EQ(f.commands.lastOutcome(), link::TransferOutcome::Success);
+        EXPECT_EQ(f.radio.readsCompleted(), 2);
+        ASSERT_EQ(f.prompts.messages.size(), 1u);
+        EXPECT_EQ(f.prompts.messages[0].text, c.message);
+        EXPECT_EQ(f.prompts.messages[0].icon, c.icon);
+        EXPECT_FALSE(f.dialog().isVisible());
+    }
+    // Unticked (as it starts), a write is not read back; a read never shows the box.
+    LinkFixture f;
+    f.main->runCommand(C::Read);
+    f.commands.cmdRead_Click();
+    f.main->runCommand(C::Write);
+    f.commands.cmdWrite_Click();
+    ASSERT_EQ(f.commands.lastOutcome(), link::TransferOutcome::Success);
+    EXPECT_EQ(f.radio.readsCompleted(), 1);
+    EXPECT_TRUE(f.prompts.messages.empty());
+    f.main->runCommand(C::Read);
+    EXPECT_FALSE(f.dialog().chkVerify()->isVisible());
 }
 
 }  // namespace

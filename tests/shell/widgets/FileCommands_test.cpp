@@ -132,10 +132,11 @@ TEST(SaveCommand, RefusedNamesBringTheDialogBackUntilAValidName) {
               "correct format.");
     EXPECT_EQ(f.prompts.messages[1].title, "Vantrel CPS");
     ASSERT_EQ(f.prompts.fileDialogs.size(), 3u);
-    for (const auto& d : f.prompts.fileDialogs) {
-        EXPECT_EQ(d.title, "Save");
-        EXPECT_TRUE(d.fileName.isEmpty());
-    }
+    for (const auto& d : f.prompts.fileDialogs) EXPECT_EQ(d.title, "Save");
+    // The first pass offers the open file's name; a refused name clears it.
+    EXPECT_TRUE(f.prompts.fileDialogs[0].fileName.endsWith("/U1_APAC.cpg"));
+    EXPECT_TRUE(f.prompts.fileDialogs[1].fileName.isEmpty());
+    EXPECT_TRUE(f.prompts.fileDialogs[2].fileName.isEmpty());
     EXPECT_EQ(ShellFixture::read(good), dataFileOf(f.image()));
     EXPECT_FALSE(QFile::exists(capitals));
     EXPECT_FALSE(f.state.saveCancelled);

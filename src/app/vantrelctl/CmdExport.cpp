@@ -1,0 +1,31 @@
+// vantrelctl export FILE.cpg -o CHANNELS.csv: the data file's channels as a
+// CHIRP channel list.
+#include <string>
+
+#include "Commands.h"
+#include "LinkCpgFile.h"
+#include "shell/AtomicFile.h"
+#include "shell/ChirpCsv.h"
+
+namespace vantrelctl {
+
+const CommandSpec kExportCommand{
+    "export", "FILE.cpg", 1, "Writes the channels of a data file as a CHIRP channel list (CSV).",
+    {
+        {"-o", "CHANNELS.csv", "the channel list to write", true},
+    }};
+
+int CmdExport(int argc, char** argv) {
+    Args args;
+    if (const auto done = ParseCommand(kExportCommand, argc, argv, args)) return *done;
+    const std::string output = args.value("-o");
+
+    vantrel::AppState state;
+    std::string error;
+    if (!LoadCpgWithBand(state, args.operands().front(), error)) return Fail(error);
+    if (!vantrel::WriteFileAtomically(output, vantrel::ExportChirpCsv(state), &error))
+        return Fail("cannot write '" + output + "': " + error);
+    return 0;
+}
+
+}  // namespace vantrelctl

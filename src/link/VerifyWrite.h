@@ -1,0 +1,38 @@
+#pragma once
+// Verify after a write: the radio is read back and every byte is compared
+// with what the write sent, so a byte the radio did not keep is found.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "codeplug/CodeplugImage.h"
+#include "link/Link.h"
+#include "link/LinkObserver.h"
+#include "link/TransferOutcome.h"
+
+namespace vantrel::link {
+
+struct ByteMismatch {
+    std::size_t offset;
+    std::uint8_t written;
+    std::uint8_t readBack;
+};
+
+struct VerifyResult {
+    TransferOutcome readOutcome = TransferOutcome::Aborted;  // of the read-back
+    std::vector<ByteMismatch> mismatches;                    // after a successful read-back
+    bool ok() const { return readOutcome == TransferOutcome::Success && mismatches.empty(); }
+};
+
+// Every byte of `back` that differs from `sent`, in offset order.
+std::vector<ByteMismatch> CompareWritten(const CodeplugImage::Bytes& sent, const CodeplugImage& back);
+
+// Reads the radio on the link (reporting through observer) and compares.
+VerifyResult VerifyWrite(Link& link, LinkObserver& observer, const CodeplugImage::Bytes& sent);
+
+// "byte 17 written 5, read back 6".
+std::string MismatchText(const ByteMismatch& m);
+// "the radio holds every byte written" or "N bytes differ".
+std::string VerifySummary(const VerifyResult& result);
+
+}  // namespace vantrel::link

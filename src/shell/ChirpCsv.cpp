@@ -1,0 +1,313 @@
+#include "shell/ChirpCsv.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "channels/ChannelOptions.h"
+#include "channels/NumberText.h"
+#include "codeplug/Identity.h"
+#include "shell/ChirpChannel.h"
+#include "shell/Csv.h"
+
+namespace vantrel {
+
+const std::vector<std::string> kChirpColumns = {
+    "Location", "Name",     "Frequency", "Duplex", "Offset", "Tone",    "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
+    "Skip",     "Power",    "Comment",   "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+
+namespace {
+
+using chirp::Channel;
+
+int channelCount(const AppState& state) { return ChannelCountFor(state.image.byte(bytemap::ModelIndex)); }
+
+std::string trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string noticeText(const Notice& n) { return trimmed(n.text); }
+
+// A value in units of 10^-9 as the shortest decimal text ("462.5625").
+std::string unitsText(long long units) {
+    std::string sign = units < 0 ? "-" : "";
+    const unsigned long long u = units < 0 ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+    std::string frac = std::to_string(u % 1000000000ULL);
+    frac.insert(0, 9 - frac.size(), '0');
+    frac.erase(frac.find_last_not_of('0') + 1);
+    return sign + std::to_string(u / 1000000000ULL) + (frac.empty() ? "" : "." + frac);
+}
+
+// ---- Export --------------------------------------------------------------------
+
+// The row of a channel that has a receive frequency.
+CsvRecord rowOf(const AppState& state, int n, const Channel& c) {
+    const long long rxHz = *c.rxHz;
+    std::string duplex, offset = "0.000000";
+    if (c.rxOnly || !c.txHz) {
+        duplex = "off";
+    } else if (*c.txHz != rxHz) {
+        duplex = *c.txHz > rxHz ? "+" : "-";
+        offset = chirp::MHzText(std::llabs(*c.txHz - rxHz));
+    }
+    const chirp::ToneColumns t = chirp::ToneColumnsOf(c.tx, c.rx);
+    const bool raster625 = state.image.byte(bytemap::rxRasterFlag(n)) != 0;
+    const std::string power = HasFixedPower(state.image) ? "2.0W" : c.highPower ? "High" : "Low";
+    return {std::to_string(n),
+            "",
+            chirp::MHzText(rxHz),
+            duplex,
+            offset,
+            t.tone,
+            t.rToneFreq,
+            t.cToneFreq,
+            t.dtcsCode,
+            t.dtcsPolarity,
+            t.rxDtcsCode,
+            t.crossMode,
+            c.wide ? "FM" : "NFM",
+            raster625 ? "6.25" : "5.00",
+            c.scan ? "" : "S",
+            power,
+            "", "", "", "", ""};
+}
+
+// ---- Import --------------------------------------------------------------------
+
+// One row's fields by column name; a column the file lacks reads as empty.
+class RowFields {
+public:
+    RowFields(const std::map<std::string, std::size_t>& columns, const CsvRecord& record)
+        : columns_(columns), record_(record) {}
+    bool has(const std::string& name) const { return columns_.count(lower(name)) != 0; }
+    std::string operator[](const std::string& name) const {
+        const auto it = columns_.find(lower(name));
+        if (it == columns_.end() || it->second >= record_.size()) return {};
+        return trimmed(record_[it->second]);
+    }
+
+private:
+    const std::map<std::string, std::size_t>& columns_;
+    const CsvRecord& record_;
+};
+
+// A power column in watts ("5.0W", "0.5 W"), in units of 10^-9 W.
+std::optional<long long> watts(const std::string& text) {
+    if (text.empty() || std::toupper(static_cast<unsigned char>(text.back())) != 'W') return std::nullopt;
+    const auto value = ParseNumber(std::string_view(text).substr(0, text.size() - 1));
+    if (!value || value->isHuge()) return std::nullopt;
+    return value->scaledUnits();
+}
+
+// One edit; empty when accepted, else the reason the row is left out.
+using Edit = std::function<std::optional<std::string>(ChannelEdits&)>;
+
+std::optional<std::string> because(const std::string& what, const std::optional<Notice>& refusal) {
+    if (!refusal) return std::nullopt;
+    return what + ": " + noticeText(*refusal);
+}
+
+// The edits that make channel n what the row says, or the reason it cannot.
+struct RowEdits {
+    std::vector<Edit> edits;
+    std::string error;
+};
+
+RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optional<long long> maxWatts) {
+    const Channel current = chirp::ChannelOf(state, n);
+    RowEdits out;
+    auto fail = [&out](std::string reason) {
+        out.error = std::move(reason);
+        out.edits.clear();
+        return out;
+    };
+
+    // Frequencies: what would be typed into the two cells.
+    const std::string rxText = f["Frequency"];
+    const auto rx = ParseNumber(rxText);
+    if (!rx) return fail("receive frequency \"" + rxText + "\": " + noticeText(kInvalidFrequency));
+    const std::string duplex = lower(f["Duplex"]);
+    const std::string offsetText = f["Offset"];
+    std::string txText;
+    bool rxOnly = current.rxOnly;
+    if (duplex.empty()) {
+        txText = rxText;
+        rxOnly = false;
+    } else if (duplex == "off") {
+        // No transmit. A channel that has a receive but no transmit frequency
+        // cannot transmit already and stays as it is; otherwise it becomes
+        // Rx Only, keeping its transmit frequency, or, new, taking the
+        // receive one (the scan list wants both).
+        if (current.txHz) txText = chirp::MHzText(*current.txHz);
+        else if (!current.rxHz) txText = rxText;
+        rxOnly = current.rxOnly || !txText.empty();
+    } else if (duplex == "split") {
+        txText = offsetText;
+        rxOnly = false;
+    } else if (duplex == "+" || duplex == "-") {
+        rxOnly = false;
+        const auto offset = ParseNumber(offsetText);
+        if (!offset) return fail("offset \"" + offsetText + "\" is not a number");
+        txText = unitsText(rx->scaledUnits() + (duplex == "+" ? 1 : -1) * offset->scaledUnits());
+    } else {
+        return fail("duplex \"" + f["Duplex"] + "\" is unknown");
+    }
+    // No transmit text only for "off" on a channel without a transmit frequency.
+    const auto tx = ParseNumber(txText);
+    if (!tx && !(duplex == "off" && txText.empty()))
+        return fail("transmit frequency \"" + txText + "\": " + noticeText(kInvalidFrequency));
+
+    chirp::ToneColumns columns;
+    columns.tone = f["Tone"];
+    columns.rToneFreq = f["rToneFreq"];
+    columns.cToneFreq = f["cToneFreq"];
+    columns.dtcsCode = f["DtcsCode"];
+    columns.dtcsPolarity = f["DtcsPolarity"];
+    columns.rxDtcsCode = f["RxDtcsCode"];
+    columns.crossMode = f["CrossMode"];
+    const chirp::SignalsRead signals = chirp::SignalsOf(columns);
+    if (!signals.signals) return fail(signals.error);
+
+    std::optional<bool> wide;
+    const std::string mode = f["Mode"];
+    if (mode == "FM") wide = true;
+    else if (mode == "NFM") wide = false;
+    else if (!mode.empty()) return fail("mode \"" + mode + "\" is not one the radio has");
+
+    std::optional<bool> high;
+    const std::string power = lower(f["Power"]);
+    if (power == "high" || power == "hi" || power == "h") high = true;
+    else if (power == "low" || power == "lo" || power == "l") high = false;
+    else if (const auto w = watts(power)) high = maxWatts && *w >= *maxWatts;
+    else if (!power.empty()) return fail("power \"" + f["Power"] + "\" is unknown");
+
+    // A list without the column leaves the scan list alone.
+    const bool scanGiven = f.has("Skip");
+    const bool scan = lower(f["Skip"]) != "s";
+
+    // The edits, in the order a user would make them, only where the row
+    // differs from the channel.
+    const auto rxHz = rx->rounded(6);
+    const auto txHz = tx ? tx->rounded(6) : current.txHz;
+    if (!rxHz || current.rxHz != rxHz)
+        out.edits.push_back([n, rxText](ChannelEdits& e) {
+            return because("receive frequency " + rxText, e.commitFrequency(n, Side::Rx, rxText));
+        });
+    if (tx && (!txHz || current.txHz != txHz))
+        out.edits.push_back([n, txText](ChannelEdits& e) {
+            return because("transmit frequency " + txText, e.commitFrequency(n, Side::Tx, txText));
+        });
+    if (current.rxOnly != rxOnly)
+        out.edits.push_back([n, rxOnly](ChannelEdits& e) {
+            e.setSwitch(n, ChannelOption::RxOnly, rxOnly ? "On" : "Off");
+            return std::optional<std::string>();
+        });
+    const std::pair<Side, const chirp::Signal*> sides[] = {{Side::Rx, &signals.signals->rx},
+                                                           {Side::Tx, &signals.signals->tx}};
+    for (const auto& [side, wanted] : sides) {
+        const chirp::Signal& now = side == Side::Rx ? current.rx : current.tx;
+        if (*wanted == now) continue;
+        const auto code = chirp::CodeOf(state.image, side == Side::Tx, *wanted);
+        if (!code) {
+            if (wanted->kind == chirp::Signal::Kind::Tone)
+                return fail("tone " + chirp::ToneText(wanted->tenthsHz) + " Hz is not in the radio's tone table");
+            return fail("DTCS code \"" + wanted->code + "\" is not in the radio's code table");
+        }
+        out.edits.push_back([n, side = side, code = *code](ChannelEdits& e) {
+            e.chooseSignal(n, side, code.code, code.inverted);
+            return std::optional<std::string>();
+        });
+    }
+    if (wide && current.wide != *wide)
+        out.edits.push_back([n, w = *wide](ChannelEdits& e) {
+            e.setSwitch(n, ChannelOption::Bandwidth, w ? "25" : "12.5");
+            return std::optional<std::string>();
+        });
+    if (high && !HasFixedPower(state.image) && current.highPower != *high)
+        out.edits.push_back([n, h = *high](ChannelEdits& e) {
+            e.setSwitch(n, ChannelOption::Power, h ? "H" : "L");
+            return std::optional<std::string>();
+        });
+    if (scanGiven && current.scan != scan)
+        out.edits.push_back([n, scan](ChannelEdits& e) { return because("scan list", e.setScanMember(n, scan)); });
+    return out;
+}
+
+// The first refusal of the edits, or empty when all were accepted.
+std::optional<std::string> applyEdits(const std::vector<Edit>& edits, ChannelEdits& target) {
+    for (const Edit& edit : edits)
+        if (const auto refusal = edit(target)) return refusal;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string ExportChirpCsv(const AppState& state) {
+    std::string out = FormatCsvRecord(kChirpColumns);
+    for (int n = 1; n <= channelCount(state); ++n) {
+        const Channel c = chirp::ChannelOf(state, n);
+        if (c.rxHz) out += FormatCsvRecord(rowOf(state, n, c));
+    }
+    return out;
+}
+
+std::string SkippedRowText(const SkippedRow& s) {
+    return (s.location.empty() ? "row " + std::to_string(s.row) : "location " + s.location) + ": " + s.reason;
+}
+
+ChirpImport ImportChirpCsv(std::string_view text, const AppState& state, ChannelEdits& edits) {
+    ChirpImport result;
+    const std::vector<CsvRecord> records = ParseCsv(text);
+    std::map<std::string, std::size_t> columns;
+    if (!records.empty())
+        for (std::size_t i = 0; i < records[0].size(); ++i) columns.emplace(lower(trimmed(records[0][i])), i);
+    if (!columns.count("location") || !columns.count("frequency")) {
+        result.error = "not a CHIRP channel list: it has no Location and Frequency columns";
+        return result;
+    }
+
+    // Powers in watts: the highest in the file is the radio's high power.
+    std::optional<long long> maxWatts;
+    for (std::size_t r = 1; r < records.size(); ++r)
+        if (const auto w = watts(RowFields(columns, records[r])["Power"]))
+            maxWatts = std::max(maxWatts.value_or(*w), *w);
+
+    const int count = channelCount(state);
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const RowFields fields(columns, records[r]);
+        SkippedRow skipped{static_cast<int>(r + 1), fields["Location"], {}};
+        const auto location = ParseNumber(skipped.location);
+        const auto n = location ? location->rounded(0) : std::nullopt;
+        if (!n || location->compare(*n) != 0) {
+            skipped.reason = "not a channel number";
+        } else if (*n < 1 || *n > count) {
+            skipped.reason = "the radio has channels 1 to " + std::to_string(count);
+        } else {
+            const RowEdits row = editsFor(state, static_cast<int>(*n), fields, maxWatts);
+            skipped.reason = row.error;
+            if (row.error.empty()) {
+                // Tried on a copy first, so that a row is taken whole or not at all.
+                AppState trial = state;
+                ImageChannelEdits trialEdits(trial);
+                if (const auto refusal = applyEdits(row.edits, trialEdits)) skipped.reason = *refusal;
+                else if (const auto late = applyEdits(row.edits, edits)) skipped.reason = *late;
+            }
+        }
+        if (skipped.reason.empty()) ++result.imported;
+        else result.skipped.push_back(std::move(skipped));
+    }
+    return result;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,45 @@
+#pragma once
+// Channel lists in the CSV format of the CHIRP radio programmer, the format
+// most radio users exchange channel lists in. Export writes one row per
+// channel that has a receive frequency; import turns each row into the edits
+// a user would make in the grid, the tone dialog and the scan list, and
+// leaves out, with the reason, the rows the radio cannot hold.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/ChannelEdits.h"
+#include "codeplug/AppState.h"
+
+namespace vantrel {
+
+// The columns, in the order CHIRP writes them.
+extern const std::vector<std::string> kChirpColumns;
+
+// The file: the header row and the channels 1 to the radio's channel count
+// that have a receive frequency, CR LF line ends.
+std::string ExportChirpCsv(const AppState& state);
+
+struct SkippedRow {
+    int row = 0;            // the record's number in the file, the header being 1
+    std::string location;   // the Location field as written
+    std::string reason;
+};
+
+// "location 17: ..." (or "row 5: ..." when the location is empty).
+std::string SkippedRowText(const SkippedRow& skipped);
+
+struct ChirpImport {
+    std::string error;      // the file as a whole cannot be read; nothing imported
+    int imported = 0;       // rows taken (a row equal to its channel counts too)
+    std::vector<SkippedRow> skipped;
+};
+
+// Applies the rows of text to the channels through edits; state is what the
+// edits change (read for the current channels and the radio's facts). Only
+// the fields that differ from the channel are edited, so importing a file's
+// own export changes nothing. Each row is tried first on a copy of the state
+// with the same rules, and applied only when every edit of it is accepted.
+ChirpImport ImportChirpCsv(std::string_view text, const AppState& state, ChannelEdits& edits);
+
+}  // namespace vantrel

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "channels/ChannelEdits.h"
+#include "channels/ChannelOptions.h"
+#include "channels/FrequencyCodec.h"
+#include "codeplug/Identity.h"
+#include "shell/ChirpChannel.h"
+#include "shell/ChirpCsv.h"
+#include "shell/CodeplugFile.h"
+#include "shell/Csv.h"
+
+namespace vantrel {
+namespace {
+
+const std::string kData = VANTREL_BUILD_DATA_DIR;
+
+AppState loaded(const std::string& path) {
+    AppState state;
+    EXPECT_TRUE(CopyToBox(state.image, path).ok()) << path;
+    ApplyBandLimits(state);
+    RefreshUhfBand(state);
+    return state;
+}
+
+std::string describe(const chirp::Channel& c) {
+    if (!c.rxHz) return "no channel";
+    auto signal = [](const chirp::Signal& s) {
+        return std::to_string(static_cast<int>(s.kind)) + "/" + std::to_string(s.tenthsHz) + "/" + s.code +
+               (s.inverted ? "i" : "");
+    };
+    return std::to_string(*c.rxHz) + " " + (c.txHz ? std::to_string(*c.txHz) : "-") + (c.rxOnly ? " rxonly" : "") +
+           " tx " + signal(c.tx) + " rx " + signal(c.rx) + (c.wide ? " 25" : " 12.5") +
+           (c.scan ? " scan" : "") + (c.highPower ? " H" : " L");
+}
+
+// A 16-channel UHF radio (450-470 MHz) whose channels use every kind of
+// signalling pair, both rasters, offsets, Rx Only, narrow and low power.
+AppState richImage() {
+    AppState state = loaded(kData + "/U2_NAG.cpg");
+    state.image.setWord(bytemap::userTplTxWord(2), 1000);  // TPL3 transmit 100.0 Hz, also a table tone
+    ImageChannelEdits e(state);
+    struct Row {
+        int n;
+        const char* rx;
+        const char* tx;
+        int rxCode, txCode;
+        bool rxInv, txInv;
+    };
+    const Row rows[] = {
+        {2, "462.5625", "467.5625", 23, 23, false, false},   // TSQL 141.3
+        {3, "462.575", "462.575", 43, 43, true, false},      // DTCS 023 NR
+        {4, "462.55", "462.55", 127, 0, true, false},        // ->DTCS 754 R
+        {5, "451.005", "451.005", 0, 0, false, false},       // 5 kHz raster, Rx Only
+        {6, "460.0", "455.0", 128, 130, false, false},       // TPL1 receive, TPL3 transmit
+        {7, "463.0", "463.0", 1, 44, false, false},          // DTCS->Tone
+        {8, "450.005", "455.0", 0, 129, false, false},       // transmit TPL2 only
+        {9, "469.9875", "", 0, 0, false, false},             // no transmit frequency
+    };
+    for (const Row& r : rows) {
+        EXPECT_FALSE(e.commitFrequency(r.n, Side::Rx, r.rx)) << r.n;
+        if (*r.tx) {
+            EXPECT_FALSE(e.commitFrequency(r.n, Side::Tx, r.tx)) << r.n;
+        }
+        e.chooseSignal(r.n, Side::Rx, r.rxCode, r.rxInv);
+        e.chooseSignal(r.n, Side::Tx, r.txCode, r.txInv);
+    }
+    e.setSwitch(3, ChannelOption::Bandwidth, "12.5");
+    e.setSwitch(4, ChannelOption::Power, "L");
+    e.setSwitch(5, ChannelOption::RxOnly, "On");
+    for (int n : {2, 5, 7}) EXPECT_FALSE(e.setScanMember(n, true)) << n;
+    state.dataChanged = false;
+    return state;
+}
+
+TEST(ChirpCsv, ExportThenImportIntoTheSameFileChangesNoByte) {
+    std::vector<std::pair<std::string, AppState>> images;
+    for (const auto& entry : std::filesystem::directory_iterator(kData))
+        if (entry.path().extension() == ".cpg") images.emplace_back(entry.path().filename(), loaded(entry.path()));
+    ASSERT_EQ(images.size(), 29u);
+    images.emplace_back("rich image", richImage());
+
+    for (auto& [name, state] : images) {
+        const CodeplugImage before = state.image;
+        const std::string csv = ExportChirpCsv(state);
+        ImageChannelEdits edits(state);
+        const ChirpImport result = ImportChirpCsv(csv, state, edits);
+        EXPECT_TRUE(result.error.empty()) << name;
+        EXPECT_TRUE(result.skipped.empty()) << name << ": " << SkippedRowText(result.skipped.at(0));
+        EXPECT_EQ(result.imported + 1, static_cast<int>(ParseCsv(csv).size())) << name;
+        EXPECT_EQ(FormatCodeplugFile(state.image), FormatCodeplugFile(before)) << name;
+        EXPECT_FALSE(state.dataChanged) << name;
+    }
+}
+
+TEST(ChirpCsv, ImportRebuildsTheChannelsOfAnExport) {
+    const AppState rich = richImage();
+    AppState target = loaded(kData + "/U2_NAG.cpg");
+    ImageChannelEdits edits(target);
+    const ChirpImport result = ImportChirpCsv(ExportChirpCsv(rich), target, edits);
+    EXPECT_TRUE(result.skipped.empty());
+    EXPECT_EQ(result.imported, 9);
+    for (int n = 1; n <= 16; ++n)
+        if (n != 9) {
+            EXPECT_EQ(describe(chirp::ChannelOf(target, n)), describe(chirp::ChannelOf(rich, n))) << "channel " << n;
+        }
+    // A channel without a transmit frequency is "off" in the list; a new
+    // channel takes it as Rx Only on its receive frequency.
+    EXPECT_EQ(describe(chirp::ChannelOf(target, 9)), "469987500 469987500 rxonly tx 0/0/ rx 0/0/ 25 H");
+    EXPECT_TRUE(target.dataChanged);
+}
+
+TEST(ChirpCsv, ExportWritesValuesTheWayChirpDoes) {
+    const std::vector<CsvRecord> rows = ParseCsv(ExportChirpCsv(richImage()));
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[0], kChirpColumns);
+    const std::map<int, CsvRecord> expected = {
+        {2, {"2", "", "462.562500", "+", "5.000000", "TSQL", "141.3", "141.3", "023", "NN", "023", "Tone->Tone",
+             "FM", "6.25", "", "High", "", "", "", "", ""}},
+        {3, {"3", "", "462.575000", "", "0.000000", "DTCS", "88.5", "88.5", "023", "NR", "023", "Tone->Tone",
+             "NFM", "6.25", "S", "High", "", "", "", "", ""}},
+        {4, {"4", "", "462.550000", "", "0.000000", "Cross", "88.5", "88.5", "023", "NR", "754", "->DTCS",
+             "FM", "6.25", "S", "Low", "", "", "", "", ""}},
+        {5, {"5", "", "451.005000", "off", "0.000000", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone",
+             "FM", "5.00", "", "High", "", "", "", "", ""}},
+        {6, {"6", "", "460.000000", "-", "5.000000", "Cross", "100.0", "120.0", "023", "NN", "023",
+             "Tone->Tone", "FM", "6.25", "S", "High", "", "", "", "", ""}},
+        {9, {"9", "", "469.987500", "off", "0.000000", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone",
+             "FM", "6.25", "S", "High", "", "", "", "", ""}},
+    };
+    for (const auto& [n, row] : expected) EXPECT_EQ(rows[static_cast<std::size_t>(n)], row) << "channel " << n;
+}
+
+// Rows as CHIRP writes them: CR LF, every column, one tone mode each.
+TEST(ChirpCsv, ImportsRowsWrittenByChirpAndReportsTheOnesTheRadioCannotHold) {
+    const std::string header =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+        "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    struct Case {
+        const char* row;
+        int n;           // 0: the row is left out
+        int rxCode, txCode;
+        bool rxInv, txInv;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"1,GMRS1,462.562500,,0.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,12.50,,5.0W,,,,,", 1, 0, 13, false, false, nullptr},
+        {"2,,462.587500,,0.000000,TSQL,88.5,141.3,023,NN,023,Tone->Tone,FM,12.50,,1.0W,,,,,", 2, 23, 23, false, false, nullptr},
+        {"3,,462.612500,,0.000000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,NFM,12.50,,High,,,,,", 3, 43, 43, true, false, nullptr},
+        {"4,,462.637500,,0.000000,TSQL-R,88.5,67.0,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,", 4, 1, 0, false, false, nullptr},
+        {"5,,462.662500,,0.000000,DTCS-R,88.5,88.5,754,NR,023,Tone->Tone,FM,12.50,,High,,,,,", 5, 127, 0, true, false, nullptr},
+        {"6,,462.687500,,0.000000,Cross,67.0,254.1,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,", 6, 42, 1, false, false, nullptr},
+        {"7,,462.712500,,0.000000,Cross,67.0,88.5,023,NR,025,Tone->DTCS,FM,12.50,,High,,,,,", 7, 44, 1, true, false, nullptr},
+        {"8,,467.562500,,0.000000,Cross,88.5,69.3,026,RN,023,DTCS->Tone,FM,12.50,,High,,,,,", 8, 2, 45, false, true, nullptr},
+        {"9,,467.587500,,0.000000,Cross,88.5,71.9,023,NN,023,->Tone,FM,12.50,,High,,,,,", 9, 3, 0, false, false, nullptr},
+        {"10,,467.612500,,0.000000,Cross,88.5,88.5,023,NN,031,->DTCS,FM,12.50,,High,,,,,", 10, 46, 0, false, false, nullptr},
+        {"11,,467.637500,,0.000000,Cross,88.5,88.5,032,NN,023,DTCS->,FM,12.50,,High,,,,,", 11, 0, 47, false, false, nullptr},
+        {"12,,467.662500,,0.000000,Cross,88.5,88.5,043,RR,047,DTCS->DTCS,FM,12.50,,High,,,,,", 12, 49, 48, true, true, nullptr},
+        {"13,,462.550000,+,5.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,Low,,,,,", 13, 0, 0, false, false, nullptr},
+        {"14,,520.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "receive frequency 520.000000: Out of Frequency Range"},
+        {"15,,462.562500,,0.000000,Tone,100.1,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "tone 100.1 Hz is not in the radio's tone table"},
+        {"16,,462.562500,,0.000000,DTCS,88.5,88.5,999,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "DTCS code \"999\" is not in the radio's code table"},
+        {"17,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "the radio has channels 1 to 16"},
+        // Channel 13 again, with a transmit frequency out of the band: the
+        // whole row is left out, its receive frequency too.
+        {"13,,451.000000,+,25.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "transmit frequency 476: Out of Frequency Range"},
+        {"16,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,", 0, 0, 0, false, false,
+         "mode \"AM\" is not one the radio has"},
+    };
+    std::string csv = header;
+    for (const Case& c : cases) csv += std::string(c.row) + "\r\n";
+
+    AppState state = loaded(kData + "/U2_NAG.cpg");
+    ImageChannelEdits edits(state);
+    const ChirpImport result = ImportChirpCsv(csv, state, edits);
+    ASSERT_TRUE(result.error.empty()) << result.error;
+    EXPECT_EQ(result.imported, 13);
+
+    std::vector<std::string> reasons;
+    for (const SkippedRow& s : result.skipped) reasons.push_back(SkippedRowText(s));
+    std::vector<std::string> expectedReasons;
+    for (const Case& c : cases)
+        if (c.reason) expectedReasons.push_back("location " + std::string(c.row, std::strchr(c.row, ',')) + ": " + c.reason);
+    EXPECT_EQ(reasons, expectedReasons);
+
+    const CodeplugImage& img = state.image;
+    for (const Case& c : cases) {
+        if (!c.n) continue;
+        SCOPED_TRACE(c.row);
+        EXPECT_EQ(img.byte(SignalOffset(c.n, Side::Rx)), c.rxCode);
+        EXPECT_EQ(img.byte(SignalOffset(c.n, Side::Tx)), c.txCode);
+        EXPECT_EQ(OptionValue(img, c.n, ChannelOption::RxDplInverted), c.rxInv ? 1u : 0u);
+        EXPECT_EQ(OptionValue(img, c.n, ChannelOption::TxDplInverted), c.txInv ? 1u : 0u);
+        EXPECT_EQ(chirp::MHzText(StoredFrequencyHz(state, c.n, Side::Rx).value_or(0)), ParseCsv(c.row)[0][2]);
+    }
+    EXPECT_EQ(DecodeRxFrequency(state, 13), "462.55000");
+    EXPECT_EQ(DecodeTxFrequency(state, 13), "467.55000");
+    EXPECT_EQ(OptionText(img, 13, ChannelOption::Bandwidth), "12.5");
+    EXPECT_EQ(OptionText(img, 13, ChannelOption::Power), "L");
+    EXPECT_EQ(OptionText(img, 1, ChannelOption::Power), "H");  // 5.0W, the highest in the file
+    EXPECT_EQ(OptionText(img, 2, ChannelOption::Power), "L");  // 1.0W
+    EXPECT_EQ(img.byte(bytemap::scanSlot(13)), 0);
+    EXPECT_EQ(img.byte(bytemap::scanSlot(2)), 2);
+    EXPECT_FALSE(chirp::ChannelOf(state, 14).rxHz);
+    EXPECT_FALSE(chirp::ChannelOf(state, 16).rxHz);
+}
+
+TEST(ChirpCsv, AFileWithoutLocationAndFrequencyColumnsIsRefusedWhole) {
+    AppState state = loaded(kData + "/U2_NAG.cpg");
+    const CodeplugImage before = state.image;
+    ImageChannelEdits edits(state);
+    for (const char* text : {"", "Name,Freq\r\nA,462.5625\r\n", "Location\r\n1\r\n"}) {
+        const ChirpImport result = ImportChirpCsv(text, state, edits);
+        EXPECT_FALSE(result.error.empty()) << text;
+        EXPECT_EQ(result.imported, 0);
+    }
+    EXPECT_EQ(FormatCodeplugFile(state.image), FormatCodeplugFile(before));
+}
+
+}  // namespace
+}  // namespace vantrel

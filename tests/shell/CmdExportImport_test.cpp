@@ -1,0 +1,64 @@
+// vantrelctl export and import.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/RunProgram.h"
+
+namespace vantrel::test {
+namespace {
+
+const std::string kData = VANTREL_BUILD_DATA_DIR;
+
+ProgramRun Ctl(std::vector<std::string> args) {
+    args.insert(args.begin(), VANTRELCTL_PATH);
+    return RunProgram(args);
+}
+
+std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct TempDir {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("vantrel-csv-" + std::to_string(::getpid()));
+    TempDir() { std::filesystem::create_directories(path); }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    std::string operator/(const char* name) const { return (path / name).string(); }
+};
+
+TEST(CmdExportImport, ExportThenImportGivesTheSameFileAndLeftOutRowsExitOne) {
+    TempDir dir;
+    const std::string source = kData + "/V2_NAG.cpg";
+    ProgramRun r = Ctl({"export", source, "-o", dir / "ch.csv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "ch.csv").substr(0, 9), "Location,");
+
+    r = Ctl({"import", source, dir / "ch.csv", "-o", dir / "same.cpg"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "same.cpg"), slurp(source));
+
+    std::ofstream(dir / "bad.csv", std::ios::binary)
+        << "Location,Frequency,Tone,rToneFreq\r\n2,151.5,Tone,100.0\r\n3,100.0,,\r\n20,151.5,,\r\n";
+    r = Ctl({"import", source, dir / "bad.csv", "-o", dir / "out.cpg"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err,
+              "left out: location 3: receive frequency 100.0: Out of Frequency Range\n"
+              "left out: location 20: the radio has channels 1 to 16\n");
+    EXPECT_NE(slurp(dir / "out.cpg"), slurp(source));  // channel 2 went in
+
+    // A list that cannot be read writes nothing.
+    r = Ctl({"import", source, dir / "missing.csv", "-o", dir / "x.cpg"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("vantrelctl: cannot read '", 0), 0u) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.cpg"));
+}
+
+}  // namespace
+}  // namespace vantrel::test
