@@ -53,6 +53,18 @@ constexpr std::size_t PasswordSize = 8;
 constexpr std::size_t SerialWriteEnable = 378;
 constexpr std::size_t PasswordLengthCopy = 379;
 
+// Bits of OptionFlags. Battery Save is written to bits 5 and 6 together and
+// read back from bit 6; bit 4 is never changed.
+namespace optionbit {
+constexpr unsigned QuickKey = 0x01;
+constexpr unsigned PriorityScan = 0x02;
+constexpr unsigned Tot = 0x04;
+constexpr unsigned NormalScan = 0x08;
+constexpr unsigned BatterySave = 0x60;
+constexpr unsigned BatterySaveRead = 6;  // the bit read back
+constexpr unsigned TalkbackScan = 0x80;
+}  // namespace optionbit
+
 // Fields inside a channel record (offsets from the record's first byte).
 constexpr std::size_t RecRxFreqCode = 0;       // 24-bit little-endian, byte 2 >= 252: none
 constexpr std::size_t RecTxFreqCode = 3;       // 24-bit little-endian, byte 5 >= 252: none

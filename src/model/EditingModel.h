@@ -72,14 +72,27 @@ struct EditingCopies {
     // LstChannel (channels outside the scan list) and LstScan, in list order.
     std::vector<int> channelList;
     std::vector<int> scanList;
-    // The channel grid: rows 1..16, columns 1..13 (index 0 unused); rows
-    // shown = gridChannels (0 until the grid has been sized).
+    // The channel grid: rows 1..16, columns 1..13 (index 0 unused);
+    // gridChannels is the channel count the grid was sized for (0 until then).
     std::array<std::array<GridCell, kChannelColumnCount>, bytemap::MaxChannels + 1> cells{};
     int gridChannels = 0;
     // CycleReverseBurst's step per channel (not loaded from the image).
     std::array<int, bytemap::MaxChannels> revBurstStep{};
     // The editor is locked while a protected codeplug waits for its password.
     bool locked = true;
+
+    // Where the windows stand: the editor load has run, the tab shown
+    // (0 radio configuration, 1 channels), the rows the grid has.
+    bool editorLoaded = false;
+    int tab = 0;
+    int gridRows = 0;
+    // The short-press position each long-press list was built for (-1: none).
+    std::array<int, 2> longBasis{-1, -1};
+    // Labels of the "Radio Information" frame.
+    std::string modelLabel;
+    std::string rangeLabel;
+    std::string firmwareLabel;
+    std::string codeplugLabel;
 };
 
 enum class Feature { TalkbackScan, BatterySave, Tot, PriorityScan, NormalScan, QuickKey };
@@ -157,7 +170,8 @@ public:
     // The tone dialog's choice for one side: a signalling code (0 CSQ, 1..42
     // TPL, 43..127 DPL, 128..130 TPL1..3), inverted for an IDPL code.
     EditResult ChooseSignal(int channel, Side side, int code, bool inverted = false);
-    // Selecting the grid's tab (TrimChannels).
+    // Selecting a tab of the editor (1 runs TrimChannels).
+    void SelectTab(int tab);
     void TrimChannels();
 
     // ---- Scan list ---------------------------------------------------------
@@ -180,6 +194,9 @@ public:
     // Enter in a user TPL box / leaving it: reformat and encode.
     EditResult CommitUserTpl(Side side, int i);
     EditResult SetPassword(const std::string& text);
+    // The unlock prompt accepted the codeplug's password: the editor opens and
+    // the password box holds the stored password.
+    void UnlockProtected();
     // Serial-number entry with the question's answer.
     EditResult EnterSerialNumber(const std::string& typed, bool confirmed);
 
@@ -195,9 +212,12 @@ public:
     // (passwordKept cleared first by the exchange), and the user tones.
     void StorePassword();
     Messages EncodeUserTones();
-    // CopyToFile's image changes before the bytes are written: 11, 12, 378,
-    // the password, the user tones and a blank serial number from its box.
+    // The save's editor steps: the password box (kept while the box is
+    // disabled) and the user tones from their boxes.
     void PrepareForSave();
+    // PrepareForSave, then the data file (bytes 11, 12 and 378 and a blank
+    // serial number from its box on the way); an error text, empty on success.
+    std::string SaveToFile(const std::string& path);
 
     // ---- What the editor shows ------------------------------------------------
     // The channel count the editor works with (byte 2).
@@ -207,9 +227,69 @@ public:
     const GridCell& cell(int channel, int column) const;
 
 private:
-    friend struct ModelSteps;
+    // Population steps and the handlers they set off, as the windows run them.
+    void applyBandLimits();
+    void showPriorityChannel();
+    void showVersions();
+    void showModelNumber();
+    void sizeChannelGrid();
+    void sizeRows();
+    void showRadioInfo();
+    void buildShortPressLists(bool full);
+    void showButtonCodes();
+    void selectShort(int button, int position);
+    void selectLong(int button, int position);
+    void shortChanged(int button);
+    void longChanged(int button);
+    void showUserTpl();
+    void resetScanLists();
+    void showScanList();
+    void showSerialNumber();
+    void showSuperNumber();
+    void showFeatureOptions();
+    void setChecked(Feature f, bool on);
+    void featureClicked(Feature f, bool on);
+    void prioScanClicked(bool on, Messages& out);
+    bool priorityChannelEmpty() const;
+    bool loadTiming(int field);
+    void loadTimeOptions(Messages& out);
+    void showTimeOptions();
+    void setTimingText(int field, const std::string& text);
+    void showChannelGrid();
+    void shadeChannelGrid();
+    void greyChannelGrid();
+    void checkChannelData(Messages& out);
+    void lockEditor();
+    void unlockEditor();
+    // The priority box: its text (change handler when it differs), the
+    // up-down (clamped to its range; valueChanged when it moves).
+    void setPriorityBox(const std::string& text);
+    void setPriorityUpDown(int value, bool quiet);
+    void setPriorityMaximum(int max);
+    void priorityChanged();
+    bool storePriorityText();
+    // A user TPL box's text (change handler when it differs).
+    void setTplBox(Side side, int i, const std::string& text);
+    bool encodeUserTpl(Side side, int i, Messages& out);
+    bool allTplFilled() const;
+    bool isPriorityRow(int row) const;
+    void setCell(int row, int column, const std::string& text);
+    void setGrey(int row, int column, bool grey);
+    void updateTalkaround(int row);
+    void moveToChannelList(int channel);
+    void setMember(int channel, bool member);
+    bool checkPriorityChannel(Messages& out);
+    bool checkUserTplFrequencies(Messages& out);
+
     AppState& state_;
     EditingCopies copies_;
+    // Messages raised by handlers deep in a step; each operation takes them.
+    Messages pending_;
+    bool clearingTpl_ = false;
+    bool restoringTiming_ = false;
+    bool suppressButtonWrite_ = false;
+    std::array<bool, 5> programmaticUpDown_{};
+    Messages take();
 };
 
 }  // namespace vantrel

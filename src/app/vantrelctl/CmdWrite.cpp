@@ -1,5 +1,7 @@
 // vantrelctl write: writes a data file into the radio, sending the bytes the
-// program sends after opening the file and choosing Write with no other edit.
+// editor sends after opening the file and choosing Write with no other edit:
+// a file the editor would refuse is refused before the port is opened, and
+// what the editor would correct is corrected and named on a warning line.
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
@@ -10,11 +12,13 @@
 #include "Commands.h"
 #include "LinkCpgFile.h"
 #include "LinkPort.h"
-#include "LinkWriteImage.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
 #include "link/ReadProtocol.h"
+#include "shell/CodeplugFile.h"
 #include "link/WriteProtocol.h"
+#include "model/EditorPaths.h"
+#include "PathReportPrint.h"
 
 namespace vantrelctl {
 
@@ -116,24 +120,21 @@ int CmdWrite(int argc, char** argv) {
         return 2;
     }
     vantrel::AppState state;
-    std::string error;
-    if (!LoadCpg(state.image, file, error)) {
-        std::fprintf(stderr, "vantrelctl write: %s\n", error.c_str());
-        return 1;
-    }
-    const vantrel::UserTplBoxes boxes = PrepareImageForWrite(state);
-    if (const std::string invalid = FirstInvalidUserTpl(boxes); !invalid.empty()) {
-        std::fprintf(stderr, "Invalid Frequency (%s)\n", invalid.c_str());
-        return 1;
-    }
+    vantrel::EditingModel model(state);
+    model.LoadEditor();
+    vantrel::CodeplugImage asFiled;
+    vantrel::CopyToBox(asFiled, file);
+    const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
+    PrintPathReport("write", report, state.loadFailed);
+    if (report.refused) return 1;
+    for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
+        std::fprintf(stderr, "vantrelctl write: warning: corrected %s\n", change.c_str());
 
     QCoreApplication app(argc, argv);
     SerialDevice device;
     if (!OpenPort(device, port)) return 1;
     Link link(device);
-    WriteSteps steps;
-    // The password bytes go out as stored: no password box to store here.
-    steps.encodeUserTones = [&](vantrel::CodeplugImage& image) { vantrel::EncodeUserTpls(image, boxes); };
+    const WriteSteps steps = vantrel::ModelWriteSteps(model);
     vantrel::CodeplugImage::Bytes sent{};
     TransferOutcome outcome;
     std::string status;

@@ -4,6 +4,7 @@ namespace vantrelctl {
 
 int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
+int CmdCheck(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);

@@ -15,6 +15,7 @@ struct Command {
 const Command kCommands[] = {
     {"read", vantrelctl::CmdRead, "read --port DEVICE -o FILE.cpg"},
     {"write", vantrelctl::CmdWrite, "write --port DEVICE FILE.cpg [--password TEXT] [--verify]"},
+    {"check", vantrelctl::CmdCheck, "check FILE.cpg"},
     {"show", vantrelctl::CmdShow, "show FILE.cpg [--json]"},
     {"simulate", vantrelctl::CmdSimulate, "simulate --image FILE.cpg --link PATH [options]"},
     {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]"},
