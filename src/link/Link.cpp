@@ -67,7 +67,6 @@ void Link::ReceiveByte() {
 }
 
 void Link::ReceiveBytePolled(double pollBudget) {
-    state_.pollBudget = pollBudget;
     state_.lastByte = 0;
     state_.linkError = false;
     device_.clearInput();
@@ -76,7 +75,6 @@ void Link::ReceiveBytePolled(double pollBudget) {
     const bool ok = AwaitInput(1, device_.now() + budget);
     if (ok) state_.lastByte = device_.readAll().front();
     device_.clearInput();
-    state_.pollBudget = 0;
     state_.linkError = !ok;
 }
 

@@ -29,7 +29,6 @@ struct LinkState {
     bool linkError = false;
     std::uint8_t lastByte = 0;
     Bytes lastBlock;
-    double pollBudget = 0;
     bool abortWait = false;
     bool blinkOn = false;
     bool blinkGreen = false;
