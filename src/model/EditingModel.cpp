@@ -22,8 +22,6 @@ namespace {
 
 // Start-up values of the programmable buttons (bytes 240..243).
 constexpr std::uint8_t kStartButtons[4] = {3, 8, 1, 8};
-constexpr int kFixed60 = 60;
-constexpr int kFixed20 = 20;
 
 }  // namespace
 
@@ -354,8 +352,8 @@ EditResult EditingModel::CheckBeforeSave() {
 
 void EditingModel::PrepareForWrite() {
     copies_.codeplugLabel = ShowCodeplugVersion(state_.image);
-    state_.image.setByte(bm::Fixed60, kFixed60);
-    state_.image.setByte(bm::Fixed20, kFixed20);
+    state_.image.setByte(bm::Fixed60, bm::kFixed60Value);
+    state_.image.setByte(bm::Fixed20, bm::kFixed20Value);
 }
 
 Messages EditingModel::EncodeUserTones() {

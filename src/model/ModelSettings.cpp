@@ -17,16 +17,10 @@ using namespace modeltext;
 
 namespace {
 
-struct FeatureBits {
-    unsigned mask;     // bits written
-    unsigned readBit;  // bit read back
-};
-
 // Indexed by Feature, which is also the order ShowFeatureOptions sets them in.
-constexpr FeatureBits kFeatureBits[6] = {
-    {bm::optionbit::TalkbackScan, 7}, {bm::optionbit::BatterySave, bm::optionbit::BatterySaveRead},
-    {bm::optionbit::Tot, 2},          {bm::optionbit::PriorityScan, 1},
-    {bm::optionbit::NormalScan, 3},   {bm::optionbit::QuickKey, 0},
+constexpr bm::optionbit::Field kFeatureBits[6] = {
+    bm::optionbit::TalkbackScan, bm::optionbit::BatterySave, bm::optionbit::Tot,
+    bm::optionbit::PriorityScan, bm::optionbit::NormalScan, bm::optionbit::QuickKey,
 };
 
 std::size_t at(Feature f) { return static_cast<std::size_t>(f); }

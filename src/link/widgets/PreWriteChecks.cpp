@@ -5,12 +5,12 @@
 #include <QTabWidget>
 
 #include "channels/NumberText.h"
+#include "channels/UserTplCodec.h"
+#include "model/ModelTexts.h"
 
 namespace vantrel {
 
 namespace {
-
-constexpr int kLowestUserTplHz = 67;
 
 Decimal valueOf(const QString& text) { return LeadingNumber(text.toStdString()); }
 
@@ -20,7 +20,7 @@ bool CheckUserTplFrequencies(Prompts& prompts, const std::array<QLineEdit*, 3>& 
                              const std::array<QLineEdit*, 3>& txBoxes) {
     for (int k = 0; k < 3; ++k) {
         for (QLineEdit* box : {rxBoxes[k], txBoxes[k]}) {
-            if (valueOf(box->text()).compare(kLowestUserTplHz) >= 0) continue;
+            if (valueOf(box->text()).compare(kUserTplMinHz) >= 0) continue;
             prompts.tell(QStringLiteral("Invalid Frequency"));
             box->clear();
             return false;
@@ -38,8 +38,7 @@ bool CheckPriorityChannel(Prompts& prompts, const QLineEdit& priorityBox, const 
         const QListWidgetItem* entry = channelList.item(i);
         const Decimal value = valueOf(entry ? entry->text() : QString());
         if (priority.compare(value.scaledUnits(), Decimal::kScale) != 0) continue;
-        prompts.tell(QStringLiteral("                       Error!  \r\n\r\n"
-                                    "Prio. Scan Ch. No. not in active scan list   "));
+        prompts.tell(QString::fromStdString(modeltext::PriorityNotInScanList()));
         tabs.setCurrentIndex(0);
         return false;
     }

@@ -13,6 +13,7 @@
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
+#include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/UserTplFrame.h"
@@ -34,15 +35,7 @@ using link::TransferOutcome;
 
 namespace {
 
-// The editor's size after a read (unless it shows the channel tab).
-constexpr int kEditorWidth = 15120;
-constexpr int kEditorHeight = 7800;
-constexpr int kTabsWidth = 12020;
-constexpr int kTabsHeight = 6800;
-
-// Written before every write, as the radio expects them.
-constexpr std::uint8_t kFixed60 = 60;
-constexpr std::uint8_t kFixed20 = 20;
+using namespace editorsize;
 
 // A stale interrupt from an earlier abort belongs to no transfer. Taking it
 // here, with a deadline already passed, runs no event loop.
@@ -138,8 +131,8 @@ void ProgramCommands::WriteCommand() {
         openDialog(true);
         editor.radioInfo()->codeplugLabel()->setText(
             QString::fromStdString(ShowCodeplugVersion(state.image)));
-        state.image.setByte(bm::Fixed60, kFixed60);
-        state.image.setByte(bm::Fixed20, kFixed20);
+        state.image.setByte(bm::Fixed60, bm::kFixed60Value);
+        state.image.setByte(bm::Fixed20, bm::kFixed20Value);
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }
