@@ -6,6 +6,7 @@ int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
 int CmdCheck(int argc, char** argv);
 int CmdShow(int argc, char** argv);
+int CmdDiff(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
 

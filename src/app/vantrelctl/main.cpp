@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"write", vantrelctl::CmdWrite, "write --port DEVICE FILE.cpg [--password TEXT] [--verify]"},
     {"check", vantrelctl::CmdCheck, "check FILE.cpg"},
     {"show", vantrelctl::CmdShow, "show FILE.cpg [--json]"},
+    {"diff", vantrelctl::CmdDiff, "diff A.cpg B.cpg [--json]"},
     {"simulate", vantrelctl::CmdSimulate, "simulate --image FILE.cpg --link PATH [options]"},
     {"report", vantrelctl::CmdReport, "report FILE.cpg -o REPORT.pdf [--twips] [--page PAGE.bmp]"},
 };
