@@ -37,7 +37,7 @@ std::vector<DisplayedField> DisplayedFields(const EditingModel& model) {
     const EditingCopies& e = model.copies();
     std::vector<DisplayedField> out;
     auto add = [&out](const std::string& section, const std::string& name, const std::string& text) {
-        out.push_back({section, name, trimLeft(text)});
+        out.push_back({section, trimLeft(name), trimLeft(text)});
     };
     const char* info = "Radio Information";
     add(info, "Model Number", e.modelLabel);

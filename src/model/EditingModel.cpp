@@ -65,6 +65,8 @@ Messages EditingModel::LoadEditor() {
     showTimeOptions();
     showChannelGrid();
     image.setByte(bm::EditorMarker, 0xA5);
+    // The editor starts locked until a whole-image load opens it.
+    lockEditor();
     return take();
 }
 
@@ -122,7 +124,10 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
 Messages EditingModel::LoadImage(LoadKind kind, const CodeplugImage::Bytes& bytes) {
     Messages out = LoadEditor();
     state_.loadingImage = true;
-    if (kind == LoadKind::FileOpen) state_.passwordKept = false;
+    if (kind == LoadKind::FileOpen) {
+        state_.passwordKept = false;
+        state_.passwordAttempts = 0;
+    }
     SetPassword("");
     state_.image.replaceAll(bytes);
     Messages pop = PopulateEditor(kind);

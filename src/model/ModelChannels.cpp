@@ -330,8 +330,9 @@ EditResult EditingModel::SetCellText(int row, int column, std::string_view text)
             }
         return {{}, false};
     }
-    // A switch steps until it shows the text; a step that changes nothing
-    // (greyed, or no such text) refuses.
+    // A switch steps until it shows the text; a text it never shows, or a
+    // step that changes nothing (greyed), refuses and changes nothing.
+    const Snapshot before = snapshot();
     EditResult r;
     const std::string want = trimmed(text);
     for (int step = 0; step < 3 && cell(row, column).text != want; ++step) {
@@ -341,6 +342,7 @@ EditResult EditingModel::SetCellText(int row, int column, std::string_view text)
         if (!s.ok || cell(row, column).text == before) break;
     }
     r.ok = cell(row, column).text == want;
+    if (!r.ok) restore(before);
     return r;
 }
 

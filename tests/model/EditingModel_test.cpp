@@ -73,15 +73,17 @@ TEST(EditingModel, OpeningCorrectsWhatTheEditorCorrects) {
 TEST(EditingModel, PriorityChannelOutsideTheScanListRefusesWriteAndSave) {
     auto bytes = DefaultFile("U2_NAG.cpg");
     bytes[bm::OptionFlags] = static_cast<std::uint8_t>((bytes[bm::OptionFlags] | 0x02) & ~0x08);
-    bytes[bm::scanSlot(3)] = 0;
-    bytes[bm::PrioScanChNo] = 3;
+    bytes[bm::PrioScanChNo] = 3;  // an empty channel, outside the scan list
     Opened o(bytes);
     for (const EditResult& r : {o.model.CheckBeforeWrite(), o.model.CheckBeforeSave()}) {
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(Texts(r.messages), std::vector<std::string>{modeltext::PriorityNotInScanList()});
     }
     EXPECT_EQ(o.model.copies().tab, 0);
-    // Taking channel 3 into the scan list mends it.
+    // Only a channel with both frequencies joins the scan list; then the check passes.
+    EXPECT_EQ(Texts(o.model.AddToScanList(3).messages), std::vector<std::string>{"Empty Channel  "});
+    EXPECT_TRUE(o.model.SetCellText(3, kColRxFrequency, "462.5625").ok);
+    EXPECT_TRUE(o.model.SetCellText(3, kColTxFrequency, "467.5625").ok);
     EXPECT_TRUE(o.model.AddToScanList(3).ok);
     EXPECT_TRUE(o.model.CheckBeforeWrite().ok);
     EXPECT_EQ(o.model.image().byte(bm::scanSlot(3)), 3);
@@ -126,6 +128,9 @@ TEST(EditingModel, DeletingAFrequencyLeavesTheScanListButNotOnThePriorityChannel
     bytes[bm::PrioScanChNo] = 1;
     Opened o(bytes);
     EditingModel& m = o.model;
+    m.SetCellText(2, kColRxFrequency, "462.5625");
+    m.SetCellText(2, kColTxFrequency, "467.5625");
+    ASSERT_TRUE(m.AddToScanList(2).ok);
     ASSERT_EQ(m.image().byte(bm::scanSlot(2)), 2);
     const EditResult refused = m.DeleteKey(1, kColSquelch);
     EXPECT_EQ(Texts(refused.messages), std::vector<std::string>{"Not Allowed To Delete Priority Channel Frequency  "});

@@ -23,6 +23,7 @@ struct OddFile {
     const char* name;
     const char* base;  // the default data file it starts from (also the radio's image)
     void (*change)(CodeplugImage::Bytes&);
+    bool refused;  // the editor refuses to write it
 };
 
 void word(CodeplugImage::Bytes& b, std::size_t at, int v) {
@@ -34,33 +35,33 @@ void priorityScanOn(CodeplugImage::Bytes& b) {
 }
 
 const OddFile kOddFiles[] = {
-    {"tx time-out byte 0", "U2_NAG.cpg", [](auto& b) { b[bm::TotTime] = 0; }},
+    {"tx time-out byte 0", "U2_NAG.cpg", [](auto& b) { b[bm::TotTime] = 0; }, false},
     {"priority channel outside the scan list", "U2_NAG.cpg",
      [](auto& b) {
          priorityScanOn(b);
          b[bm::scanSlot(3)] = 0;
          b[bm::PrioScanChNo] = 3;
-     }},
-    {"model index disagrees with the super number", "U2_NAG.cpg", [](auto& b) { b[bm::ModelIndex] = 4; }},
-    {"priority channel 12 on an 8-channel model", "U2_NAG1.cpg", [](auto& b) { b[bm::PrioScanChNo] = 12; }},
+     }, true},
+    {"model index disagrees with the super number", "U2_NAG.cpg", [](auto& b) { b[bm::ModelIndex] = 4; }, false},
+    {"priority channel 12 on an 8-channel model", "U2_NAG1.cpg", [](auto& b) { b[bm::PrioScanChNo] = 12; }, false},
     {"TPL1 receive 300.0 Hz, TPL3 transmit 256.0 Hz", "U2_NAG.cpg",
      [](auto& b) {
          word(b, bm::userTplRxWord(0), 3000);
          word(b, bm::userTplTxWord(2), 2560);
-     }},
-    {"scan interval byte 2", "U2_NAG.cpg", [](auto& b) { b[bm::LookBackTime] = 2; }},
+     }, true},
+    {"scan interval byte 2", "U2_NAG.cpg", [](auto& b) { b[bm::LookBackTime] = 2; }, false},
     {"priority channel 0 with priority scan", "U2_NAG.cpg",
      [](auto& b) {
          priorityScanOn(b);
          b[bm::PrioScanChNo] = 0;
-     }},
-    {"both scan kinds enabled", "U2_NAG.cpg", [](auto& b) { b[bm::OptionFlags] |= 0x0A; }},
+     }, false},
+    {"both scan kinds enabled", "U2_NAG.cpg", [](auto& b) { b[bm::OptionFlags] |= 0x0A; }, false},
     {"battery save on bit 5 only", "U2_NAG.cpg",
-     [](auto& b) { b[bm::OptionFlags] = static_cast<std::uint8_t>((b[bm::OptionFlags] & ~0x60) | 0x20); }},
-    {"short-press code outside the list", "U2_NAG.cpg", [](auto& b) { b[bm::ButtonCodeS1] = 12; }},
-    {"TPL2 receive word 0", "U2_NAG.cpg", [](auto& b) { word(b, bm::userTplRxWord(1), 0); }},
-    {"stray scan slot value", "U2_NAG.cpg", [](auto& b) { b[bm::scanSlot(5)] = 9; }},
-    {"serial write enabled", "U2_NAG.cpg", [](auto& b) { b[bm::SerialWriteEnable] = 1; }},
+     [](auto& b) { b[bm::OptionFlags] = static_cast<std::uint8_t>((b[bm::OptionFlags] & ~0x60) | 0x20); }, false},
+    {"short-press code outside the list", "U2_NAG.cpg", [](auto& b) { b[bm::ButtonCodeS1] = 12; }, false},
+    {"TPL2 receive word 0", "U2_NAG.cpg", [](auto& b) { word(b, bm::userTplRxWord(1), 0); }, false},
+    {"stray scan slot value", "U2_NAG.cpg", [](auto& b) { b[bm::scanSlot(5)] = 9; }, false},
+    {"serial write enabled", "U2_NAG.cpg", [](auto& b) { b[bm::SerialWriteEnable] = 1; }, false},
 };
 
 struct PathResult {
@@ -134,6 +135,7 @@ TEST(EditorEquivalence, OddFilesAreRefusedCorrectedAndSentAlikeByEditorAndComman
         EXPECT_EQ(model.messages, editor.messages);
         EXPECT_EQ(model.refused, editor.refused);
         EXPECT_EQ(model.radio, editor.radio);
+        EXPECT_EQ(editor.refused, odd.refused);
 
         QProcess check;
         check.start(QStringLiteral(VANTRELCTL_PATH), {"check", path});
