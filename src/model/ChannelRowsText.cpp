@@ -74,12 +74,16 @@ std::optional<std::vector<int>> headerColumns(const std::vector<std::string>& fi
 }  // namespace
 
 std::string FormatChannelRows(const EditingModel& model, const std::vector<int>& channels) {
+    return FormatChannelRows([&model](int n, int c) { return model.cell(n, c).text; }, channels);
+}
+
+std::string FormatChannelRows(const std::function<std::string(int, int)>& cellText, const std::vector<int>& channels) {
     std::string out;
     for (int c = 0; c < kChannelColumnCount; ++c) out += (c ? "\t" : "") + gridHeader(c);
     out += '\n';
     for (int n : channels) {
         out += std::to_string(n);
-        for (int c = 1; c < kChannelColumnCount; ++c) out += '\t' + trimmed(model.cell(n, c).text);
+        for (int c = 1; c < kChannelColumnCount; ++c) out += '\t' + trimmed(cellText(n, c));
         out += '\n';
     }
     return out;

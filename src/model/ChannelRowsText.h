@@ -3,6 +3,7 @@
 // off the clipboard: a header line with the grid's column texts, then one
 // line per channel with the cells as the grid shows them.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,9 @@
 namespace vantrel {
 
 // The header line and one line per channel (in the order given), each line
-// ending in a line feed.
+// ending in a line feed; cellText gives the text of channel n, column c.
+std::string FormatChannelRows(const std::function<std::string(int n, int c)>& cellText,
+                              const std::vector<int>& channels);
 std::string FormatChannelRows(const EditingModel& model, const std::vector<int>& channels);
 
 // One pasted line: the text for each grid column 1..13 it carries (the
