@@ -26,6 +26,7 @@
 #include "link/widgets/frmPasswordW.h"
 #include "link/widgets/frmProgram.h"
 #include "link/widgets/frmProtection.h"
+#include "model/EditingModel.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -129,10 +130,7 @@ void ProgramCommands::WriteCommand() {
             return;
         }
         openDialog(true);
-        editor.radioInfo()->codeplugLabel()->setText(
-            QString::fromStdString(ShowCodeplugVersion(state.image)));
-        state.image.setByte(bm::Fixed60, bm::kFixed60Value);
-        state.image.setByte(bm::Fixed20, bm::kFixed20Value);
+        editor.radioInfo()->codeplugLabel()->setText(QString::fromStdString(PrepareImageForWrite(state.image)));
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }
