@@ -12,7 +12,6 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
-#include "codeplug/Identity.h"
 #include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
