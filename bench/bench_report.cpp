@@ -16,8 +16,8 @@
 #include "report/PrinterFacts.h"
 #include "report/ReportLayout.h"
 #include "report/clsMultiPgPreview.h"
-#include "report/widgets/OffscreenPreview.h"
-#include "report/widgets/PrinterSurface.h"
+#include "report/print/OffscreenPreview.h"
+#include "report/print/PrinterSurface.h"
 
 using namespace vantrel::report;
 

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
+  dpkg-dev lintian appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -312,31 +312,34 @@ void EditingModel::StorePassword() { vantrel::StorePassword(state_, copies_.pass
 
 // ---- Checks before a write or a save ----------------------------------------
 
+std::optional<UserTplBox> FirstUserTplBelowMinimum(const UserTplBoxes& boxes) {
+    for (int k = 0; k < 3; ++k)
+        for (Side side : {Side::Rx, Side::Tx})
+            if (LeadingNumber(boxes.box(side, k)).compare(kUserTplMinHz) < 0) return UserTplBox{side, k};
+    return std::nullopt;
+}
+
+bool PriorityOutsideScanList(const std::string& priorityText, const std::vector<int>& channelList) {
+    const Decimal priority = LeadingNumber(priorityText);
+    const std::size_t n = channelList.size();
+    for (std::size_t i = 0; i <= n; ++i)
+        if (priority.compare(i < n ? channelList[i] : 0) == 0) return true;
+    return false;
+}
+
 bool EditingModel::checkUserTplFrequencies(Messages& out) {
-    for (int k = 0; k < 3; ++k) {
-        for (Side side : {Side::Rx, Side::Tx}) {
-            if (LeadingNumber(copies_.tpl.box(side, k)).compare(kUserTplMinHz) >= 0) continue;
-            out.push_back(Tell(kInvalidFrequency));
-            setTplBox(side, k, "");
-            return false;
-        }
-    }
-    return true;
+    const auto failing = FirstUserTplBelowMinimum(copies_.tpl);
+    if (!failing) return true;
+    out.push_back(Tell(kInvalidFrequency));
+    setTplBox(failing->side, failing->index, "");
+    return false;
 }
 
 bool EditingModel::checkPriorityChannel(Messages& out) {
-    const Decimal priority = LeadingNumber(copies_.priorityText);
-    // The position after the last entry reads as an empty text, value 0, so
-    // a priority channel of 0 fails too.
-    const std::size_t n = copies_.channelList.size();
-    for (std::size_t i = 0; i <= n; ++i) {
-        const long long value = i < n ? copies_.channelList[i] : 0;
-        if (priority.compare(value) != 0) continue;
-        out.push_back(Tell(PriorityNotInScanList()));
-        SelectTab(0);
-        return false;
-    }
-    return true;
+    if (!PriorityOutsideScanList(copies_.priorityText, copies_.channelList)) return true;
+    out.push_back(Tell(PriorityNotInScanList()));
+    SelectTab(0);
+    return false;
 }
 
 EditResult EditingModel::CheckBeforeWrite() {
@@ -355,11 +358,14 @@ EditResult EditingModel::CheckBeforeSave() {
     return r;
 }
 
-void EditingModel::PrepareForWrite() {
-    copies_.codeplugLabel = ShowCodeplugVersion(state_.image);
-    state_.image.setByte(bm::Fixed60, bm::kFixed60Value);
-    state_.image.setByte(bm::Fixed20, bm::kFixed20Value);
+std::string PrepareImageForWrite(CodeplugImage& image) {
+    std::string version = ShowCodeplugVersion(image);
+    image.setByte(bm::Fixed60, bm::kFixed60Value);
+    image.setByte(bm::Fixed20, bm::kFixed20Value);
+    return version;
 }
+
+void EditingModel::PrepareForWrite() { copies_.codeplugLabel = PrepareImageForWrite(state_.image); }
 
 Messages EditingModel::EncodeUserTones() {
     Messages out;

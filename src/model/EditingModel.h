@@ -97,6 +97,19 @@ struct EditingCopies {
 
 enum class Feature { TalkbackScan, BatterySave, Tot, PriorityScan, NormalScan, QuickKey };
 
+// The two checks before a write or a save, as rules on the boxes' texts.
+// The first user TPL box, in the order receive 1, transmit 1, receive 2, ...,
+// whose value (leading number, empty = 0) is below 67 Hz; none when all pass.
+std::optional<UserTplBox> FirstUserTplBelowMinimum(const UserTplBoxes& boxes);
+// The priority box names a channel of the list of channels outside the scan
+// list; the position after the last entry reads as 0, so 0 and an empty box
+// fail too.
+bool PriorityOutsideScanList(const std::string& priorityText, const std::vector<int>& channelList);
+
+// The Write command's image changes: byte 349 by the codeplug-version rule,
+// bytes 11 and 12; returns the codeplug version text the editor then shows.
+std::string PrepareImageForWrite(CodeplugImage& image);
+
 // Result of an edit: the messages shown and whether the edit was taken.
 struct EditResult {
     Messages messages;

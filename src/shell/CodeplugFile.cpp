@@ -1,5 +1,6 @@
 #include "shell/CodeplugFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -175,13 +176,18 @@ CodeplugFileLoad readFile(CodeplugImage& image, const std::string& path, FirstLi
     using Status = CodeplugFileLoad::Status;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + systemReason(errno));
-    std::string contents(kReadLimit, '\0');
-    const std::size_t got = std::fread(contents.data(), 1, contents.size(), f);
+    // Read in pieces: filling a buffer of the whole limit first costs more
+    // than the rest of a command-line start.
+    std::string contents;
+    char piece[4096];
+    std::size_t got = 0;
+    while (contents.size() < kReadLimit &&
+           (got = std::fread(piece, 1, std::min(sizeof piece, kReadLimit - contents.size()), f)) > 0)
+        contents.append(piece, got);
     const bool readError = std::ferror(f) != 0;
     const int err = errno;
     std::fclose(f);
     if (readError) return failure(Status::CannotOpen, "Cannot read " + quoted(path) + ": " + systemReason(err));
-    contents.resize(got);
     return parseFile(image, contents, path, firstLine);
 }
 

@@ -10,12 +10,15 @@
 
 namespace vantrelctl {
 
+const CommandSpec kCheckCommand{
+    "check", "FILE.cpg", 1,
+    "Shows what the editor would say on opening a data file and writing it, and what it would correct.",
+    {}};
+
 int CmdCheck(int argc, char** argv) {
-    if (argc != 2 || std::string(argv[1]).rfind("--", 0) == 0) {
-        std::fprintf(stderr, "usage: vantrelctl check FILE.cpg\n");
-        return 2;
-    }
-    const std::string file = argv[1];
+    Args args;
+    if (const auto done = ParseCommand(kCheckCommand, argc, argv, args)) return *done;
+    const std::string file = args.operands().front();
     vantrel::AppState state;
     vantrel::EditingModel model(state);
     model.LoadEditor();
@@ -23,14 +26,14 @@ int CmdCheck(int argc, char** argv) {
     vantrel::CopyToBox(asFiled, file);
     const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
     PrintPathReport("check", report, state.loadFailed);
-    if (report.refused) return 1;
-    // The write's own steps run in the exchange: the password box and the
-    // user tones, before the bytes go out.
+    if (report.refused) return kExitFailure;
+    // The write's own editor steps run inside the exchange: the password box
+    // and the user tones, before the bytes go out.
     model.StorePassword();
     model.EncodeUserTones();
     for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
-        std::fprintf(stdout, "corrected %s\n", change.c_str());
-    std::fprintf(stdout, "%s: the editor would write this file\n", file.c_str());
+        std::printf("corrected %s\n", change.c_str());
+    std::printf("%s: the editor would write this file\n", file.c_str());
     return 0;
 }
 

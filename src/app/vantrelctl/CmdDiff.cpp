@@ -5,7 +5,6 @@
 // differences" always means the editor would hold the same 384 bytes.
 // Exit 0 when equal, 1 when different or unreadable, 2 on a usage error.
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,28 +20,23 @@ namespace {
 
 using vantrel::FieldDifference;
 
-int usage() {
-    std::fprintf(stderr, "usage: vantrelctl diff A.cpg B.cpg [--json]\n");
-    return 2;
-}
-
 // A data file opened as File > Open opens it in a freshly started editor.
 struct Opened {
     vantrel::AppState state;
     vantrel::EditingModel model{state};
 };
 
-std::unique_ptr<Opened> open(const char* path) {
+std::unique_ptr<Opened> open(const std::string& path) {
     auto opened = std::make_unique<Opened>();
     opened->model.LoadEditor();
     const vantrel::Messages messages = opened->model.OpenDataFile(vantrel::LoadKind::FileOpen, path);
     if (opened->state.loadFailed) {
         for (const vantrel::Message& m : messages)
-            std::fprintf(stderr, "vantrelctl: %s: %s\n", path, vantrel::MessageLine(m).c_str());
+            Fail(path + ": " + vantrel::MessageLine(m));
         return nullptr;
     }
     for (const vantrel::Message& m : messages)
-        std::fprintf(stderr, "vantrelctl diff: warning: %s: %s\n", path, vantrel::MessageLine(m).c_str());
+        std::fprintf(stderr, "vantrelctl diff: warning: %s: %s\n", path.c_str(), vantrel::MessageLine(m).c_str());
     return opened;
 }
 
@@ -62,22 +56,18 @@ void printJson(const std::vector<FieldDifference>& fields, const std::vector<std
 
 }  // namespace
 
-int CmdDiff(int argc, char** argv) {
-    std::vector<const char*> files;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--json"))
-            json = true;
-        else if (argv[i][0] == '-' || files.size() == 2)
-            return usage();
-        else
-            files.push_back(argv[i]);
-    }
-    if (files.size() != 2) return usage();
+const CommandSpec kDiffCommand{
+    "diff", "A.cpg B.cpg", 2,
+    "Lists the fields that differ between two data files as the editor shows them; exit 1 when they differ.",
+    {{"--json", nullptr, "print the differences as JSON"}}};
 
-    const std::unique_ptr<Opened> a = open(files[0]);
-    const std::unique_ptr<Opened> b = open(files[1]);
-    if (!a || !b) return 1;
+int CmdDiff(int argc, char** argv) {
+    Args args;
+    if (const auto done = ParseCommand(kDiffCommand, argc, argv, args)) return *done;
+    const bool json = args.has("--json");
+    const std::unique_ptr<Opened> a = open(args.operands()[0]);
+    const std::unique_ptr<Opened> b = open(args.operands()[1]);
+    if (!a || !b) return kExitFailure;
 
     const std::vector<FieldDifference> fields = vantrel::CompareDisplayedFields(a->model, b->model);
     std::vector<std::string> bytes;
@@ -88,7 +78,7 @@ int CmdDiff(int argc, char** argv) {
         for (const FieldDifference& d : fields) std::printf("%s\n", vantrel::DifferenceLine(d).c_str());
         for (const std::string& line : bytes) std::printf("%s\n", line.c_str());
     }
-    return fields.empty() && bytes.empty() ? 0 : 1;
+    return fields.empty() && bytes.empty() ? 0 : kExitFailure;
 }
 
 }  // namespace vantrelctl

@@ -1,6 +1,4 @@
 // vantrelctl read: reads the radio's codeplug into a data file.
-#include <QCoreApplication>
-#include <cstdio>
 #include <string>
 
 #include "Commands.h"
@@ -11,22 +9,24 @@
 
 namespace vantrelctl {
 
+const CommandSpec kReadCommand{
+    "read", "", 0, "Reads the radio's codeplug into a data file.",
+    {
+        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
+        {"-o", "FILE.cpg", "the data file to write; it is replaced only after a complete read", true},
+    }};
+
 int CmdRead(int argc, char** argv) {
-    QString port;
-    std::string output;
-    for (int k = 1; k + 1 < argc; k += 2) {
-        const std::string arg = argv[k];
-        if (arg == "--port") port = QString::fromLocal8Bit(argv[k + 1]);
-        else if (arg == "-o") output = argv[k + 1];
-        else break;
-    }
-    if (port.isEmpty() || output.empty() || argc % 2 == 0) {
-        std::fprintf(stderr, "usage: vantrelctl read --port DEVICE -o FILE.cpg\n");
-        return 2;
-    }
-    QCoreApplication app(argc, argv);
+    Args args;
+    if (const auto done = ParseCommand(kReadCommand, argc, argv, args)) return *done;
+    const std::string output = args.value("-o");
+    // A read that cannot be saved is lost: find out before the radio is asked.
+    if (const std::string reason = CannotWrite(output); !reason.empty())
+        return Fail("cannot write '" + output + "': " + reason);
+
+    LinkApplication app(argv[0]);
     vantrel::link::SerialDevice device;
-    if (!OpenPort(device, port)) return 1;
+    if (!OpenPort(device, args.value("--port"))) return kExitFailure;
 
     vantrel::link::Link link(device);
     vantrel::CodeplugImage image;
@@ -38,15 +38,9 @@ int CmdRead(int argc, char** argv) {
         status = observer.lastStatus();
     }
     device.close();
-    if (outcome != vantrel::link::TransferOutcome::Success) {
-        std::fprintf(stderr, "%s\n", status.c_str());
-        return 1;
-    }
+    if (outcome != vantrel::link::TransferOutcome::Success) return Fail(status);
     std::string error;
-    if (!SaveCpgExactly(image, output, error)) {
-        std::fprintf(stderr, "vantrelctl read: %s\n", error.c_str());
-        return 1;
-    }
+    if (!SaveCpgExactly(image, output, error)) return Fail(error);
     std::fprintf(stderr, "%s\n", status.c_str());
     return 0;
 }

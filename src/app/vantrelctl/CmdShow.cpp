@@ -6,7 +6,6 @@
 // lose the leading blank the grid's centring hides.
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -271,32 +270,22 @@ void printJson(const std::string& file, const vantrel::EditingModel& model, cons
     std::printf(",\n  \"prioScanChNo\": %u\n}\n", image.byte(bm::PrioScanChNo));
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: vantrelctl show FILE.cpg [--json]\n");
-    return 2;
-}
-
 }  // namespace
 
+const CommandSpec kShowCommand{
+    "show", "FILE.cpg", 1, "Prints what the editor would show for a data file.",
+    {
+        {"--json", nullptr, "print JSON, with the raw codes beside the texts"},
+    }};
+
 int CmdShow(int argc, char** argv) {
-    const char* file = nullptr;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--json"))
-            json = true;
-        else if (argv[i][0] == '-' || file)
-            return usage();
-        else
-            file = argv[i];
-    }
-    if (!file) return usage();
+    Args args;
+    if (const auto done = ParseCommand(kShowCommand, argc, argv, args)) return *done;
+    const std::string file = args.operands().front();
 
     AppState state;
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
-    if (!load.ok()) {
-        std::fprintf(stderr, "vantrelctl: %s\n", load.error.c_str());
-        return 1;
-    }
+    if (!load.ok()) return Fail(load.error);
     // What the editor shows after File > Open, with the messages it shows.
     vantrel::EditingModel model(state);
     const vantrel::CodeplugImage::Bytes bytes = state.image.bytes();
@@ -304,7 +293,7 @@ int CmdShow(int argc, char** argv) {
         std::fprintf(stderr, "vantrelctl show: warning: %s\n", vantrel::MessageLine(m).c_str());
     const int channels = std::min(model.channelCount(), model.copies().gridRows);
     const std::vector<InfoField> info = radioInformation(model, channels);
-    if (json)
+    if (args.has("--json"))
         printJson(file, model, info, channels);
     else
         printText(model, info, channels);

@@ -2,7 +2,6 @@
 // editor sends after opening the file and choosing Write with no other edit:
 // a file the editor would refuse is refused before the port is opened, and
 // what the editor would correct is corrected and named on a warning line.
-#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -12,13 +11,13 @@
 #include "Commands.h"
 #include "LinkCpgFile.h"
 #include "LinkPort.h"
+#include "PathReportPrint.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
 #include "link/ReadProtocol.h"
-#include "shell/CodeplugFile.h"
 #include "link/WriteProtocol.h"
 #include "model/EditorPaths.h"
-#include "PathReportPrint.h"
+#include "shell/CodeplugFile.h"
 
 namespace vantrelctl {
 
@@ -84,8 +83,7 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
     vantrel::CodeplugImage back;
     TerminalObserver observer("Verifying");
     if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
-        std::fprintf(stderr, "verify: %s\n", observer.lastStatus().c_str());
-        return 1;
+        return Fail("verify: " + observer.lastStatus());
     }
     int differences = 0;
     for (std::size_t n = 0; n < sent.size(); ++n) {
@@ -93,32 +91,26 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
         ++differences;
         std::fprintf(stderr, "verify: byte %zu written %u, read back %u\n", n, sent[n], back.byte(n));
     }
-    if (differences) return 1;
+    if (differences) return Fail("verify: " + std::to_string(differences) + " bytes differ");
     std::fprintf(stderr, "verify: the radio holds every byte written\n");
     return 0;
 }
 
 }  // namespace
 
+const CommandSpec kWriteCommand{
+    "write", "FILE.cpg", 1, "Writes a data file into the radio, as Open then Write in the editor would.",
+    {
+        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
+        {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
+        {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
+    }};
+
 int CmdWrite(int argc, char** argv) {
-    QString port;
-    std::string file, password;
-    bool havePassword = false, verify = false, bad = false;
-    for (int k = 1; k < argc; ++k) {
-        const std::string arg = argv[k];
-        if (arg == "--verify") verify = true;
-        else if (arg == "--port" && k + 1 < argc) port = QString::fromLocal8Bit(argv[++k]);
-        else if (arg == "--password" && k + 1 < argc) {
-            password = argv[++k];
-            havePassword = true;
-        }
-        else if (arg.rfind("--", 0) != 0 && file.empty()) file = arg;
-        else bad = true;
-    }
-    if (bad || port.isEmpty() || file.empty()) {
-        std::fprintf(stderr, "usage: vantrelctl write --port DEVICE FILE.cpg [--password TEXT] [--verify]\n");
-        return 2;
-    }
+    Args args;
+    if (const auto done = ParseCommand(kWriteCommand, argc, argv, args)) return *done;
+    const std::string file = args.operands().front();
+    const std::string password = args.value("--password");
     vantrel::AppState state;
     vantrel::EditingModel model(state);
     model.LoadEditor();
@@ -126,29 +118,29 @@ int CmdWrite(int argc, char** argv) {
     vantrel::CopyToBox(asFiled, file);
     const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
     PrintPathReport("write", report, state.loadFailed);
-    if (report.refused) return 1;
+    if (report.refused) return kExitFailure;
     for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
         std::fprintf(stderr, "vantrelctl write: warning: corrected %s\n", change.c_str());
 
-    QCoreApplication app(argc, argv);
+    LinkApplication app(argv[0]);
     SerialDevice device;
-    if (!OpenPort(device, port)) return 1;
+    if (!OpenPort(device, args.value("--port"))) return kExitFailure;
     Link link(device);
     const WriteSteps steps = vantrel::ModelWriteSteps(model);
     vantrel::CodeplugImage::Bytes sent{};
     TransferOutcome outcome;
     std::string status;
     {
-        WriteObserver observer("Writing", havePassword ? &password : nullptr, state.passwordAttempts);
+        WriteObserver observer("Writing", args.has("--password") ? &password : nullptr, state.passwordAttempts);
         outcome = WriteCodeplug(link, observer, state, steps, &sent);
         status = observer.lastStatus();
     }
     if (outcome != TransferOutcome::Success) {
-        if (!status.empty()) std::fprintf(stderr, "%s\n", status.c_str());
-        return 1;
+        if (!status.empty()) Fail(status);
+        return kExitFailure;
     }
     std::fprintf(stderr, "%s\n", status.c_str());
-    return verify ? Verify(link, sent) : 0;
+    return args.has("--verify") ? Verify(link, sent) : 0;
 }
 
 }  // namespace vantrelctl

@@ -1,6 +1,16 @@
 #pragma once
-// vantrelctl's sub-commands, one file each. Each returns the process exit code.
+// vantrelctl's sub-commands, one file each: its options table and its body,
+// which returns the process exit code.
+#include "cli/CommandLine.h"
+
 namespace vantrelctl {
+
+extern const CommandSpec kReadCommand;
+extern const CommandSpec kWriteCommand;
+extern const CommandSpec kCheckCommand;
+extern const CommandSpec kShowCommand;
+extern const CommandSpec kDiffCommand;
+extern const CommandSpec kSimulateCommand;
 
 int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);

@@ -14,7 +14,7 @@ bool LoadCpg(vantrel::CodeplugImage& image, const std::string& path, std::string
 bool SaveCpgExactly(const vantrel::CodeplugImage& image, const std::string& path, std::string& error) {
     std::string reason;
     if (vantrel::WriteFileAtomically(path, vantrel::FormatCodeplugFile(image), &reason)) return true;
-    error = path + ": " + reason;
+    error = "cannot write '" + path + "': " + reason;
     return false;
 }
 

@@ -5,9 +5,13 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "cli/CommandLine.h"
+#include "link/ProtocolBytes.h"
 #include "link/serial/OpenCommPort.h"
 
 namespace vantrelctl {
+
+LinkApplication::LinkApplication(char* program) : argv_{program, nullptr}, app_(argc_, argv_) {}
 
 QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
@@ -17,11 +21,14 @@ QString PortDevice(const QString& port) {
     return vantrel::link::DeviceForPort(match.captured(1).toInt(), settings);
 }
 
-bool OpenPort(vantrel::link::SerialDevice& device, const QString& port) {
-    return vantrel::link::OpenCommPort(device, PortDevice(port), [&](const QString& text) {
-        std::fprintf(stderr, "%s\n(%s)\n", qPrintable(QString(text).replace("\r\n", "\n")),
-                     qPrintable(port));
-    });
+bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
+    const QString path = PortDevice(QString::fromLocal8Bit(port.c_str()));
+    device.setPortName(path);
+    std::string reason;
+    if (device.open(reason)) return true;
+    const std::string shown = path.toLocal8Bit().toStdString();
+    Fail("cannot open port '" + port + "'" + (shown == port ? "" : " (" + shown + ")") + ": " + reason);
+    return false;
 }
 
 TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {}
@@ -33,7 +40,9 @@ TerminalObserver::~TerminalObserver() {
 void TerminalObserver::progress(int value) {
     if (!tty_) return;
     shown_ = true;
-    std::fprintf(stderr, "\r%s %3d / 384 bytes", verb_, value);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    std::fprintf(stderr, "\r%s: block %2d of %d, %.1f s ", verb_, value / vantrel::link::kBlockSize,
+                 vantrel::link::kBlockCount, seconds);
     std::fflush(stderr);
 }
 

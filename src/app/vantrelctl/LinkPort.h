@@ -1,7 +1,9 @@
 #pragma once
 // The radio port of the read and write commands.
+#include <QCoreApplication>
 #include <QString>
 
+#include <chrono>
 #include <string>
 
 #include "link/LinkObserver.h"
@@ -9,13 +11,26 @@
 
 namespace vantrelctl {
 
+// The Qt application the serial device waits in. It gets the program's name
+// only: the command line is ours, not Qt's.
+class LinkApplication {
+public:
+    explicit LinkApplication(char* program);
+
+private:
+    int argc_ = 1;
+    char* argv_[2];
+    QCoreApplication app_;
+};
+
 // --port takes a device path, or Com1..Com8 mapped as the GUI maps them.
 QString PortDevice(const QString& port);
 
-// Opens the port; prints the unavailable message on stderr when it fails.
-bool OpenPort(vantrel::link::SerialDevice& device, const QString& port);
+// Opens the port; when it fails, says why on stderr.
+bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port);
 
-// Progress and status texts on stderr; progress only on a terminal.
+// Status texts kept for the caller; progress on stderr, only when it is a
+// terminal: one line, updated in place, of blocks done and time taken.
 class TerminalObserver : public vantrel::link::LinkObserver {
 public:
     explicit TerminalObserver(const char* verb);
@@ -28,6 +43,7 @@ private:
     const char* verb_;
     bool tty_;
     bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::string last_;
 };
 

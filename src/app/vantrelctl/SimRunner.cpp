@@ -202,7 +202,7 @@ int RunSimulator(vantrel::link::SimulatedRadio& radio, const std::string& linkPa
     Pty pty;
     SymLink link;
     if (signals < 0 || !pty.create(error) || !link.create(pty.slaveName(), linkPath, error)) {
-        std::fprintf(stderr, "vantrelctl simulate: %s\n", error.c_str());
+        std::fprintf(stderr, "vantrelctl: simulate: %s\n", error.c_str());
         if (signals >= 0) ::close(signals);
         return 1;
     }
@@ -216,14 +216,14 @@ int RunSimulator(vantrel::link::SimulatedRadio& radio, const std::string& linkPa
         player.process(now);
         const Bytes out = player.due(now);
         if (!out.empty() && ::write(pty.master(), out.data(), out.size()) < 0 && errno != EAGAIN) {
-            std::fprintf(stderr, "vantrelctl simulate: write: %s\n", std::strerror(errno));
+            std::fprintf(stderr, "vantrelctl: simulate: write: %s\n", std::strerror(errno));
         }
         pollfd fds[2] = {{pty.master(), POLLIN, 0}, {signals, POLLIN, 0}};
         const TimePoint next = player.next();
         const timespec timeout = Until(next, SteadyClock::now());
         if (::ppoll(fds, 2, next == TimePoint::max() ? nullptr : &timeout, nullptr) < 0) {
             if (errno == EINTR) continue;
-            std::fprintf(stderr, "vantrelctl simulate: poll: %s\n", std::strerror(errno));
+            std::fprintf(stderr, "vantrelctl: simulate: poll: %s\n", std::strerror(errno));
             status = 1;
             break;
         }

@@ -12,7 +12,6 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
-#include "codeplug/Identity.h"
 #include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
@@ -26,6 +25,7 @@
 #include "link/widgets/frmPasswordW.h"
 #include "link/widgets/frmProgram.h"
 #include "link/widgets/frmProtection.h"
+#include "model/EditingModel.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -129,10 +129,7 @@ void ProgramCommands::WriteCommand() {
             return;
         }
         openDialog(true);
-        editor.radioInfo()->codeplugLabel()->setText(
-            QString::fromStdString(ShowCodeplugVersion(state.image)));
-        state.image.setByte(bm::Fixed60, bm::kFixed60Value);
-        state.image.setByte(bm::Fixed20, bm::kFixed20Value);
+        editor.radioInfo()->codeplugLabel()->setText(QString::fromStdString(PrepareImageForWrite(state.image)));
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }

@@ -8,7 +8,7 @@
 #include "report/PageFiles.h"
 #include "report/ReportLayout.h"
 #include "report/clsMultiPgPreview.h"
-#include "report/widgets/PrinterSurface.h"
+#include "report/print/PrinterSurface.h"
 #include "report/widgets/QtPrinterFacts.h"
 #include "report/widgets/frmMultiPgPreview.h"
 #include "report/TextUtils.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "report/PreviewHost.h"
-#include "report/widgets/ImageSurface.h"
+#include "report/print/ImageSurface.h"
 
 class QToolButton;
 class QScrollBar;

@@ -55,7 +55,7 @@ TEST(WriteEndToEnd, RadioOfAnotherModelIsRefused) {
     const CtlRun w = Ctl({"write", "--port", radio.link(),
                           QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg")});
     EXPECT_EQ(w.exitCode, 1);
-    EXPECT_EQ(w.err.trimmed(), QStringLiteral("Communication Error. Unsupported radio codeplug region."));
+    EXPECT_EQ(w.err.trimmed(), QStringLiteral("vantrelctl: Communication Error. Unsupported radio codeplug region."));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include "report/PageFiles.h"
 #include "report/PrinterFacts.h"
 #include "report/clsMultiPgPreview.h"
-#include "report/widgets/OffscreenPreview.h"
-#include "report/widgets/PrinterSurface.h"
+#include "report/print/OffscreenPreview.h"
+#include "report/print/PrinterSurface.h"
 
 namespace vantrel::report {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/widgets/ImageSurface.h"
+#include "report/print/ImageSurface.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "report/widgets/PainterSurface.h"
+#include "report/print/PainterSurface.h"
 
 namespace vantrel::report {
 

@@ -4,7 +4,7 @@
 // the printer document, newPage() moves to the top of the next sheet and end() sends it.
 #include <QPainter>
 
-#include "report/widgets/PainterSurface.h"
+#include "report/print/PainterSurface.h"
 
 class QPrinter;
 

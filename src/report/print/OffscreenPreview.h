@@ -3,7 +3,7 @@
 // and keeps the last page index and the page shown. The command line and the
 // benchmarks render preview pages through it.
 #include "report/PreviewHost.h"
-#include "report/widgets/ImageSurface.h"
+#include "report/print/ImageSurface.h"
 
 namespace vantrel::report {
 

@@ -1,4 +1,4 @@
-#include "report/widgets/PrinterSurface.h"
+#include "report/print/PrinterSurface.h"
 
 #include <QPrinter>
 

@@ -1,4 +1,4 @@
-#include "report/widgets/PainterSurface.h"
+#include "report/print/PainterSurface.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,0 +1,165 @@
+#include "cli/CommandLine.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace vantrelctl {
+
+namespace {
+
+// More optional options than this show as "[options]" in the synopsis.
+constexpr std::size_t kOptionalsInSynopsis = 3;
+
+const OptionSpec kHelpOption{"-h, --help", nullptr, "show this help and exit"};
+
+std::string optionWithValue(const OptionSpec& o) { return o.value ? std::string(o.name) + " " + o.value : o.name; }
+
+const OptionSpec* findOption(const CommandSpec& spec, const std::string& name) {
+    for (const OptionSpec& o : spec.options)
+        if (name == o.name) return &o;
+    return nullptr;
+}
+
+void printHelp(const CommandSpec& spec) {
+    std::printf("usage: %s\n%s\n\noptions:\n", Synopsis(spec).c_str(), spec.summary);
+    std::vector<const OptionSpec*> rows;
+    for (const OptionSpec& o : spec.options) rows.push_back(&o);
+    rows.push_back(&kHelpOption);
+    std::size_t width = 0;
+    for (const OptionSpec* o : rows) width = std::max(width, optionWithValue(*o).size());
+    for (const OptionSpec* o : rows)
+        std::printf("  %-*s  %s\n", static_cast<int>(width), optionWithValue(*o).c_str(), o->help);
+}
+
+void printToolHelp(const std::vector<Command>& commands) {
+    std::printf("usage: %s COMMAND [options]\n\ncommands:\n", kProgram);
+    for (const Command& c : commands) std::printf("  %s\n      %s\n", Synopsis(*c.spec).c_str(), c.spec->summary);
+    std::printf("\n'%s COMMAND --help' describes a command; '%s --version' shows the version.\n", kProgram, kProgram);
+}
+
+int toolUsageError(const std::vector<Command>& commands, const std::string& message) {
+    std::string names;
+    for (const Command& c : commands) names += std::string(names.empty() ? "" : ", ") + c.spec->name;
+    std::fprintf(stderr, "%s: %s\ncommands: %s (see '%s --help')\n", kProgram, message.c_str(), names.c_str(),
+                 kProgram);
+    return kExitUsage;
+}
+
+}  // namespace
+
+bool Args::has(const std::string& option) const {
+    return std::any_of(options_.begin(), options_.end(), [&](const auto& o) { return o.first == option; });
+}
+
+std::string Args::value(const std::string& option) const {
+    for (auto o = options_.rbegin(); o != options_.rend(); ++o)
+        if (o->first == option) return o->second;
+    return "";
+}
+
+std::optional<int> ParseCommand(const CommandSpec& spec, int argc, char** argv, Args& args) {
+    args = Args{};
+    bool optionsEnded = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string arg = argv[k];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            args.operands_.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            printHelp(spec);
+            return 0;
+        }
+        const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const OptionSpec* option = findOption(spec, name);
+        if (!option) return UsageError(spec, "unknown option '" + name + "'");
+        std::string value;
+        if (!option->value) {
+            if (equals != std::string::npos) return UsageError(spec, "option '" + name + "' takes no value");
+        } else if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        } else if (k + 1 < argc) {
+            value = argv[++k];
+        } else {
+            return UsageError(spec, "option '" + name + "' needs a value (" + option->value + ")");
+        }
+        args.options_.emplace_back(name, value);
+    }
+    for (const OptionSpec& o : spec.options)
+        if (o.required && !args.has(o.name)) return UsageError(spec, "missing " + optionWithValue(o));
+    const std::size_t wanted = static_cast<std::size_t>(spec.operandCount);
+    if (args.operands_.size() < wanted) return UsageError(spec, std::string("missing ") + spec.operands);
+    if (args.operands_.size() > wanted) return UsageError(spec, "unexpected argument '" + args.operands_[wanted] + "'");
+    return std::nullopt;
+}
+
+std::string Synopsis(const CommandSpec& spec) {
+    std::string out = std::string(kProgram) + " " + spec.name;
+    std::vector<const OptionSpec*> optional;
+    for (const OptionSpec& o : spec.options) {
+        if (o.required) out += " " + optionWithValue(o);
+        else optional.push_back(&o);
+    }
+    if (*spec.operands) out += std::string(" ") + spec.operands;
+    if (optional.size() > kOptionalsInSynopsis) return out + " [options]";
+    for (const OptionSpec* o : optional) out += " [" + optionWithValue(*o) + "]";
+    return out;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    return kExitFailure;
+}
+
+int UsageError(const CommandSpec& spec, const std::string& message) {
+    std::fprintf(stderr, "%s: %s: %s\nusage: %s\n", kProgram, spec.name, message.c_str(), Synopsis(spec).c_str());
+    return kExitUsage;
+}
+
+std::string SystemError(int error) { return std::strerror(error); }
+
+std::string CannotWrite(const std::string& path) {
+    if (path.empty()) return SystemError(ENOENT);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return SystemError(EISDIR);
+        // A save replaces the file, but one the user may not write stays as it is.
+        if (::access(path.c_str(), W_OK) != 0) return SystemError(errno);
+    }
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    if (::stat(folder.c_str(), &st) != 0) return SystemError(errno);
+    if (!S_ISDIR(st.st_mode)) return SystemError(ENOTDIR);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return SystemError(errno);
+    return "";
+}
+
+int RunCommandLine(const std::vector<Command>& commands, int argc, char** argv) {
+    if (argc < 2) return toolUsageError(commands, "missing command");
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        printToolHelp(commands);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("%s %s\n", kProgram, VANTREL_VERSION);
+        return 0;
+    }
+    for (const Command& c : commands)
+        if (first == c.spec->name) return c.run(argc - 1, argv + 1);
+    if (first[0] == '-') return toolUsageError(commands, "unknown option '" + first + "'");
+    return toolUsageError(commands, "unknown command '" + first + "'");
+}
+
+}  // namespace vantrelctl
