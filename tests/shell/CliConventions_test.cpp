@@ -91,7 +91,7 @@ TEST(CliConventions, HelpGoesToStandardOutputForTheToolAndEachCommand) {
     for (const char* command : {"read", "write", "show", "simulate", "report"})
         EXPECT_NE(tool.find(std::string("\n  vantrelctl ") + command + " "), std::string::npos) << command;
     const std::string read = Ctl({"read", "--help"}).out;
-    EXPECT_NE(read.find("usage: vantrelctl read --port DEVICE -o FILE.cpg\n"), std::string::npos) << read;
+    EXPECT_NE(read.find("usage: vantrelctl read --port DEVICE -o FILE.cpg [--trace FILE]\n"), std::string::npos) << read;
     EXPECT_NE(read.find("\n  -o FILE.cpg "), std::string::npos) << read;
 }
 

@@ -31,6 +31,24 @@ bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
     return false;
 }
 
+bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port) {
+    if (path.empty()) return true;
+    std::string error;
+    trace = vantrel::link::TracingDevice::ToFile(device, path, error);
+    if (!trace) {
+        Fail("cannot write the trace: " + error);
+        return false;
+    }
+    trace->note("port " + port + " = " +
+                PortDevice(QString::fromLocal8Bit(port.c_str())).toLocal8Bit().toStdString());
+    return true;
+}
+
+void ReportLostLine(const vantrel::link::Link& link) {
+    if (link.lineLost()) Fail("the cable was disconnected (the serial device went away)");
+}
+
 TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {}
 
 TerminalObserver::~TerminalObserver() {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "link/PortFile.h"
+#include "link/TracingDevice.h"
 #include "link/serial/OpenCommPort.h"
 #include "link/serial/SerialDevice.h"
 #include "link/widgets/ProgramCommands.h"
@@ -22,7 +23,13 @@ QAction* PortItem(const MDIFormMain& main, int port) {
 
 RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
-    commands_ = std::make_unique<ProgramCommands>(main, *device_, [this] { return OpenCommPort(); });
+    if (const QString path = qEnvironmentVariable("VANTREL_TRACE"); !path.isEmpty()) {
+        std::string error;
+        trace_ = link::TracingDevice::ToFile(*device_, path.toStdString(), error);
+        if (!trace_) qWarning("VANTREL_TRACE: cannot write the trace: %s", error.c_str());
+    }
+    link::ByteDevice& line = trace_ ? static_cast<link::ByteDevice&>(*trace_) : *device_;
+    commands_ = std::make_unique<ProgramCommands>(main, line, [this] { return OpenCommPort(); });
 }
 
 RadioLink::~RadioLink() = default;
@@ -40,8 +47,14 @@ QString RadioLink::devicePath(int port) const {
 }
 
 bool RadioLink::OpenCommPort() {
-    return link::OpenCommPort(*device_, devicePath(selectedPort()),
-                              [this](const QString& text) { main_.prompts().tell(text); });
+    const int port = selectedPort();
+    const QString path = devicePath(port);
+    const bool open = link::OpenCommPort(*device_, path,
+                                         [this](const QString& text) { main_.prompts().tell(text); });
+    if (trace_)
+        trace_->note(QStringLiteral("Com%1 = %2: %3").arg(port).arg(path, open ? "open" : "cannot open")
+                         .toStdString());
+    return open;
 }
 
 }  // namespace vantrel

@@ -5,6 +5,9 @@
 // ComN is the device named by the environment variable VANTREL_COMN when it
 // is set (scripts/run.sh points Com1 at a simulated radio this way), else the
 // per-user setting Ports/ComN, else the N-th serial device of the machine.
+//
+// VANTREL_TRACE=FILE writes a trace of every byte on the line into FILE
+// (TracingDevice), for a bug report.
 #include <QString>
 #include <memory>
 
@@ -17,6 +20,7 @@ class ProgramCommands;
 
 namespace link {
 class SerialDevice;
+class TracingDevice;
 }
 
 class RadioLink {
@@ -37,6 +41,7 @@ private:
     MDIFormMain& main_;
     QSettings& settings_;
     std::unique_ptr<link::SerialDevice> device_;
+    std::unique_ptr<link::TracingDevice> trace_;
     std::unique_ptr<ProgramCommands> commands_;
 };
 
