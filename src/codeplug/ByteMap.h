@@ -2,6 +2,7 @@
 // Offsets of the fields of the 384-byte codeplug image. Every other file takes
 // its offsets from here.
 #include <cstddef>
+#include <cstdint>
 
 namespace vantrel::bytemap {
 
@@ -20,6 +21,11 @@ constexpr std::size_t Fixed60 = 11;            // 60 before every write and save
 constexpr std::size_t Fixed20 = 12;            // 20 before every write and save
 constexpr std::size_t Fixed10 = 13;            // 10 after Default and the timing reset
 constexpr std::size_t PrioScanChNo = 14;
+// The values bytes 11, 12 and 13 are given (11 and 12 before every write and
+// save; all three by Default and the timing reset).
+constexpr std::uint8_t kFixed60Value = 60;
+constexpr std::uint8_t kFixed20Value = 20;
+constexpr std::uint8_t kFixed10Value = 10;
 
 constexpr std::size_t ChannelRecords = 16;     // channel n at 16 + 10 * (n - 1)
 constexpr std::size_t ChannelRecordSize = 10;
@@ -52,6 +58,22 @@ constexpr std::size_t Password = 370;
 constexpr std::size_t PasswordSize = 8;
 constexpr std::size_t SerialWriteEnable = 378;
 constexpr std::size_t PasswordLengthCopy = 379;
+
+// The feature enables in OptionFlags: the bits a check box writes and the bit
+// it is read back from. Battery Save writes bits 5 and 6 together and reads
+// bit 6; bit 4 is never changed.
+namespace optionbit {
+struct Field {
+    unsigned mask;
+    unsigned readBit;
+};
+constexpr Field QuickKey{0x01, 0};
+constexpr Field PriorityScan{0x02, 1};
+constexpr Field Tot{0x04, 2};
+constexpr Field NormalScan{0x08, 3};
+constexpr Field BatterySave{0x60, 6};
+constexpr Field TalkbackScan{0x80, 7};
+}  // namespace optionbit
 
 // Fields inside a channel record (offsets from the record's first byte).
 constexpr std::size_t RecRxFreqCode = 0;       // 24-bit little-endian, byte 2 >= 252: none

@@ -31,7 +31,7 @@ void setBytes(CodeplugImage& image, std::size_t offset, std::initializer_list<st
 }  // namespace
 
 void ApplyDefaultSettings(CodeplugImage& image) {
-    setBytes(image, bm::OptionFlags, {236, 6, 35, 6, 8, 10, 60, 20, 10});
+    setBytes(image, bm::OptionFlags, {236, 6, 35, 6, 8, 10, bm::kFixed60Value, bm::kFixed20Value, bm::kFixed10Value});
 }
 
 void ApplyDefaultUserTpl(CodeplugImage& image) {

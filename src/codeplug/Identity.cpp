@@ -95,9 +95,4 @@ ModelLabel ModelNumber(const CodeplugImage& image) {
     return ModelTable(image.byte(bytemap::ModelIndex), image.byte(bytemap::RadioType));
 }
 
-std::uint8_t ExpectedTargetByte(const CodeplugImage& image) {
-    const unsigned model = image.byte(bytemap::ModelIndex) & 15u;
-    return static_cast<std::uint8_t>((model * 16u + image.byte(bytemap::RadioType)) & 0xFFu);
-}
-
 }  // namespace vantrel

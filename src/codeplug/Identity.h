@@ -88,10 +88,4 @@ std::string ShowCodeplugVersion(CodeplugImage& image);
 // "R12.34.UV1" from the low nibbles of bytes 350..353 plus the variant suffix.
 std::string FirmwareVersionText(const CodeplugImage& image);
 
-// ---- Radio identity ----------------------------------------------------------
-
-// The identity byte the write protocol expects from the radio:
-// (ModelIndex AND 15) x 16 + RadioType, modulo 256.
-std::uint8_t ExpectedTargetByte(const CodeplugImage& image);
-
 }  // namespace vantrel

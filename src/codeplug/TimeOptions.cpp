@@ -21,9 +21,9 @@ const std::array<TimingField, 5> kTimingFields = {{
 
 void ResetTimeOptions(CodeplugImage& image) {
     for (const auto& f : kTimingFields) image.setByte(f.byte, f.fallback);
-    image.setByte(bm::Fixed60, 60);
-    image.setByte(bm::Fixed20, 20);
-    image.setByte(bm::Fixed10, 10);
+    image.setByte(bm::Fixed60, bm::kFixed60Value);
+    image.setByte(bm::Fixed20, bm::kFixed20Value);
+    image.setByte(bm::Fixed10, bm::kFixed10Value);
 }
 
 std::optional<std::uint8_t> timingByteFromText(const std::string& text, int unit) {

@@ -174,14 +174,12 @@ void Link::ReceiveByte() {
 
 void Link::ReceiveBytePolled(double pollBudget) {
     device_.step("ReceiveBytePolled");
-    state_.pollBudget = pollBudget;
     state_.lastByte = 0;
     DisarmTimeout();
     const auto budget = std::chrono::duration_cast<Clock::duration>(kPollTime * pollBudget);
     const bool ok = AwaitAnswer(1, device_.now() + budget);
     if (ok) state_.lastByte = inbox_.front();
     inbox_.clear();
-    state_.pollBudget = 0;
     Finish(ok);
 }
 

@@ -55,7 +55,6 @@ struct LinkState {
     bool linkError = false;
     std::uint8_t lastByte = 0;
     Bytes lastBlock;
-    double pollBudget = 0;
     bool abortWait = false;
     bool lineLost = false;
     bool blinkOn = false;

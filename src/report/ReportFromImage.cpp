@@ -1,97 +1,49 @@
 #include "report/ReportFromImage.h"
 
-#include "channels/ChannelTexts.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/UserTplCodec.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/Identity.h"
 
 namespace vantrel::report {
 
-namespace {
-
 namespace bm = vantrel::bytemap;
 
-// Bits of OptionFlags behind the feature check boxes.
-constexpr unsigned kQuickKeyBit = 0;
-constexpr unsigned kPrioScanBit = 1;
-constexpr unsigned kTotBit = 2;
-constexpr unsigned kScanBit = 3;
-constexpr unsigned kPowerSaveBit = 6;
-constexpr unsigned kTalkbackBit = 7;
-
-// A timing box shows its byte times the unit when every value fits its
-// up-down range; otherwise the editor resets all of them to the fallbacks.
-struct Timing {
-    std::size_t offset;
-    int unit, low, high, fallback;
-    std::string ReportContent::*text;
-};
-
-const Timing kTimings[] = {
-    {bm::ScanSpeedTime, 10, 50, 500, 10, &ReportContent::scanSpeedTime},
-    {bm::ScanDelayTime, 500, 500, 9500, 8, &ReportContent::scanDelayTime},
-    {bm::LookBackTime, 250, 750, 5000, 16, &ReportContent::lookBackTime},
-    {bm::TotTime, 10, 10, 600, 18, &ReportContent::totTime},
-    {bm::TotPenaltyTime, 1, 1, 10, 5, &ReportContent::totPenaltyTime},
-};
-
-// The scan interval accepts 250 and 500 while the loaded byte is 1 or 2.
-int LowLimit(const Timing& t, int byte) {
-    return t.offset == bm::LookBackTime && byte <= 2 ? 250 : t.low;
-}
-
-void ShowTimings(const CodeplugImage& image, ReportContent& c) {
-    bool valid = true;
-    for (const Timing& t : kTimings) {
-        const int b = image.byte(t.offset);
-        const int value = b * t.unit;
-        valid = valid && value >= LowLimit(t, b) && value <= t.high;
-    }
-    for (const Timing& t : kTimings)
-        c.*t.text = std::to_string((valid ? image.byte(t.offset) : t.fallback) * t.unit);
-}
-
-// The short-press list holds the functions of codes 1..10; the stored byte
-// is the position plus one.
-int ShortPressPosition(int code) { return code >= 1 && code <= 10 ? code - 1 : -1; }
-
-}  // namespace
-
-ReportContent ReportContentFromImage(AppState& state) {
+ReportContent ReportContentFromModel(const EditingModel& model) {
+    const EditingCopies& e = model.copies();
+    const CodeplugImage& image = model.image();
     ReportContent c;
-    c.editorChannelCount = ApplyBandLimits(state);
-    RefreshUhfBand(state);
-    const CodeplugImage& image = state.image;
-    c.imageChannelCount = image.byte(bm::ChannelCount);
-    c.modelNumber = ModelNumber(image).text;
-
-    c.quickKey = image.bit(bm::OptionFlags, kQuickKeyBit);
-    c.prioScanEnable = image.bit(bm::OptionFlags, kPrioScanBit);
-    c.totEnable = image.bit(bm::OptionFlags, kTotBit);
-    c.scanEnable = image.bit(bm::OptionFlags, kScanBit);
-    c.powerSaveEnable = image.bit(bm::OptionFlags, kPowerSaveBit);
-    c.talkbackScan = image.bit(bm::OptionFlags, kTalkbackBit);
-    ShowTimings(image, c);
-    c.prioScanChNo = std::to_string(image.byte(bm::PrioScanChNo));
-
-    UserTplBoxes boxes;   // the boxes' initial texts stay for zero words
-    CodeplugImage scratch = image;
-    ShowUserTpl(scratch, boxes);
-    c.tplRxFrequency = boxes.rx;
-    c.tplTxFrequency = boxes.tx;
-
-    c.shortPress1 = ShortPressPosition(image.byte(bm::ButtonCodeS1));
-    c.shortPress2 = ShortPressPosition(image.byte(bm::ButtonCodeS2));
+    c.modelNumber = e.modelLabel;
+    c.powerSaveEnable = model.feature(Feature::BatterySave);
+    c.quickKey = model.feature(Feature::QuickKey);
+    c.talkbackScan = model.feature(Feature::TalkbackScan);
+    c.scanEnable = model.feature(Feature::NormalScan);
+    c.prioScanEnable = model.feature(Feature::PriorityScan);
+    c.totEnable = model.feature(Feature::Tot);
+    c.scanSpeedTime = e.timingTexts[0];
+    c.scanDelayTime = e.timingTexts[1];
+    c.lookBackTime = e.timingTexts[2];
+    c.totTime = e.timingTexts[3];
+    c.totPenaltyTime = e.timingTexts[4];
+    c.prioScanChNo = e.priorityText;
+    c.tplRxFrequency = e.tpl.rx;
+    c.tplTxFrequency = e.tpl.tx;
+    c.shortPress1 = e.shortPosition[0];
+    c.shortPress2 = e.shortPosition[1];
     c.longPressCode1 = image.byte(bm::ButtonCodeL1);
     c.longPressCode2 = image.byte(bm::ButtonCodeL2);
-
-    const int rows = ReportChannelCount(c.editorChannelCount);
-    for (int i = 0; i < rows; ++i)
-        for (int col = 1; col <= kGridTextColumns; ++col)
-            c.grid[i][col - 1] = ChannelCellText(state, i + 1, col).value_or("");
-    for (int i = 0; i < kReportMaxChannels; ++i) c.inScanList[i] = image.byte(bm::scanSlot(i + 1)) != 0;
+    c.imageChannelCount = image.byte(bm::ChannelCount);
+    c.editorChannelCount = ChannelCountFor(image.byte(bm::ModelIndex));
+    for (int i = 0; i < kReportMaxChannels; ++i) {
+        for (int col = 1; col <= kGridTextColumns; ++col) c.grid[i][col - 1] = model.cell(i + 1, col).text;
+        c.inScanList[i] = image.byte(bm::scanSlot(i + 1)) != 0;
+    }
     return c;
+}
+
+ReportContent ReportContentFromImage(AppState& state) {
+    EditingModel model(state);
+    const CodeplugImage::Bytes bytes = state.image.bytes();
+    model.LoadImage(LoadKind::FileOpen, bytes);
+    return ReportContentFromModel(model);
 }
 
 }  // namespace vantrel::report

@@ -9,8 +9,6 @@ namespace bm = bytemap;
 
 namespace {
 
-constexpr std::uint8_t kFixed60 = 60;
-constexpr std::uint8_t kFixed20 = 20;
 constexpr std::uint8_t kNoSerial = 0xFF;
 // A data file is about 2.3 KB. A longer one than this is refused whole: cut
 // at the limit, its last number could read as a shorter one.
@@ -201,8 +199,8 @@ std::string FormatCodeplugFile(const CodeplugImage& image) {
 }
 
 std::string CopyToFile(CodeplugImage& image, const std::string& serialBoxText, const std::string& path) {
-    image.setByte(bm::Fixed60, kFixed60);
-    image.setByte(bm::Fixed20, kFixed20);
+    image.setByte(bm::Fixed60, bm::kFixed60Value);
+    image.setByte(bm::Fixed20, bm::kFixed20Value);
     image.setByte(bm::SerialWriteEnable, 0);
 
     CodeplugImage saved = image;

@@ -4,6 +4,7 @@
 
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
+#include "link/WriteProtocol.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;
@@ -162,9 +163,9 @@ TEST(Identity, FirmwareVersionUsesLowNibblesAndVariantSuffix) {
     }
 }
 
-TEST(Identity, ExpectedTargetByteCombinesModelAndType) {
-    EXPECT_EQ(ExpectedTargetByte(radio(3, 1).image), 0x13);
-    EXPECT_EQ(ExpectedTargetByte(radio(3, 18).image), 0x23);   // 18 AND 15 = 2
-    EXPECT_EQ(ExpectedTargetByte(radio(0xF5, 10).image), 149);  // (160 + 245) mod 256
-    EXPECT_EQ(ExpectedTargetByte(radio(15, 0).image), 15);
+TEST(Identity, WriteTargetCombinesModelAndType) {
+    EXPECT_EQ(link::ExpectedTarget(radio(3, 1).image), 0x13);
+    EXPECT_EQ(link::ExpectedTarget(radio(3, 18).image), 0x23);   // 18 AND 15 = 2
+    EXPECT_EQ(link::ExpectedTarget(radio(0xF5, 10).image), 149);  // (160 + 245) mod 256
+    EXPECT_EQ(link::ExpectedTarget(radio(15, 0).image), 15);
 }

@@ -43,7 +43,9 @@ TEST(CmdShow, ShowsTheRadioInformationOfADataFile) {
         EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
     for (const char* line : {"Ch No  Rx Freq.   PL Option      SQ      Mute  Tx Freq.   PL Option      PWR  TOC  Rx Only  Rev Burst  BCLO  Band  TA\n",
                              "1      151.02500  TPL: 103.5 Hz  Normal  1     151.02500  TPL: 103.5 Hz  H    Off  Off      240        Off   25    Off\n",
-                             "TPL2  200.0  200.0\n", "Scan List: 001\n"})
+                             "TPL2  200.0  200.0\n", "Scan List: 001\n", "\nScan\n",
+                             "  Scan Speed (msec):                   ", "  Programmable Button 1 Short Press:   ",
+                             "\nTime Out Timer\n", "  Battery Save Mode Enable:            "})
         EXPECT_NE(text.out.find(line), std::string::npos) << line << "in\n" << text.out;
 
     const CtlRun json = vantrelctl("show " + kData + "/U2_NAG1.cpg --json");
@@ -76,10 +78,12 @@ TEST(CmdShow, JsonCarriesRawCodesBesideTheTexts) {
     const CtlRun json = vantrelctl("show " + file + " --json");
     std::filesystem::remove(file);
     ASSERT_EQ(json.exitCode, 0) << json.out;
-    for (const char* item : {"\"rxSignal\": {\"text\": \" IDPL: 023\", \"code\": 43, \"inverted\": true}",
-                             "\"txSignal\": {\"text\": null, \"code\": 140, \"inverted\": false}",
+    for (const char* item : {"\"rxSignal\": {\"text\": \"IDPL: 023\", \"code\": 43, \"inverted\": true}",
+                             // A code no table has leaves the cell as a fresh editor has it.
+                             "\"txSignal\": {\"text\": \"\", \"code\": 140, \"inverted\": false}",
                              "\"rxFrequency\": {\"text\": \"151.02500\", \"code\": 31380, \"raster\": 1, \"subBand\": 1}",
-                             "\"tx\": {\"text\": \"\", \"word\": 0}",
+                             // A zero word leaves the box with its first text, as in the editor.
+                             "\"tx\": {\"text\": \"255.0\", \"word\": 0}",
                              "{\"text\": \"001\", \"channel\": 1},\n    {\"text\": \"005\", \"channel\": 5}"})
         EXPECT_NE(json.out.find(item), std::string::npos) << item << " in\n" << json.out;
 }

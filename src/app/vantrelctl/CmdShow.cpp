@@ -1,7 +1,9 @@
-// vantrelctl show FILE.cpg [--json]: what the editor would show for a data
-// file: the "Radio Information" frame, the channel grid, the user-defined TPL
-// frequencies and the scan list. The JSON form carries the raw codes beside
-// the texts.
+// vantrelctl show FILE.cpg [--json]: what the editor shows after opening a
+// data file, taken from the editing model: the "Radio Information" frame, the
+// radio-wide settings (scan, time-out timer, features, buttons), the channel
+// grid, the user-defined TPL frequencies and the scan list, which is all the
+// report prints. The JSON form carries the raw codes beside the texts; texts
+// lose the leading blank the grid's centring hides.
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -16,6 +18,8 @@
 #include "channels/UserTplCodec.h"
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
+#include "model/DisplayedFields.h"
+#include "model/EditorPaths.h"
 #include "shell/CodeplugFile.h"
 
 namespace vantrelctl {
@@ -48,8 +52,6 @@ std::string jsonString(const std::string& s) {
     }
     return out + "\"";
 }
-
-std::string jsonText(const std::optional<std::string>& s) { return s ? jsonString(*s) : "null"; }
 
 // Members of one object, each value already in JSON.
 class JsonObject {
@@ -88,23 +90,16 @@ struct InfoField {
     int raw = 0;
 };
 
-std::string serialText(const CodeplugImage& image) {
-    for (std::size_t i = 0; i < bm::SerialNumberSize; ++i)
-        if (image.byte(bm::SerialNumber + i) != kNoSerial) return image.text(bm::SerialNumber, bm::SerialNumberSize);
-    return "";
-}
-
-std::vector<InfoField> radioInformation(AppState& state, int channels) {
-    CodeplugImage& image = state.image;
+std::vector<InfoField> radioInformation(const vantrel::EditingModel& model, int channels) {
+    const CodeplugImage& image = model.image();
+    const vantrel::EditingCopies& e = model.copies();
     return {
-        {"Model Number", "modelNumber", vantrel::ModelNumber(image).text, false, "modelIndex",
-         image.byte(bm::ModelIndex)},
-        {"Frequency Range", "frequencyRange", vantrel::FrequencyRangeText(image), false, "radioType",
-         image.byte(bm::RadioType)},
-        {"Firmware Version", "firmwareVersion", vantrel::FirmwareVersionText(image)},
-        {"Codeplug Version", "codeplugVersion", vantrel::ShowCodeplugVersion(image)},
-        {"Serial Number", "serialNumber", serialText(image)},
-        {"Regional Super Number", "superNumber", image.text(bm::SuperNumber, bm::SuperNumberSize)},
+        {"Model Number", "modelNumber", e.modelLabel, false, "modelIndex", image.byte(bm::ModelIndex)},
+        {"Frequency Range", "frequencyRange", e.rangeLabel, false, "radioType", image.byte(bm::RadioType)},
+        {"Firmware Version", "firmwareVersion", e.firmwareLabel},
+        {"Codeplug Version", "codeplugVersion", e.codeplugLabel},
+        {"Serial Number", "serialNumber", e.serial},
+        {"Regional Super Number", "superNumber", e.superNumber},
         {"Channels", "channelCount", std::to_string(channels), true},
     };
 }
@@ -132,11 +127,17 @@ long frequencyCode(const CodeplugImage& image, int n, Side side) {
     return image.byte(at) | (image.byte(at + 1) << 8) | (static_cast<long>(image.byte(at + 2)) << 16);
 }
 
-// The raw bytes behind one cell, for the JSON form.
-JsonObject rawCell(const AppState& state, int n, int column) {
-    const CodeplugImage& image = state.image;
+// The signalling texts start with a blank that the grid's centring hides.
+std::string trimLeft(const std::string& s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first);
+}
+
+// The text of one cell and the raw bytes behind it, for the JSON form.
+JsonObject rawCell(const vantrel::EditingModel& model, int n, int column) {
+    const CodeplugImage& image = model.image();
     JsonObject cell;
-    cell.add("text", jsonText(vantrel::ChannelCellText(state, n, column)));
+    cell.add("text", jsonString(trimLeft(model.cell(n, column).text)));
     if (column == vantrel::kColRxFrequency || column == vantrel::kColTxFrequency) {
         const Side side = column == vantrel::kColRxFrequency ? Side::Rx : Side::Tx;
         cell.add("code", frequencyCode(image, n, side));
@@ -154,25 +155,6 @@ JsonObject rawCell(const AppState& state, int n, int column) {
 
 // ---- User TPL and scan list --------------------------------------------------------
 
-// The box texts the population shows: "#.0" of a stored word, "" for a word of 0.
-vantrel::UserTplBoxes userTplTexts(const CodeplugImage& image) {
-    vantrel::UserTplBoxes boxes;
-    boxes.rx.fill("");
-    boxes.tx.fill("");
-    CodeplugImage scratch = image;   // ShowUserTpl also writes defaults for zero words
-    vantrel::ShowUserTpl(scratch, boxes);
-    return boxes;
-}
-
-// Channels in the scan list, as the population fills it from the slots.
-std::vector<int> scanList(const CodeplugImage& image, int channels) {
-    std::vector<int> slots;
-    for (int n = 1; n <= channels; ++n)
-        if (const int slot = image.byte(bm::scanSlot(n))) slots.push_back(slot);
-    std::sort(slots.begin(), slots.end());
-    return slots;
-}
-
 std::string threeDigits(int n) {
     char text[8];
     std::snprintf(text, sizeof text, "%03d", n);
@@ -180,12 +162,6 @@ std::string threeDigits(int n) {
 }
 
 // ---- Output --------------------------------------------------------------------------
-
-// The signalling texts start with a blank that the grid's centring hides.
-std::string trimLeft(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first);
-}
 
 void printTable(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> width(rows.front().size(), 0);
@@ -201,63 +177,94 @@ void printTable(const std::vector<std::vector<std::string>>& rows) {
     }
 }
 
-void printText(const AppState& state, const std::vector<InfoField>& info, int channels) {
+// The radio-wide settings, as the editor's first tab shows them.
+bool isSetting(const vantrel::DisplayedField& f) {
+    return f.section == "Scan" || f.section == "Time Out Timer" || f.section == "Features" ||
+           f.section == "Programmable Button";
+}
+
+void printText(const vantrel::EditingModel& model, const std::vector<InfoField>& info, int channels) {
+    const vantrel::EditingCopies& e = model.copies();
     for (const InfoField& f : info) std::printf("%-22s %s\n", (std::string(f.label) + ":").c_str(), f.text.c_str());
+
+    std::string section;
+    for (const vantrel::DisplayedField& f : vantrel::DisplayedFields(model)) {
+        if (!isSetting(f)) continue;
+        if (f.section != section) std::printf("\n%s\n", (section = f.section).c_str());
+        std::printf("  %-36s %s\n", (f.name + ":").c_str(), f.text.c_str());
+    }
 
     std::printf("\n");
     std::vector<std::vector<std::string>> grid{{"Ch No"}};
     for (const GridColumn& c : kGridColumns) grid[0].push_back(c.header);
     for (int n = 1; n <= channels; ++n) {
         std::vector<std::string> row{std::to_string(n)};
-        for (const GridColumn& c : kGridColumns)
-            row.push_back(trimLeft(vantrel::ChannelCellText(state, n, c.column).value_or("")));
+        for (const GridColumn& c : kGridColumns) row.push_back(trimLeft(model.cell(n, c.column).text));
         grid.push_back(row);
     }
     printTable(grid);
 
-    const vantrel::UserTplBoxes tpl = userTplTexts(state.image);
     std::printf("\nUser Defined TPL (Hz)\n");
     std::vector<std::vector<std::string>> tplRows{{"", "RX", "TX"}};
     for (int i = 0; i < kUserTplCount; ++i)
-        tplRows.push_back({"TPL" + std::to_string(i + 1), tpl.rx[i], tpl.tx[i]});
+        tplRows.push_back({"TPL" + std::to_string(i + 1), e.tpl.rx[i], e.tpl.tx[i]});
     printTable(tplRows);
 
     std::string scan;
-    for (int n : scanList(state.image, channels)) scan += " " + threeDigits(n);
+    for (int n : e.scanList) scan += " " + threeDigits(n);
     std::printf("\nScan List:%s\n", scan.c_str());
-    std::printf("Prio. Scan Ch. No.: %d\n", state.image.byte(bm::PrioScanChNo));
+    std::printf("Prio. Scan Ch. No.: %s\n", e.priorityText.c_str());
 }
 
-void printJson(const std::string& file, const AppState& state, const std::vector<InfoField>& info, int channels) {
-    const CodeplugImage& image = state.image;
+void printJson(const std::string& file, const vantrel::EditingModel& model, const std::vector<InfoField>& info,
+               int channels) {
+    const CodeplugImage& image = model.image();
+    const vantrel::EditingCopies& e = model.copies();
     std::printf("{\n  \"file\": %s", jsonString(file).c_str());
     for (const InfoField& f : info) {
         std::printf(",\n  \"%s\": %s", f.key, f.numeric ? f.text.c_str() : jsonString(f.text).c_str());
         if (f.rawKey) std::printf(",\n  \"%s\": %d", f.rawKey, f.raw);
     }
 
+    std::vector<std::string> settings;
+    for (const vantrel::DisplayedField& f : vantrel::DisplayedFields(model))
+        if (isSetting(f))
+            settings.push_back(JsonObject()
+                                   .add("section", jsonString(f.section))
+                                   .add("name", jsonString(f.name))
+                                   .add("text", jsonString(f.text))
+                                   .str());
+    std::printf(",\n  \"settings\": %s", jsonArray(settings, "    ").c_str());
+    std::printf(",\n  \"optionFlags\": %u", image.byte(bm::OptionFlags));
+    for (const auto& [key, offset] : {std::pair{"totTime", bm::TotTime}, std::pair{"scanSpeedTime", bm::ScanSpeedTime},
+                                      std::pair{"scanDelayTime", bm::ScanDelayTime},
+                                      std::pair{"lookBackTime", bm::LookBackTime},
+                                      std::pair{"totPenaltyTime", bm::TotPenaltyTime},
+                                      std::pair{"buttonCodeS1", bm::ButtonCodeS1}, std::pair{"buttonCodeL1", bm::ButtonCodeL1},
+                                      std::pair{"buttonCodeS2", bm::ButtonCodeS2}, std::pair{"buttonCodeL2", bm::ButtonCodeL2}})
+        std::printf(",\n  \"%s\": %u", key, image.byte(offset));
+
     std::vector<std::string> rows;
     for (int n = 1; n <= channels; ++n) {
         JsonObject row;
         row.add("channel", n);
-        for (const GridColumn& c : kGridColumns) row.add(c.key, rawCell(state, n, c.column).str());
+        for (const GridColumn& c : kGridColumns) row.add(c.key, rawCell(model, n, c.column).str());
         rows.push_back(row.str());
     }
     std::printf(",\n  \"channels\": %s", jsonArray(rows, "    ").c_str());
 
-    const vantrel::UserTplBoxes tpl = userTplTexts(image);
     std::vector<std::string> tones;
     for (int i = 0; i < kUserTplCount; ++i) {
         JsonObject tone;
         tone.add("name", jsonString("TPL" + std::to_string(i + 1)));
-        tone.add("rx", JsonObject().add("text", jsonString(tpl.rx[i])).add("word", image.word(bm::userTplRxWord(i))).str());
-        tone.add("tx", JsonObject().add("text", jsonString(tpl.tx[i])).add("word", image.word(bm::userTplTxWord(i))).str());
+        tone.add("rx", JsonObject().add("text", jsonString(e.tpl.rx[i])).add("word", image.word(bm::userTplRxWord(i))).str());
+        tone.add("tx", JsonObject().add("text", jsonString(e.tpl.tx[i])).add("word", image.word(bm::userTplTxWord(i))).str());
         tones.push_back(tone.str());
     }
     std::printf(",\n  \"userTpl\": %s", jsonArray(tones, "    ").c_str());
 
     std::vector<std::string> scan;
-    for (int n : scanList(image, channels)) scan.push_back(JsonObject().add("text", jsonString(threeDigits(n))).add("channel", n).str());
+    for (int n : e.scanList) scan.push_back(JsonObject().add("text", jsonString(threeDigits(n))).add("channel", n).str());
     std::printf(",\n  \"scanList\": %s", jsonArray(scan, "    ").c_str());
     std::printf(",\n  \"scanMask\": %u", image.word(bm::ScanMask));
     std::printf(",\n  \"prioScanChNo\": %u\n}\n", image.byte(bm::PrioScanChNo));
@@ -279,14 +286,17 @@ int CmdShow(int argc, char** argv) {
     AppState state;
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
     if (!load.ok()) return Fail(load.error);
-    // The same derivations as the editor's population.
-    const int channels = vantrel::ApplyBandLimits(state);
-    vantrel::RefreshUhfBand(state);
-    const std::vector<InfoField> info = radioInformation(state, channels);
+    // What the editor shows after File > Open, with the messages it shows.
+    vantrel::EditingModel model(state);
+    const vantrel::CodeplugImage::Bytes bytes = state.image.bytes();
+    for (const vantrel::Message& m : model.LoadImage(vantrel::LoadKind::FileOpen, bytes))
+        std::fprintf(stderr, "vantrelctl show: warning: %s\n", vantrel::MessageLine(m).c_str());
+    const int channels = std::min(model.channelCount(), model.copies().gridRows);
+    const std::vector<InfoField> info = radioInformation(model, channels);
     if (args.has("--json"))
-        printJson(file, state, info, channels);
+        printJson(file, model, info, channels);
     else
-        printText(state, info, channels);
+        printText(model, info, channels);
     return 0;
 }
 

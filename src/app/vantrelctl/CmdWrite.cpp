@@ -1,5 +1,7 @@
 // vantrelctl write: writes a data file into the radio, sending the bytes the
-// program sends after opening the file and choosing Write with no other edit.
+// editor sends after opening the file and choosing Write with no other edit:
+// a file the editor would refuse is refused before the port is opened, and
+// what the editor would correct is corrected and named on a warning line.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,11 +11,13 @@
 #include "Commands.h"
 #include "LinkCpgFile.h"
 #include "LinkPort.h"
-#include "LinkWriteImage.h"
+#include "PathReportPrint.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
+#include "model/EditorPaths.h"
+#include "shell/CodeplugFile.h"
 
 namespace vantrelctl {
 
@@ -106,11 +110,15 @@ int CmdWrite(int argc, char** argv) {
     const std::string file = args.operands().front();
     const std::string password = args.value("--password");
     vantrel::AppState state;
-    std::string error;
-    if (!LoadCpg(state.image, file, error)) return Fail(error);
-    const vantrel::UserTplBoxes boxes = PrepareImageForWrite(state);
-    if (const std::string invalid = FirstInvalidUserTpl(boxes); !invalid.empty())
-        return Fail("Invalid Frequency (" + invalid + ")");
+    vantrel::EditingModel model(state);
+    model.LoadEditor();
+    vantrel::CodeplugImage asFiled;
+    vantrel::CopyToBox(asFiled, file);
+    const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
+    PrintPathReport("write", report, state.loadFailed);
+    if (report.refused) return kExitFailure;
+    for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
+        std::fprintf(stderr, "vantrelctl write: warning: corrected %s\n", change.c_str());
 
     LinkApplication app(argv[0]);
     SerialDevice device;
@@ -118,9 +126,7 @@ int CmdWrite(int argc, char** argv) {
     if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
     Link link(trace ? *trace : static_cast<ByteDevice&>(device));
-    WriteSteps steps;
-    // The password bytes go out as stored: no password box to store here.
-    steps.encodeUserTones = [&](vantrel::CodeplugImage& image) { vantrel::EncodeUserTpls(image, boxes); };
+    const WriteSteps steps = vantrel::ModelWriteSteps(model);
     vantrel::CodeplugImage::Bytes sent{};
     TransferOutcome outcome;
     std::string status;

@@ -7,7 +7,9 @@ namespace vantrelctl {
 
 extern const CommandSpec kReadCommand;
 extern const CommandSpec kWriteCommand;
+extern const CommandSpec kCheckCommand;
 extern const CommandSpec kShowCommand;
+extern const CommandSpec kDiffCommand;
 extern const CommandSpec kSimulateCommand;
 extern const CommandSpec kPortsCommand;
 extern const CommandSpec kExportCommand;
@@ -15,7 +17,9 @@ extern const CommandSpec kImportCommand;
 
 int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
+int CmdCheck(int argc, char** argv);
 int CmdShow(int argc, char** argv);
+int CmdDiff(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
 int CmdPorts(int argc, char** argv);

@@ -6,7 +6,9 @@ int main(int argc, char** argv) {
     using namespace vantrelctl;
     return RunCommandLine({{&kReadCommand, CmdRead},
                            {&kWriteCommand, CmdWrite},
+                           {&kCheckCommand, CmdCheck},
                            {&kShowCommand, CmdShow},
+                           {&kDiffCommand, CmdDiff},
                            {&kSimulateCommand, CmdSimulate},
                            {&kReportCommand, CmdReport},
                            {&kPortsCommand, CmdPorts},

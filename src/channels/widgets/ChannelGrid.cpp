@@ -11,7 +11,7 @@
 #include "channels/FrequencyCodec.h"
 #include "channels/widgets/GridColumns.h"
 #include "channels/widgets/GridTable.h"
-#include "channels/widgets/GridTwips.h"
+#include "codeplug/widgets/Twips.h"
 #include "channels/widgets/frmChannelToneOption.h"
 #include "codeplug/Identity.h"
 
@@ -22,7 +22,6 @@ namespace gc = gridcol;
 namespace {
 
 constexpr int kGreyRole = Qt::UserRole + 1;
-constexpr int kPriorityBit = 1;  // OptionFlags bit of Priority Scan
 
 QColor normalColour() { return QApplication::palette().color(QPalette::Active, QPalette::ButtonText); }
 QColor greyColour() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
@@ -53,7 +52,7 @@ QTableWidgetItem* cellItem() {
 
 ChannelGrid::ChannelGrid(EditorContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     hooks.priorityScanTicked = [this] {
-        return ctx_.state.image.bit(bytemap::OptionFlags, kPriorityBit);
+        return ctx_.state.image.bit(bytemap::OptionFlags, bytemap::optionbit::PriorityScan.readBit);
     };
     hooks.userTplRxValue = [this](int k) {
         return ctx_.state.image.word(bytemap::userTplRxWord(k)) / 10.0;
@@ -128,10 +127,10 @@ void ChannelGrid::setCellGrey(int row, int column, bool grey) {
 void ChannelGrid::LayoutGrid() {
     table_->setColumnCount(gc::kColumns);
     for (int c = 0; c < gc::kColumns; ++c)
-        table_->setColumnWidth(c, gridpx::twips(gc::kColumnInfo[c].widthTwips));
+        table_->setColumnWidth(c, twips(gc::kColumnInfo[c].widthTwips));
     applyRowCount(static_cast<int>(bytemap::MaxChannels));
-    setMinimumWidth(gridpx::twips(gc::kGridWidthTwips));
-    table_->setFixedHeight(gridpx::twips(gc::kGridHeightTwips));
+    setMinimumWidth(twips(gc::kGridWidthTwips));
+    table_->setFixedHeight(twips(gc::kGridHeightTwips));
 }
 
 void ChannelGrid::applyRowCount(int n) {
@@ -145,7 +144,7 @@ void ChannelGrid::applyRowCount(int n) {
                 table_->setItem(r, c, c == 0 ? fixedItem(QString::number(r)) : cellItem());
         }
     }
-    for (int r = 0; r <= n; ++r) table_->setRowHeight(r, gridpx::twips(gc::kRowHeightTwips));
+    for (int r = 0; r <= n; ++r) table_->setRowHeight(r, twips(gc::kRowHeightTwips));
     if (table_->currentRow() < 1 || table_->currentColumn() < 1) setCurrent(1, 1);
 }
 
@@ -155,7 +154,7 @@ void ChannelGrid::sizeRows() {
     ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(channelCount_));
     applyRowCount(channelCount_);
     table_->setFixedHeight(table_->frameWidth() * 2 +
-                           gridpx::twips(gc::kRowHeightTwips) * (channelCount_ + 1));
+                           twips(gc::kRowHeightTwips) * (channelCount_ + 1));
 }
 
 void ChannelGrid::SizeChannelGrid() {

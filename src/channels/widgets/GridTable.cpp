@@ -42,7 +42,9 @@ bool isNavigation(int key) {
 
 ChannelTable::ChannelTable(ChannelGrid& grid, QWidget* parent) : QTableWidget(parent), grid_(grid) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl select several rows for copying; editing stays on the
+    // current cell.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);

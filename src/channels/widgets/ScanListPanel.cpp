@@ -24,7 +24,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kPriorityBit = 1;  // OptionFlags bit of Priority Scan
 
 QString itemText(int channel) { return QStringLiteral("%1").arg(channel, 3, 10, QChar('0')); }
 
@@ -48,7 +47,7 @@ void selectRow(QListWidget* list, int row) {
 ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* parent)
     : QWidget(parent), ctx_(ctx), grid_(grid) {
     hooks.priorityScanTicked = [this] {
-        return ctx_.state.image.bit(bytemap::OptionFlags, kPriorityBit);
+        return ctx_.state.image.bit(bytemap::OptionFlags, bytemap::optionbit::PriorityScan.readBit);
     };
 
     auto* label1 = new QLabel(QStringLiteral("Channel"), this);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "channels/ChannelMessages.h"
+#include "model/ModelTexts.h"
 
 namespace vantrel::scantext {
 
@@ -13,9 +14,6 @@ inline const QString kRemovePriority =
                       static_cast<int>(vantrel::kRemovePriorityChannel.text.size()));
 
 // The priority channel number names a channel outside the scan list.
-inline QString priorityNotInScanList() {
-    return QStringLiteral("                       Error!  \r\n\r\n"
-                          "Prio. Scan Ch. No. not in active scan list   ");
-}
+inline QString priorityNotInScanList() { return QString::fromStdString(modeltext::PriorityNotInScanList()); }
 
 }  // namespace vantrel::scantext

@@ -16,7 +16,7 @@
 #include "channels/ChannelOptions.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/GridColumns.h"
-#include "channels/widgets/GridTwips.h"
+#include "codeplug/widgets/Twips.h"
 #include "channels/widgets/ToneTableKeys.h"
 #include "shell/widgets/WindowPlacement.h"
 
@@ -47,7 +47,7 @@ QLineEdit* makeBox(QWidget* parent, const char* name, int index, const QString& 
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::StrongFocus);
-    box->setFixedSize(gridpx::twips(660), gridpx::twips(300));
+    box->setFixedSize(twips(660), twips(300));
     box->setEnabled(!text.isEmpty());  // the boxes after the last entry cannot be chosen
     return box;
 }
@@ -137,7 +137,7 @@ void frmChannelToneOption::showTable(Table table) {
     fraToneData_->setVisible(table == Table::Tpl);
     fraDcsData_->setVisible(table == Table::Dpl);
     const int height = table == Table::Tpl ? kHeightTpl : table == Table::Dpl ? kHeightDpl : kHeightNoTable;
-    setFixedSize(gridpx::twips(kWidthTwips), gridpx::twips(height));
+    setFixedSize(twips(kWidthTwips), twips(height));
 }
 
 void frmChannelToneOption::open(int row, Side side) {
@@ -177,7 +177,7 @@ void frmChannelToneOption::open(int row, Side side) {
     }
     showTable(table);
     if (QWidget* form = grid_.hooks.editorForm ? grid_.hooks.editorForm() : grid_.window())
-        PlaceBeside(*this, *form, QPoint(gridpx::twips(kOffsetTwips), gridpx::twips(kOffsetTwips)));
+        PlaceBeside(*this, *form, QPoint(twips(kOffsetTwips), twips(kOffsetTwips)));
     winId();
     if (owner_ && owner_->windowHandle()) windowHandle()->setTransientParent(owner_->windowHandle());
     show();

@@ -14,6 +14,7 @@
 
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
+#include "model/ModelTexts.h"
 
 namespace vantrel {
 
@@ -24,23 +25,22 @@ namespace {
 struct FeatureBit {
     const char* name;
     const char* caption;
-    unsigned mask;      // bits written
-    unsigned readBit;   // bit read back
+    bm::optionbit::Field bits;
 };
 
 // In the order ShowFeatureOptions sets them.
 const std::array<FeatureBit, 6> kFeatures = {{
-    {"chkTalkbakScan", "Talkback Scan Enable", 0x80, 7},
-    {"chkPowerSaveEnable", "Battery Save Mode Enable", 0x60, 6},
-    {"chkTotEnable", "TOT Enable", 0x04, 2},
-    {"chkPrioScanEnable", "Priority Scan Enable", 0x02, 1},
-    {"chkScanEnable", "Normal Scan Enable", 0x08, 3},
-    {"chkQuickKey", "Quick Key Override Enable", 0x01, 0},
+    {"chkTalkbakScan", "Talkback Scan Enable", bm::optionbit::TalkbackScan},
+    {"chkPowerSaveEnable", "Battery Save Mode Enable", bm::optionbit::BatterySave},
+    {"chkTotEnable", "TOT Enable", bm::optionbit::Tot},
+    {"chkPrioScanEnable", "Priority Scan Enable", bm::optionbit::PriorityScan},
+    {"chkScanEnable", "Normal Scan Enable", bm::optionbit::NormalScan},
+    {"chkQuickKey", "Quick Key Override Enable", bm::optionbit::QuickKey},
 }};
 enum { fTalkback, fBattery, fTot, fPrio, fScan, fQuick };
 
-const QString kPrioErrorText = QString(25, ' ') + "Error!  \r\n\r\n" +
-                               "Prio. Scan Ch. No. not in active scan list   ";
+// The box's own check centres "Error!" with two blanks more than the others.
+const QString kPrioErrorText = QString::fromStdString(modeltext::PriorityNotInScanList(25));
 
 }  // namespace
 
@@ -104,7 +104,7 @@ QCheckBox* RadioSettings::check(const char* name) const {
 void RadioSettings::featureClicked(QCheckBox* box, bool on) {
     const auto i = static_cast<std::size_t>(std::find(checks_.begin(), checks_.end(), box) - checks_.begin());
     auto& image = ctx_.state.image;
-    const unsigned mask = kFeatures[i].mask;
+    const unsigned mask = kFeatures[i].bits.mask;
     const unsigned v = image.byte(bm::OptionFlags);
     image.setByte(bm::OptionFlags, static_cast<std::uint8_t>(on ? (v | mask) : (v & ~mask)));
 }
@@ -179,7 +179,7 @@ void RadioSettings::totClicked(bool on) {
 void RadioSettings::ShowFeatureOptions() {
     const auto& image = ctx_.state.image;
     for (std::size_t i = 0; i < kFeatures.size(); ++i)
-        checks_[i]->setChecked(image.bit(bm::OptionFlags, kFeatures[i].readBit));
+        checks_[i]->setChecked(image.bit(bm::OptionFlags, kFeatures[i].bits.readBit));
     setTotControls(checks_[fTot]->isChecked());
     if (checks_[fPrio]->isChecked()) {
         checks_[fScan]->setEnabled(false);

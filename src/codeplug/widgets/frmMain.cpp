@@ -29,6 +29,7 @@
 #include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
 #include "codeplug/widgets/ButtonFrame.h"
+#include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/RadioSettings.h"
 #include "codeplug/widgets/StatusHelp.h"
@@ -51,10 +52,7 @@ struct PlacementKey {
 };
 const PlacementKey kPlacementKeys[4] = {
     {"MainLeft", 1000}, {"MainTop", 2000}, {"MainWidth", 6500}, {"MainHeight", 6400}};
-constexpr int kEditorWidth = 15120;
-constexpr int kEditorHeight = 7800;
-constexpr int kTabsWidth = 12020;
-constexpr int kTabsHeight = 6800;
+using namespace editorsize;
 constexpr int kEditorPointSize = 8;
 // The grid's column widths come from twips; a " TPL: 254.1 Hz" cell and the
 // "Rev Burst" header fit them at 7 points.

@@ -5,45 +5,35 @@
 #include <QTabWidget>
 
 #include "channels/NumberText.h"
+#include "channels/UserTplCodec.h"
+#include "model/EditingModel.h"
+#include "model/ModelTexts.h"
 
 namespace vantrel {
 
-namespace {
-
-constexpr int kLowestUserTplHz = 67;
-
-Decimal valueOf(const QString& text) { return LeadingNumber(text.toStdString()); }
-
-}  // namespace
-
 bool CheckUserTplFrequencies(Prompts& prompts, const std::array<QLineEdit*, 3>& rxBoxes,
                              const std::array<QLineEdit*, 3>& txBoxes) {
-    for (int k = 0; k < 3; ++k) {
-        for (QLineEdit* box : {rxBoxes[k], txBoxes[k]}) {
-            if (valueOf(box->text()).compare(kLowestUserTplHz) >= 0) continue;
-            prompts.tell(QStringLiteral("Invalid Frequency"));
-            box->clear();
-            return false;
-        }
+    UserTplBoxes texts;
+    for (std::size_t k = 0; k < 3; ++k) {
+        texts.rx[k] = rxBoxes[k]->text().toStdString();
+        texts.tx[k] = txBoxes[k]->text().toStdString();
     }
-    return true;
+    const auto failing = FirstUserTplBelowMinimum(texts);
+    if (!failing) return true;
+    prompts.tell(QString::fromUtf8(kInvalidFrequency.text.data(), static_cast<int>(kInvalidFrequency.text.size())));
+    (failing->side == Side::Rx ? rxBoxes : txBoxes)[static_cast<std::size_t>(failing->index)]->clear();
+    return false;
 }
 
 bool CheckPriorityChannel(Prompts& prompts, const QLineEdit& priorityBox, const QListWidget& channelList,
                           QTabWidget& tabs) {
-    const Decimal priority = valueOf(priorityBox.text());
-    // The position after the last entry reads as an empty text, value 0, so
-    // a priority channel of 0 fails too.
-    for (int i = 0; i <= channelList.count(); ++i) {
-        const QListWidgetItem* entry = channelList.item(i);
-        const Decimal value = valueOf(entry ? entry->text() : QString());
-        if (priority.compare(value.scaledUnits(), Decimal::kScale) != 0) continue;
-        prompts.tell(QStringLiteral("                       Error!  \r\n\r\n"
-                                    "Prio. Scan Ch. No. not in active scan list   "));
-        tabs.setCurrentIndex(0);
-        return false;
-    }
-    return true;
+    std::vector<int> channels;
+    for (int i = 0; i < channelList.count(); ++i)
+        channels.push_back(static_cast<int>(LeadingNumber(channelList.item(i)->text().toStdString()).rounded(0).value_or(0)));
+    if (!PriorityOutsideScanList(priorityBox.text().toStdString(), channels)) return true;
+    prompts.tell(QString::fromStdString(modeltext::PriorityNotInScanList()));
+    tabs.setCurrentIndex(0);
+    return false;
 }
 
 }  // namespace vantrel

@@ -14,7 +14,7 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
-#include "codeplug/Identity.h"
+#include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/UserTplFrame.h"
@@ -28,6 +28,7 @@
 #include "link/widgets/frmPasswordW.h"
 #include "link/widgets/frmProgram.h"
 #include "link/widgets/frmProtection.h"
+#include "model/EditingModel.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -37,19 +38,11 @@ using link::TransferOutcome;
 
 namespace {
 
-// The editor's size after a read (unless it shows the channel tab).
-constexpr int kEditorWidth = 15120;
-constexpr int kEditorHeight = 7800;
-constexpr int kTabsWidth = 12020;
-constexpr int kTabsHeight = 6800;
+using namespace editorsize;
 
 // Whether a write is read back and compared, kept for the next session.
 const QString kVerifyKey = QStringLiteral("Settings/VerifyAfterWrite");
 constexpr std::size_t kMismatchesListed = 10;
-
-// Written before every write, as the radio expects them.
-constexpr std::uint8_t kFixed60 = 60;
-constexpr std::uint8_t kFixed20 = 20;
 
 // A stale interrupt from an earlier abort belongs to no transfer. Taking it
 // here, with a deadline already passed, runs no event loop.
@@ -147,10 +140,7 @@ void ProgramCommands::WriteCommand() {
             return;
         }
         openDialog(true);
-        editor.radioInfo()->codeplugLabel()->setText(
-            QString::fromStdString(ShowCodeplugVersion(state.image)));
-        state.image.setByte(bm::Fixed60, kFixed60);
-        state.image.setByte(bm::Fixed20, kFixed20);
+        editor.radioInfo()->codeplugLabel()->setText(QString::fromStdString(PrepareImageForWrite(state.image)));
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }

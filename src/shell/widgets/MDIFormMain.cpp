@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/GridClipboard.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/frmMain.h"
@@ -57,6 +58,14 @@ const std::vector<MenuDef>& menuTable() {
           {"mnuDefault", "Default", nullptr, C::Default, false},
           {"mnuFileBar3", nullptr, nullptr, C::Open, false},
           {"mnuFileExit", "E&xit", nullptr, C::Exit, false}}},
+        {"mnuEdit", "&Edit",
+         {{"mnuEditUndo", "&Undo", "Ctrl+Z", C::Undo, true},
+          {"mnuEditRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", C::Redo, true},
+          {"mnuEditBar0", nullptr, nullptr, C::Open, false},
+          {"mnuEditCut", "Cu&t", "Ctrl+X", C::Cut, true},
+          {"mnuEditCopy", "&Copy", "Ctrl+C", C::Copy, true},
+          {"mnuEditPaste", "&Paste", "Ctrl+V", C::Paste, true},
+          {"mnuEditDelete", "&Delete", nullptr, C::Delete, true}}},
         {"mnuDevice", "&Device",
          {{"mnuRead", "&Read", "Ctrl+R", C::Read, true},
           {"mnuWrite", "&Write", "Ctrl+W", C::Write, true}}},
@@ -85,6 +94,11 @@ const ToolButton kToolButtons[9] = {
     {nullptr, C::Open},
     {"Help", C::Help},
 };
+
+// The Edit menu's items, usable once their command has a handler.
+const std::map<C, const char*> kEditItems = {{C::Undo, "mnuEditUndo"},   {C::Redo, "mnuEditRedo"},
+                                              {C::Cut, "mnuEditCut"},     {C::Copy, "mnuEditCopy"},
+                                              {C::Paste, "mnuEditPaste"}, {C::Delete, "mnuEditDelete"}};
 
 // Menu versions of these do nothing further while a toolbar button is held.
 bool blockedByToolbar(C c) {
@@ -123,7 +137,14 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
         setEnabled(false);
     });
     setCommand(C::Default, [this] { editor_->DefaultCommand(); });
+    clipboard_ = std::make_unique<GridClipboard>(editor_->context(), *editor_->grid(), *editor_->scanList());
+    setCommand(C::Copy, [this] { clipboard_->copy(); });
+    setCommand(C::Cut, [this] { clipboard_->cut(); });
+    setCommand(C::Paste, [this] { clipboard_->paste(); });
+    setCommand(C::Delete, [this] { clipboard_->deleteRows(); });
 }
+
+MDIFormMain::~MDIFormMain() = default;
 
 void MDIFormMain::buildMenus() {
     for (const MenuDef& m : menuTable()) {
@@ -134,7 +155,8 @@ void MDIFormMain::buildMenus() {
             QAction* a = item.caption ? menu->addAction(item.caption) : menu->addSeparator();
             a->setObjectName(item.name);
             if (!item.caption) continue;
-            if (item.shortcut) a->setShortcut(QKeySequence(item.shortcut));
+            if (item.shortcut) a->setShortcuts(QKeySequence::listFromString(item.shortcut));
+            if (kEditItems.count(item.command)) a->setEnabled(false);
             const C c = item.command;
             connect(a, &QAction::triggered, this, [this, c, commits = item.commits] {
                 if (commits) commitPendingEdit();
@@ -189,6 +211,8 @@ QAction* MDIFormMain::toolbarButton(int position) const {
 }
 
 void MDIFormMain::setCommand(Command c, std::function<void()> handler) {
+    const auto edit = kEditItems.find(c);
+    if (edit != kEditItems.end()) menuAction(edit->second)->setEnabled(static_cast<bool>(handler));
     commands_[c] = std::move(handler);
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "codeplug/AppState.h"
 #include "shell/widgets/Prompts.h"
@@ -18,13 +19,18 @@ class QToolBar;
 namespace vantrel {
 
 class frmMain;
+class GridClipboard;
 
 class MDIFormMain : public QMainWindow {
     Q_OBJECT
 public:
-    enum class Command { Open, Save, PrintPreview, Print, Default, Exit, Read, Write, Help, About };
+    enum class Command {
+        Open, Save, PrintPreview, Print, Default, Exit, Read, Write, Help, About,
+        Undo, Redo, Cut, Copy, Paste, Delete
+    };
 
     MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    ~MDIFormMain() override;
 
     frmMain* editor() const { return editor_; }
     AppState& state() { return state_; }
@@ -39,6 +45,7 @@ public:
 
     // The action behind a command; the menu item runs the pending-edit commit
     // first, the toolbar dispatches as the menu does except Read and Write.
+    // An Edit menu item is usable once its command has a handler.
     void setCommand(Command c, std::function<void()> handler);
     void runCommand(Command c);
 
@@ -77,6 +84,7 @@ private:
     frmMain* editor_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, std::function<void()>> commands_;
+    std::unique_ptr<GridClipboard> clipboard_;
 };
 
 }  // namespace vantrel

@@ -4,7 +4,7 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/widgets/GridFixture.h"
-#include "channels/widgets/GridTwips.h"
+#include "codeplug/widgets/Twips.h"
 
 namespace vantrel::testing {
 namespace {
@@ -171,7 +171,7 @@ TEST_F(GridFixture, LayoutHeadersAndHelpTexts) {
                               "PWR", "TOC", "Rx Only", "Rev Burst", "BCLO", "Band", "TA"};
     for (int c = 0; c < 14; ++c) EXPECT_EQ(cell(0, c), headers[c]);
     EXPECT_EQ(cell(16, 0), "16");
-    EXPECT_EQ(table()->columnWidth(1), gridpx::twips(1260));
+    EXPECT_EQ(table()->columnWidth(1), twips(1260));
 
     QString status;
     ctx.setStatusText = [&](const QString& t) { status = t; };

@@ -6,7 +6,7 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/widgets/GridFixture.h"
-#include "channels/widgets/GridTwips.h"
+#include "codeplug/widgets/Twips.h"
 #include "channels/widgets/ToneTableKeys.h"
 #include "channels/widgets/frmChannelToneOption.h"
 
@@ -41,11 +41,11 @@ TEST_F(ToneDialog, OpensOnTheChannelsCodeWithTheMainWindowDisabled) {
     EXPECT_FALSE(dlg->toneFrame()->isVisible());
     EXPECT_EQ(dlg->focusWidget(), dlg->codeBox(0));
     EXPECT_EQ(dlg->codeBox(0)->text(), "023");
-    EXPECT_EQ(dlg->height(), gridpx::twips(5100));
-    EXPECT_EQ(dlg->width(), gridpx::twips(8250));
+    EXPECT_EQ(dlg->height(), twips(5100));
+    EXPECT_EQ(dlg->width(), twips(8250));
     // Its frame 3000 twips right of and below the editor form's corner.
     EXPECT_EQ(dlg->frameGeometry().topLeft(),
-              form->mapToGlobal(QPoint(0, 0)) + QPoint(gridpx::twips(3000), gridpx::twips(3000)));
+              form->mapToGlobal(QPoint(0, 0)) + QPoint(twips(3000), twips(3000)));
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(dlg->isEnabled());
     EXPECT_FALSE(dlg->toneSideTx());
@@ -54,7 +54,7 @@ TEST_F(ToneDialog, OpensOnTheChannelsCodeWithTheMainWindowDisabled) {
 
 TEST_F(ToneDialog, TableContents) {
     frmChannelToneOption* dlg = openOn(Side::Rx);
-    EXPECT_EQ(dlg->height(), gridpx::twips(1100));
+    EXPECT_EQ(dlg->height(), twips(1100));
     EXPECT_EQ(dlg->toneBox(0)->text(), "67.0");
     EXPECT_EQ(dlg->toneBox(41)->text(), "254.1");
     EXPECT_FALSE(dlg->toneBox(42)->isEnabled());
@@ -121,7 +121,7 @@ TEST_F(ToneDialog, ReceiveTplKeepsTheTransmitInversion) {
     frmChannelToneOption* dlg = openOn(Side::Rx);
     QTest::mouseClick(dlg->option(2), Qt::LeftButton);
     EXPECT_TRUE(dlg->toneFrame()->isVisible());
-    EXPECT_EQ(dlg->height(), gridpx::twips(4500));
+    EXPECT_EQ(dlg->height(), twips(4500));
     QTest::mouseClick(dlg->toneBox(0), Qt::LeftButton);
     EXPECT_EQ(code(Side::Rx), 1);
     EXPECT_EQ(cell(1, 2), " TPL: 67.0 Hz");

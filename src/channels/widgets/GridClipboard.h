@@ -1,0 +1,42 @@
+#pragma once
+// Copy, cut, paste and delete of whole channel rows of the grid. The rows go
+// to the clipboard as tab-separated text with a header line, so spreadsheets
+// take them; a paste runs every value through the editing model's cell
+// operations, on a copy, and changes the grid only when every row was taken.
+#include <vector>
+
+#include "codeplug/widgets/EditorContext.h"
+
+namespace vantrel {
+
+class ChannelGrid;
+class EditingModel;
+class ScanListPanel;
+
+class GridClipboard {
+public:
+    GridClipboard(EditorContext& ctx, ChannelGrid& grid, ScanListPanel& scan);
+
+    // The channels of the rows that hold a selected cell, in order; the
+    // current row when nothing is selected.
+    std::vector<int> selectedChannels() const;
+
+    void copy() const;
+    void cut();
+    void paste();
+    void deleteRows();
+
+private:
+    // The grid, the scan lists and the boxes the cell rules consult, as the
+    // model's editing copies.
+    void takeFromEditor(EditingModel& model) const;
+    // The image after a change: grid cells, shading and scan lists.
+    void showInEditor(const EditingModel& model);
+    bool usable() const;
+
+    EditorContext& ctx_;
+    ChannelGrid& grid_;
+    ScanListPanel& scan_;
+};
+
+}  // namespace vantrel

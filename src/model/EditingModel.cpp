@@ -1,0 +1,392 @@
+// Whole-image loads, the population sequence, and what runs before the image
+// leaves the program. The order of the steps is binding: several of them set
+// off handlers that write bytes back.
+#include "model/EditingModel.h"
+
+#include "channels/FrequencyCodec.h"
+#include "channels/NumberText.h"
+#include "codeplug/ButtonFunctions.h"
+#include "codeplug/DefaultSettings.h"
+#include "codeplug/FactoryFields.h"
+#include "codeplug/Identity.h"
+#include "codeplug/TimeOptions.h"
+#include "model/ModelTexts.h"
+#include "shell/CodeplugFile.h"
+
+namespace vantrel {
+
+namespace bm = bytemap;
+using namespace modeltext;
+
+namespace {
+
+// Start-up values of the programmable buttons (bytes 240..243).
+constexpr std::uint8_t kStartButtons[4] = {3, 8, 1, 8};
+
+}  // namespace
+
+Messages EditingModel::take() {
+    Messages out;
+    out.swap(pending_);
+    return out;
+}
+
+int EditingModel::channelCount() const { return state_.image.byte(bm::ChannelCount); }
+
+// ---- Start-up ---------------------------------------------------------------
+
+Messages EditingModel::LoadEditor() {
+    if (copies_.editorLoaded) return {};
+    copies_.editorLoaded = true;
+    copies_.tab = 0;
+    // The grid's layout gives it all 16 rows; the channel count stays 0 until
+    // a load sizes it.
+    copies_.gridRows = static_cast<int>(bm::MaxChannels);
+    auto& image = state_.image;
+    for (int k = 0; k < 4; ++k) image.setByte(bm::ButtonCodeS1 + static_cast<std::size_t>(k), kStartButtons[k]);
+    if (copies_.shortLists[0].empty())
+        copies_.shortLists = {buttons::initialShortPressTexts(), buttons::initialShortPressTexts()};
+    selectShort(0, 2);
+    selectShort(1, 0);
+
+    image.setByte(bm::RadioType, 15);
+    ClearChannels(image);
+    state_.channelDataInvalid = false;
+
+    applyBandLimits();
+    image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(copies_.gridChannels));
+    image.setByte(bm::PrioScanChNo, 1);
+    showRadioInfo();
+    showUserTpl();
+    resetScanLists();
+    showFeatureOptions();
+    ResetTimeOptions(image);
+    loadTimeOptions(pending_);
+    showTimeOptions();
+    showChannelGrid();
+    image.setByte(bm::EditorMarker, 0xA5);
+    // The editor starts locked until a whole-image load opens it.
+    lockEditor();
+    return take();
+}
+
+// ---- Population -------------------------------------------------------------
+
+Messages EditingModel::PopulateEditor(LoadKind kind) {
+    Messages out = LoadEditor();
+    auto& image = state_.image;
+    const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
+                           !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
+    // A read resets the scan lists first and shows the versions last.
+    const bool read = kind == LoadKind::Read;
+    if (read) resetScanLists();
+    buildShortPressLists(fullLists);
+    if (!read) resetScanLists();
+    applyBandLimits();
+    showPriorityChannel();
+    if (!read) showVersions();
+    sizeChannelGrid();
+    showRadioInfo();
+    suppressButtonWrite_ = true;
+    copies_.shortPosition = {-1, -1};
+    showButtonCodes();
+    SelectTab(1);
+    suppressButtonWrite_ = false;
+    showUserTpl();
+    showScanList();
+    if (read) showVersions();
+
+    const bool isProtected = codeplugProtected(image);
+    if (isProtected) {
+        if (image.byte(bm::PasswordLengthCopy) == 0)
+            image.setByte(bm::PasswordLengthCopy, image.byte(bm::PasswordLength));
+    } else {
+        unlockEditor();
+    }
+    showSerialNumber();
+    showSuperNumber();
+    showFeatureOptions();
+    loadTimeOptions(pending_);
+    showTimeOptions();
+    showChannelGrid();
+    checkChannelData(pending_);
+    if (isProtected) {
+        greyChannelGrid();
+        lockEditor();
+    } else {
+        shadeChannelGrid();
+    }
+    Messages rest = take();
+    out.insert(out.end(), rest.begin(), rest.end());
+    return out;
+}
+
+Messages EditingModel::LoadImage(LoadKind kind, const CodeplugImage::Bytes& bytes) {
+    Messages out = LoadEditor();
+    state_.loadingImage = true;
+    if (kind == LoadKind::FileOpen) {
+        state_.passwordKept = false;
+        state_.passwordAttempts = 0;
+    }
+    SetPassword("");
+    state_.image.replaceAll(bytes);
+    Messages pop = PopulateEditor(kind);
+    out.insert(out.end(), pop.begin(), pop.end());
+    if (kind == LoadKind::Read) {
+        state_.dataChanged = true;
+        state_.image.setByte(bm::SerialWriteEnable, 0);
+    } else {
+        state_.dataChanged = kind == LoadKind::FileOpen;
+    }
+    copies_.serialEnabled = false;
+    state_.loadingImage = false;
+    return out;
+}
+
+Messages EditingModel::OpenDataFile(LoadKind kind, const std::string& path) {
+    CodeplugImage loaded = state_.image;
+    const CodeplugFileLoad load = CopyToBox(loaded, path);
+    state_.loadFailed = !load.ok();
+    if (!load.ok()) {
+        Message m{load.status == CodeplugFileLoad::Status::WrongType ? kInvalidDataType : load.error,
+                  kOpenFileTitle, MessageIcon::Exclamation,
+                  load.status == CodeplugFileLoad::Status::WrongType};
+        return {m};
+    }
+    return LoadImage(kind, loaded.bytes());
+}
+
+Messages EditingModel::EnterSuperNumber(const std::string& typed, const std::string& dataFolder) {
+    std::string upper = typed;
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    copies_.superNumber = upper;
+    state_.image.setText(bm::SuperNumber, bm::SuperNumberSize, upper);
+    copies_.superEnabled = false;
+    const DefaultFileRow* row = FindSuperNumber(upper);
+    if (!row) {
+        copies_.superNumber.clear();
+        copies_.superEnabled = true;
+        return {Tell(kRegionCodeInvalid)};
+    }
+    state_.loadingImage = true;
+    Messages out;
+    const CodeplugFileLoad result = LoadDefaultCodeplug(state_.image, *row, dataFolder);
+    // A missing or damaged default file is an installation fault the user must hear of.
+    if (!result.ok()) out.push_back(Tell(result.error));
+    Messages pop = PopulateEditor(LoadKind::SuperNumber);
+    out.insert(out.end(), pop.begin(), pop.end());
+    state_.loadingImage = false;
+    return out;
+}
+
+Messages EditingModel::Default() {
+    auto& image = state_.image;
+    SelectTab(0);
+    SetPassword("");
+    copies_.firmwareLabel.clear();
+    copies_.serial.clear();
+    ApplyDefaultSettings(image);
+    showFeatureOptions();
+    loadTimeOptions(pending_);
+    showTimeOptions();
+    ApplyDefaultUserTpl(image);
+    showUserTpl();
+    ClearChannels(image);
+    image.setByte(bm::PrioScanChNo, 1);
+    showPriorityChannel();
+    selectShort(0, 2);
+    selectShort(1, 4);
+    selectLong(0, 0);
+    selectLong(1, 7);
+    ApplyDefaultChannel(image);
+    resetScanLists();
+    showScanList();
+    showChannelGrid();
+    shadeChannelGrid();
+    return take();
+}
+
+// ---- Identity steps ---------------------------------------------------------
+
+void EditingModel::applyBandLimits() { setPriorityMaximum(vantrel::ApplyBandLimits(state_)); }
+
+void EditingModel::showModelNumber() {
+    const ModelLabel m = ModelNumber(state_.image);
+    if (m.action == ModelLabel::Action::Set) copies_.modelLabel = m.text;
+    else if (m.action == ModelLabel::Action::Empty) copies_.modelLabel.clear();
+}
+
+void EditingModel::showVersions() {
+    copies_.codeplugLabel = ShowCodeplugVersion(state_.image);
+    copies_.firmwareLabel = FirmwareVersionText(state_.image);
+    showModelNumber();
+}
+
+void EditingModel::showRadioInfo() {
+    setPriorityBox(std::to_string(copies_.priorityUpDown));
+    copies_.rangeLabel = FrequencyRangeText(state_.image);
+    showModelNumber();
+}
+
+void EditingModel::showSerialNumber() {
+    const auto& image = state_.image;
+    copies_.serial = serialNumberBlank(image) ? std::string() : image.text(bm::SerialNumber, bm::SerialNumberSize);
+    copies_.serialEnabled = copies_.serial.empty();
+}
+
+void EditingModel::showSuperNumber() {
+    auto& image = state_.image;
+    copies_.superNumber = image.text(bm::SuperNumber, bm::SuperNumberSize);
+    if (const DefaultFileRow* row = FindSuperNumber(copies_.superNumber))
+        image.setByte(bm::ModelIndex, static_cast<std::uint8_t>(row->modelIndex));
+    copies_.superEnabled = copies_.superNumber.empty();
+}
+
+void EditingModel::lockEditor() {
+    LoadEditor();
+    copies_.locked = true;
+    copies_.passwordEnabled = false;
+    copies_.serialEnabled = false;
+}
+
+void EditingModel::unlockEditor() {
+    copies_.locked = false;
+    copies_.passwordEnabled = true;
+    copies_.serialEnabled = true;
+    copies_.superEnabled = copies_.superNumber.empty();
+}
+
+void EditingModel::UnlockProtected() {
+    unlockEditor();
+    shadeChannelGrid();
+    state_.passwordKept = false;
+    SetPassword(state_.image.text(bm::Password, bm::PasswordSize));
+    state_.passwordAttempts = 0;
+}
+
+void EditingModel::checkChannelData(Messages& out) {
+    if (!state_.channelDataInvalid) return;
+    state_.channelDataInvalid = false;
+    out.push_back(Tell(kChannelDataInvalid));
+    ClearChannels(state_.image);
+    showChannelGrid();
+}
+
+void EditingModel::SelectTab(int tab) {
+    if (tab == copies_.tab) return;
+    copies_.tab = tab;
+    if (tab == 1) TrimChannels();
+}
+
+// ---- Factory fields ---------------------------------------------------------
+
+EditResult EditingModel::SetPassword(const std::string& text) {
+    if (text == copies_.password) return {};
+    state_.toolbarButtonDown = false;
+    std::u32string wide(text.begin(), text.end());
+    if (isPasswordText(wide)) {
+        copies_.password = text.substr(0, bm::PasswordSize);
+        return {};
+    }
+    copies_.password.clear();
+    return {{Tell(kInvalidPassword)}, false};
+}
+
+EditResult EditingModel::EnterSerialNumber(const std::string& typed, bool confirmed) {
+    std::string upper = typed;
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (upper.size() > bm::SerialNumberSize) {
+        copies_.serial.clear();
+        copies_.serialEnabled = true;
+        return {{Tell(kInvalidSerial)}, false};
+    }
+    state_.image.setText(bm::SerialNumber, bm::SerialNumberSize, upper);
+    copies_.serial = confirmed ? upper : std::string();
+    copies_.serialEnabled = !confirmed;
+    return {};
+}
+
+void EditingModel::StorePassword() { vantrel::StorePassword(state_, copies_.password); }
+
+// ---- Checks before a write or a save ----------------------------------------
+
+std::optional<UserTplBox> FirstUserTplBelowMinimum(const UserTplBoxes& boxes) {
+    for (int k = 0; k < 3; ++k)
+        for (Side side : {Side::Rx, Side::Tx})
+            if (LeadingNumber(boxes.box(side, k)).compare(kUserTplMinHz) < 0) return UserTplBox{side, k};
+    return std::nullopt;
+}
+
+bool PriorityOutsideScanList(const std::string& priorityText, const std::vector<int>& channelList) {
+    const Decimal priority = LeadingNumber(priorityText);
+    const std::size_t n = channelList.size();
+    for (std::size_t i = 0; i <= n; ++i)
+        if (priority.compare(i < n ? channelList[i] : 0) == 0) return true;
+    return false;
+}
+
+bool EditingModel::checkUserTplFrequencies(Messages& out) {
+    const auto failing = FirstUserTplBelowMinimum(copies_.tpl);
+    if (!failing) return true;
+    out.push_back(Tell(kInvalidFrequency));
+    setTplBox(failing->side, failing->index, "");
+    return false;
+}
+
+bool EditingModel::checkPriorityChannel(Messages& out) {
+    if (!PriorityOutsideScanList(copies_.priorityText, copies_.channelList)) return true;
+    out.push_back(Tell(PriorityNotInScanList()));
+    SelectTab(0);
+    return false;
+}
+
+EditResult EditingModel::CheckBeforeWrite() {
+    EditResult r;
+    r.ok = (!priorityScanTicked() || checkPriorityChannel(r.messages)) && checkUserTplFrequencies(r.messages);
+    Messages more = take();
+    r.messages.insert(r.messages.end(), more.begin(), more.end());
+    return r;
+}
+
+EditResult EditingModel::CheckBeforeSave() {
+    EditResult r;
+    r.ok = checkUserTplFrequencies(r.messages) && (!priorityScanTicked() || checkPriorityChannel(r.messages));
+    Messages more = take();
+    r.messages.insert(r.messages.end(), more.begin(), more.end());
+    return r;
+}
+
+std::string PrepareImageForWrite(CodeplugImage& image) {
+    std::string version = ShowCodeplugVersion(image);
+    image.setByte(bm::Fixed60, bm::kFixed60Value);
+    image.setByte(bm::Fixed20, bm::kFixed20Value);
+    return version;
+}
+
+void EditingModel::PrepareForWrite() { copies_.codeplugLabel = PrepareImageForWrite(state_.image); }
+
+Messages EditingModel::EncodeUserTones() {
+    Messages out;
+    for (int i = 0; i < 3; ++i) {
+        encodeUserTpl(Side::Tx, i, out);
+        encodeUserTpl(Side::Rx, i, out);
+    }
+    Messages more = take();
+    out.insert(out.end(), more.begin(), more.end());
+    return out;
+}
+
+void EditingModel::PrepareForSave() {
+    state_.passwordKept = !copies_.passwordEnabled;
+    StorePassword();
+    EncodeUserTpls(state_.image, copies_.tpl);
+}
+
+std::string EditingModel::SaveToFile(const std::string& path) {
+    PrepareForSave();
+    return CopyToFile(state_.image, copies_.serial, path);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,63 @@
+#pragma once
+// The editor's undo and redo: a bounded list of model states, one per user
+// action. The widget side records a step after each edit it forwards to the
+// model and re-displays the model after an undo or a redo.
+//
+// A state is the image, the band facts, the password-kept mark and the
+// editing copies; program flags that belong to the shell, the link or a
+// dialog (closing, a held toolbar button, password attempts) are never
+// restored. `dataChanged` is false exactly at the state last saved (or loaded
+// clean from the command line) and true elsewhere.
+#include <cstddef>
+#include <deque>
+
+#include "model/EditingModel.h"
+
+namespace vantrel {
+
+class UndoHistory {
+public:
+    // Steps kept before the oldest is forgotten.
+    static constexpr std::size_t kDefaultCapacity = 1000;
+
+    explicit UndoHistory(std::size_t capacity = kDefaultCapacity);
+
+    // Forgets every step; the model's present state is the only one.
+    void reset(const EditingModel& model);
+    // After a user action: a new step when the model differs from the present
+    // state (the steps that could be redone are dropped). An action that
+    // changed nothing makes no step. True when a step was made.
+    bool record(const EditingModel& model);
+    // After a save or the write's preparation of the image: the present step
+    // takes the model's state without a new step, so undo never takes back
+    // the bytes a save or a write sets.
+    void amend(const EditingModel& model);
+
+    bool canUndo() const { return pos_ > 0; }
+    bool canRedo() const { return pos_ + 1 < states_.size(); }
+    // Put the model back one step or forward one; false when there is none.
+    bool undo(EditingModel& model);
+    bool redo(EditingModel& model);
+
+    std::size_t undoSteps() const { return pos_; }
+    std::size_t redoSteps() const { return states_.size() - pos_ - 1; }
+
+private:
+    struct State {
+        CodeplugImage image;
+        BandFacts band;
+        bool passwordKept = false;
+        EditingCopies copies;
+    };
+    static State capture(const EditingModel& model);
+    void markClean(const EditingModel& model);
+    void apply(EditingModel& model) const;
+
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t capacity_;
+    std::deque<State> states_;
+    std::size_t pos_ = 0;       // the present state
+    std::size_t clean_ = kNone; // the state last saved, if it is still kept
+};
+
+}  // namespace vantrel
