@@ -7,9 +7,11 @@
 #include <map>
 #include <optional>
 
+#include "channels/ChannelMessages.h"
 #include "channels/ChannelOptions.h"
 #include "channels/NumberText.h"
 #include "codeplug/Identity.h"
+#include "model/EditorPaths.h"
 #include "shell/ChirpChannel.h"
 #include "shell/Csv.h"
 
@@ -111,11 +113,17 @@ std::optional<long long> watts(const std::string& text) {
 }
 
 // One edit; empty when accepted, else the reason the row is left out.
-using Edit = std::function<std::optional<std::string>(ChannelEdits&)>;
+using Edit = std::function<std::optional<std::string>(EditingModel&)>;
 
-std::optional<std::string> because(const std::string& what, const std::optional<Notice>& refusal) {
-    if (!refusal) return std::nullopt;
-    return what + ": " + noticeText(*refusal);
+// The refusal of an edit as "what: the editor's messages".
+std::optional<std::string> because(const std::string& what, const EditResult& result) {
+    if (result.ok) return std::nullopt;
+    std::string reason;
+    for (const Message& m : result.messages) {
+        const std::string text = MessageLine(m);
+        if (!text.empty()) reason += (reason.empty() ? "" : "; ") + text;
+    }
+    return what + ": " + (reason.empty() ? "refused" : reason);
 }
 
 // The edits that make channel n what the row says, or the reason it cannot.
@@ -201,17 +209,16 @@ RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optiona
     const auto rxHz = rx->rounded(6);
     const auto txHz = tx ? tx->rounded(6) : current.txHz;
     if (!rxHz || current.rxHz != rxHz)
-        out.edits.push_back([n, rxText](ChannelEdits& e) {
-            return because("receive frequency " + rxText, e.commitFrequency(n, Side::Rx, rxText));
+        out.edits.push_back([n, rxText](EditingModel& m) {
+            return because("receive frequency " + rxText, m.CommitFrequency(n, Side::Rx, rxText));
         });
     if (tx && (!txHz || current.txHz != txHz))
-        out.edits.push_back([n, txText](ChannelEdits& e) {
-            return because("transmit frequency " + txText, e.commitFrequency(n, Side::Tx, txText));
+        out.edits.push_back([n, txText](EditingModel& m) {
+            return because("transmit frequency " + txText, m.CommitFrequency(n, Side::Tx, txText));
         });
     if (current.rxOnly != rxOnly)
-        out.edits.push_back([n, rxOnly](ChannelEdits& e) {
-            e.setSwitch(n, ChannelOption::RxOnly, rxOnly ? "On" : "Off");
-            return std::optional<std::string>();
+        out.edits.push_back([n, rxOnly](EditingModel& m) {
+            return because("Rx Only", m.SetCellText(n, kColRxOnly, rxOnly ? "On" : "Off"));
         });
     const std::pair<Side, const chirp::Signal*> sides[] = {{Side::Rx, &signals.signals->rx},
                                                            {Side::Tx, &signals.signals->tx}};
@@ -224,30 +231,34 @@ RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optiona
                 return fail("tone " + chirp::ToneText(wanted->tenthsHz) + " Hz is not in the radio's tone table");
             return fail("DTCS code \"" + wanted->code + "\" is not in the radio's code table");
         }
-        out.edits.push_back([n, side = side, code = *code](ChannelEdits& e) {
-            e.chooseSignal(n, side, code.code, code.inverted);
-            return std::optional<std::string>();
+        out.edits.push_back([n, side = side, code = *code](EditingModel& m) {
+            return because("signalling", m.ChooseSignal(n, side, code.code, code.inverted));
         });
     }
     if (wide && current.wide != *wide)
-        out.edits.push_back([n, w = *wide](ChannelEdits& e) {
-            e.setSwitch(n, ChannelOption::Bandwidth, w ? "25" : "12.5");
-            return std::optional<std::string>();
+        out.edits.push_back([n, w = *wide](EditingModel& m) {
+            return because("bandwidth", m.SetCellText(n, kColBandwidth, w ? "25" : "12.5"));
         });
     if (high && !HasFixedPower(state.image) && current.highPower != *high)
-        out.edits.push_back([n, h = *high](ChannelEdits& e) {
-            e.setSwitch(n, ChannelOption::Power, h ? "H" : "L");
-            return std::optional<std::string>();
+        out.edits.push_back([n, h = *high](EditingModel& m) {
+            return because("power", m.SetCellText(n, kColPower, h ? "H" : "L"));
         });
     if (scanGiven && current.scan != scan)
-        out.edits.push_back([n, scan](ChannelEdits& e) { return because("scan list", e.setScanMember(n, scan)); });
+        out.edits.push_back([n, scan](EditingModel& m) {
+            return because("scan list", scan ? m.AddToScanList(n) : m.RemoveFromScanList(n));
+        });
     return out;
 }
 
-// The first refusal of the edits, or empty when all were accepted.
-std::optional<std::string> applyEdits(const std::vector<Edit>& edits, ChannelEdits& target) {
+// The first refusal of the edits, or empty when all were accepted; a
+// refused row leaves the model as it was before the row.
+std::optional<std::string> applyRow(const std::vector<Edit>& edits, EditingModel& model) {
+    const EditingModel::Snapshot before = model.snapshot();
     for (const Edit& edit : edits)
-        if (const auto refusal = edit(target)) return refusal;
+        if (const auto refusal = edit(model)) {
+            model.restore(before);
+            return refusal;
+        }
     return std::nullopt;
 }
 
@@ -266,7 +277,8 @@ std::string SkippedRowText(const SkippedRow& s) {
     return (s.location.empty() ? "row " + std::to_string(s.row) : "location " + s.location) + ": " + s.reason;
 }
 
-ChirpImport ImportChirpCsv(std::string_view text, const AppState& state, ChannelEdits& edits) {
+ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
+    const AppState& state = model.state();
     ChirpImport result;
     const std::vector<CsvRecord> records = ParseCsv(text);
     std::map<std::string, std::size_t> columns;
@@ -296,13 +308,8 @@ ChirpImport ImportChirpCsv(std::string_view text, const AppState& state, Channel
         } else {
             const RowEdits row = editsFor(state, static_cast<int>(*n), fields, maxWatts);
             skipped.reason = row.error;
-            if (row.error.empty()) {
-                // Tried on a copy first, so that a row is taken whole or not at all.
-                AppState trial = state;
-                ImageChannelEdits trialEdits(trial);
-                if (const auto refusal = applyEdits(row.edits, trialEdits)) skipped.reason = *refusal;
-                else if (const auto late = applyEdits(row.edits, edits)) skipped.reason = *late;
-            }
+            if (row.error.empty())
+                if (const auto refusal = applyRow(row.edits, model)) skipped.reason = *refusal;
         }
         if (skipped.reason.empty()) ++result.imported;
         else result.skipped.push_back(std::move(skipped));

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "channels/ChannelEdits.h"
 #include "codeplug/AppState.h"
+#include "model/EditingModel.h"
 
 namespace vantrel {
 
@@ -35,11 +35,11 @@ struct ChirpImport {
     std::vector<SkippedRow> skipped;
 };
 
-// Applies the rows of text to the channels through edits; state is what the
-// edits change (read for the current channels and the radio's facts). Only
-// the fields that differ from the channel are edited, so importing a file's
-// own export changes nothing. Each row is tried first on a copy of the state
-// with the same rules, and applied only when every edit of it is accepted.
-ChirpImport ImportChirpCsv(std::string_view text, const AppState& state, ChannelEdits& edits);
+// Applies the rows of text to the model's channels through the model's own
+// operations, as a user would type, choose and add them. Only the fields that
+// differ from the channel are edited, so importing a file's own export
+// changes nothing. A row is taken whole or not at all: when one of its edits
+// is refused, the model goes back to where it stood before the row.
+ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model);
 
 }  // namespace vantrel

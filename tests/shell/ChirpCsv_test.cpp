@@ -2,9 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <memory>
 
-#include "channels/ChannelEdits.h"
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
 #include "codeplug/Identity.h"
@@ -18,13 +19,19 @@ namespace {
 
 const std::string kData = VANTREL_BUILD_DATA_DIR;
 
-AppState loaded(const std::string& path) {
+// A data file opened as File > Open opens it, after an optional change of
+// its bytes.
+struct Opened {
     AppState state;
-    EXPECT_TRUE(CopyToBox(state.image, path).ok()) << path;
-    ApplyBandLimits(state);
-    RefreshUhfBand(state);
-    return state;
-}
+    EditingModel model{state};
+    explicit Opened(const std::string& path, const std::function<void(CodeplugImage&)>& change = {}) {
+        CodeplugImage image;
+        EXPECT_TRUE(CopyToBox(image, path).ok()) << path;
+        if (change) change(image);
+        model.LoadImage(LoadKind::FileOpen, image.bytes());
+        state.dataChanged = false;
+    }
+};
 
 std::string describe(const chirp::Channel& c) {
     if (!c.rxHz) return "no channel";
@@ -39,10 +46,11 @@ std::string describe(const chirp::Channel& c) {
 
 // A 16-channel UHF radio (450-470 MHz) whose channels use every kind of
 // signalling pair, both rasters, offsets, Rx Only, narrow and low power.
-AppState richImage() {
-    AppState state = loaded(kData + "/U2_NAG.cpg");
-    state.image.setWord(bytemap::userTplTxWord(2), 1000);  // TPL3 transmit 100.0 Hz, also a table tone
-    ImageChannelEdits e(state);
+std::unique_ptr<Opened> richImage() {
+    auto opened = std::make_unique<Opened>(kData + "/U2_NAG.cpg", [](CodeplugImage& image) {
+        image.setWord(bytemap::userTplTxWord(2), 1000);  // TPL3 transmit 100.0 Hz, also a table tone
+    });
+    EditingModel& m = opened->model;
     struct Row {
         int n;
         const char* rx;
@@ -61,33 +69,34 @@ AppState richImage() {
         {9, "469.9875", "", 0, 0, false, false},             // no transmit frequency
     };
     for (const Row& r : rows) {
-        EXPECT_FALSE(e.commitFrequency(r.n, Side::Rx, r.rx)) << r.n;
+        EXPECT_TRUE(m.CommitFrequency(r.n, Side::Rx, r.rx).ok) << r.n;
         if (*r.tx) {
-            EXPECT_FALSE(e.commitFrequency(r.n, Side::Tx, r.tx)) << r.n;
+            EXPECT_TRUE(m.CommitFrequency(r.n, Side::Tx, r.tx).ok) << r.n;
         }
-        e.chooseSignal(r.n, Side::Rx, r.rxCode, r.rxInv);
-        e.chooseSignal(r.n, Side::Tx, r.txCode, r.txInv);
+        EXPECT_TRUE(m.ChooseSignal(r.n, Side::Rx, r.rxCode, r.rxInv).ok) << r.n;
+        EXPECT_TRUE(m.ChooseSignal(r.n, Side::Tx, r.txCode, r.txInv).ok) << r.n;
     }
-    e.setSwitch(3, ChannelOption::Bandwidth, "12.5");
-    e.setSwitch(4, ChannelOption::Power, "L");
-    e.setSwitch(5, ChannelOption::RxOnly, "On");
-    for (int n : {2, 5, 7}) EXPECT_FALSE(e.setScanMember(n, true)) << n;
-    state.dataChanged = false;
-    return state;
+    EXPECT_TRUE(m.SetCellText(3, kColBandwidth, "12.5").ok);
+    EXPECT_TRUE(m.SetCellText(4, kColPower, "L").ok);
+    EXPECT_TRUE(m.SetCellText(5, kColRxOnly, "On").ok);
+    for (int n : {2, 5, 7}) EXPECT_TRUE(m.AddToScanList(n).ok) << n;
+    opened->state.dataChanged = false;
+    return opened;
 }
 
 TEST(ChirpCsv, ExportThenImportIntoTheSameFileChangesNoByte) {
-    std::vector<std::pair<std::string, AppState>> images;
+    std::vector<std::pair<std::string, std::unique_ptr<Opened>>> images;
     for (const auto& entry : std::filesystem::directory_iterator(kData))
-        if (entry.path().extension() == ".cpg") images.emplace_back(entry.path().filename(), loaded(entry.path()));
+        if (entry.path().extension() == ".cpg")
+            images.emplace_back(entry.path().filename(), std::make_unique<Opened>(entry.path()));
     ASSERT_EQ(images.size(), 29u);
     images.emplace_back("rich image", richImage());
 
-    for (auto& [name, state] : images) {
+    for (auto& [name, opened] : images) {
+        const AppState& state = opened->state;
         const CodeplugImage before = state.image;
         const std::string csv = ExportChirpCsv(state);
-        ImageChannelEdits edits(state);
-        const ChirpImport result = ImportChirpCsv(csv, state, edits);
+        const ChirpImport result = ImportChirpCsv(csv, opened->model);
         EXPECT_TRUE(result.error.empty()) << name;
         EXPECT_TRUE(result.skipped.empty()) << name << ": " << SkippedRowText(result.skipped.at(0));
         EXPECT_EQ(result.imported + 1, static_cast<int>(ParseCsv(csv).size())) << name;
@@ -97,10 +106,11 @@ TEST(ChirpCsv, ExportThenImportIntoTheSameFileChangesNoByte) {
 }
 
 TEST(ChirpCsv, ImportRebuildsTheChannelsOfAnExport) {
-    const AppState rich = richImage();
-    AppState target = loaded(kData + "/U2_NAG.cpg");
-    ImageChannelEdits edits(target);
-    const ChirpImport result = ImportChirpCsv(ExportChirpCsv(rich), target, edits);
+    const std::unique_ptr<Opened> opened = richImage();
+    const AppState& rich = opened->state;
+    Opened into(kData + "/U2_NAG.cpg");
+    const AppState& target = into.state;
+    const ChirpImport result = ImportChirpCsv(ExportChirpCsv(rich), into.model);
     EXPECT_TRUE(result.skipped.empty());
     EXPECT_EQ(result.imported, 9);
     for (int n = 1; n <= 16; ++n)
@@ -114,7 +124,7 @@ TEST(ChirpCsv, ImportRebuildsTheChannelsOfAnExport) {
 }
 
 TEST(ChirpCsv, ExportWritesValuesTheWayChirpDoes) {
-    const std::vector<CsvRecord> rows = ParseCsv(ExportChirpCsv(richImage()));
+    const std::vector<CsvRecord> rows = ParseCsv(ExportChirpCsv(richImage()->state));
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows[0], kChirpColumns);
     const std::map<int, CsvRecord> expected = {
@@ -178,9 +188,9 @@ TEST(ChirpCsv, ImportsRowsWrittenByChirpAndReportsTheOnesTheRadioCannotHold) {
     std::string csv = header;
     for (const Case& c : cases) csv += std::string(c.row) + "\r\n";
 
-    AppState state = loaded(kData + "/U2_NAG.cpg");
-    ImageChannelEdits edits(state);
-    const ChirpImport result = ImportChirpCsv(csv, state, edits);
+    Opened opened(kData + "/U2_NAG.cpg");
+    const AppState& state = opened.state;
+    const ChirpImport result = ImportChirpCsv(csv, opened.model);
     ASSERT_TRUE(result.error.empty()) << result.error;
     EXPECT_EQ(result.imported, 13);
 
@@ -214,11 +224,11 @@ TEST(ChirpCsv, ImportsRowsWrittenByChirpAndReportsTheOnesTheRadioCannotHold) {
 }
 
 TEST(ChirpCsv, AFileWithoutLocationAndFrequencyColumnsIsRefusedWhole) {
-    AppState state = loaded(kData + "/U2_NAG.cpg");
+    Opened opened(kData + "/U2_NAG.cpg");
+    const AppState& state = opened.state;
     const CodeplugImage before = state.image;
-    ImageChannelEdits edits(state);
     for (const char* text : {"", "Name,Freq\r\nA,462.5625\r\n", "Location\r\n1\r\n"}) {
-        const ChirpImport result = ImportChirpCsv(text, state, edits);
+        const ChirpImport result = ImportChirpCsv(text, opened.model);
         EXPECT_FALSE(result.error.empty()) << text;
         EXPECT_EQ(result.imported, 0);
     }

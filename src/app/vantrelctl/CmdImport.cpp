@@ -1,5 +1,6 @@
 // vantrelctl import FILE.cpg CHANNELS.csv -o OUT.cpg: a CHIRP channel list
-// brought into a data file as the editor would take it. Rows the radio
+// brought into a data file as the editor would take it: the file is opened
+// in the editing model and every row goes through the model's edits. Rows the radio
 // cannot hold are listed on stderr and make the exit code 1; the others are
 // imported all the same.
 #include <cerrno>
@@ -10,6 +11,8 @@
 
 #include "Commands.h"
 #include "LinkCpgFile.h"
+#include "codeplug/FactoryFields.h"
+#include "model/EditorPaths.h"
 #include "shell/ChirpCsv.h"
 
 namespace vantrelctl {
@@ -37,19 +40,31 @@ const CommandSpec kImportCommand{
 int CmdImport(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kImportCommand, argc, argv, args)) return *done;
+    const std::string& file = args.operands()[0];
     const std::string& csv = args.operands()[1];
     const std::string output = args.value("-o");
 
+    // The data file as File > Open puts it in a freshly started editor; a
+    // protected one is unlocked as by its right password.
     vantrel::AppState state;
-    std::string error;
-    if (!LoadCpgWithBand(state, args.operands()[0], error)) return Fail(error);
+    vantrel::EditingModel model(state);
+    model.LoadEditor();
+    const vantrel::Messages opening = model.OpenDataFile(vantrel::LoadKind::FileOpen, file);
+    for (const vantrel::Message& m : opening) {
+        if (state.loadFailed) return Fail(file + ": " + vantrel::MessageLine(m));
+        std::fprintf(stderr, "vantrelctl import: warning: %s: %s\n", file.c_str(), vantrel::MessageLine(m).c_str());
+    }
+    if (state.loadFailed) return Fail(file + ": cannot be opened");
+    if (vantrel::codeplugProtected(state.image)) model.UnlockProtected();
+
     std::string text;
     if (!readWholeFile(csv, text)) return Fail("cannot read '" + csv + "': " + SystemError(errno));
-    vantrel::ImageChannelEdits edits(state);
-    const vantrel::ChirpImport result = vantrel::ImportChirpCsv(text, state, edits);
+
+    const vantrel::ChirpImport result = vantrel::ImportChirpCsv(text, model);
     if (!result.error.empty()) return Fail(csv + ": " + result.error);
     for (const vantrel::SkippedRow& row : result.skipped)
         std::fprintf(stderr, "left out: %s\n", vantrel::SkippedRowText(row).c_str());
+    std::string error;
     if (!SaveCpgExactly(state.image, output, error)) return Fail(error);
     return result.skipped.empty() ? 0 : kExitFailure;
 }

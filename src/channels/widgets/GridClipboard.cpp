@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QListWidget>
 #include <QTableWidget>
 #include <algorithm>
 #include <set>
 
 #include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ChannelsInModel.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "model/ChannelPaste.h"
 #include "model/ChannelRowsText.h"
@@ -16,12 +16,6 @@
 namespace vantrel {
 
 namespace {
-
-std::vector<int> listChannels(const QListWidget* list) {
-    std::vector<int> out;
-    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().trimmed().toInt());
-    return out;
-}
 
 void showMessages(Prompts& prompts, const Messages& messages) {
     for (const Message& m : messages) prompts.message({QString::fromStdString(m.text), QString::fromStdString(m.title)});
@@ -56,52 +50,16 @@ void GridClipboard::cut() {
     deleteRows();
 }
 
-void GridClipboard::takeFromEditor(EditingModel& model) const {
-    EditingCopies& e = model.copies();
-    const int n = grid_.channelCount();
-    e.locked = !grid_.isEnabled();
-    e.gridRows = e.gridChannels = n;
-    e.features[static_cast<std::size_t>(Feature::PriorityScan)] = grid_.hooks.priorityScanTicked();
-    for (int k = 0; k < 3; ++k) {
-        const double hz = grid_.hooks.userTplRxValue ? grid_.hooks.userTplRxValue(k) : 0.0;
-        e.tpl.rx[static_cast<std::size_t>(k)] = hz > 0 ? QString::number(hz, 'f', 1).toStdString() : "";
-    }
-    for (int row = 1; row <= n; ++row) {
-        e.revBurstStep[static_cast<std::size_t>(row - 1)] = grid_.revBurstStep(row);
-        for (int c = 1; c < kChannelColumnCount; ++c)
-            e.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)] = {
-                grid_.cellText(row, c).toStdString(), grid_.isCellGrey(row, c)};
-    }
-    e.channelList = listChannels(scan_.channelList());
-    e.scanList = listChannels(scan_.scanList());
-}
-
-void GridClipboard::showInEditor(const EditingModel& model) {
-    const EditingCopies& e = model.copies();
-    for (int row = 1; row <= grid_.channelCount(); ++row) {
-        grid_.setRevBurstStep(row, e.revBurstStep[static_cast<std::size_t>(row - 1)]);
-        for (int c = 1; c < kChannelColumnCount; ++c) {
-            const GridCell& cell = e.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
-            grid_.setCellText(row, c, QString::fromStdString(cell.text));
-            grid_.setCellGrey(row, c, cell.grey);
-        }
-    }
-    scan_.ResetScanLists();
-    scan_.ShowScanList();
-    scan_.updateButtons();
-    emit grid_.edited();
-}
-
 void GridClipboard::paste() {
     if (!usable()) return;
     const std::vector<int> selected = selectedChannels();
     if (selected.empty()) return;
     EditingModel model(ctx_.state);
-    takeFromEditor(model);
+    takeFromEditor(model, grid_, scan_);
     const PasteOutcome outcome =
         PasteChannelRows(model, selected.front(), QApplication::clipboard()->text().toStdString());
     if (outcome.applied) {
-        showInEditor(model);
+        showInEditor(model, grid_, scan_);
         return;
     }
     if (outcome.problems.empty()) return;
@@ -115,10 +73,10 @@ void GridClipboard::deleteRows() {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty()) return;
     EditingModel model(ctx_.state);
-    takeFromEditor(model);
+    takeFromEditor(model, grid_, scan_);
     const EditResult r = ClearChannelRows(model, channels);
     showMessages(ctx_.prompts, r.messages);
-    if (r.ok) showInEditor(model);
+    if (r.ok) showInEditor(model, grid_, scan_);
 }
 
 }  // namespace vantrel

@@ -10,7 +10,6 @@
 namespace vantrel {
 
 class ChannelGrid;
-class EditingModel;
 class ScanListPanel;
 
 class GridClipboard {
@@ -27,11 +26,6 @@ public:
     void deleteRows();
 
 private:
-    // The grid, the scan lists and the boxes the cell rules consult, as the
-    // model's editing copies.
-    void takeFromEditor(EditingModel& model) const;
-    // The image after a change: grid cells, shading and scan lists.
-    void showInEditor(const EditingModel& model);
     bool usable() const;
 
     EditorContext& ctx_;

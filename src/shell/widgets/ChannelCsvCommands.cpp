@@ -4,11 +4,10 @@
 #include <QFile>
 #include <QMenu>
 
-#include "channels/ChannelEdits.h"
-#include "channels/ToneTables.h"
 #include "channels/widgets/ChannelGrid.h"
-#include "channels/widgets/ScanListPanel.h"
+#include "channels/widgets/ChannelsInModel.h"
 #include "codeplug/widgets/frmMain.h"
+#include "model/EditingModel.h"
 #include "shell/AtomicFile.h"
 #include "shell/ChirpCsv.h"
 #include "shell/widgets/CurrentFile.h"
@@ -21,21 +20,6 @@ namespace {
 const QString kCsvFilter = QStringLiteral("CHIRP channel list (*.csv)");
 const QString kExportTitle = QStringLiteral("Export Channels");
 const QString kImportTitle = QStringLiteral("Import Channels");
-
-// The image edits plus what only the grid keeps: a transmit side given CSQ
-// or DPL starts its reverse-burst steps again, as the tone dialog does.
-class GridChannelEdits : public ImageChannelEdits {
-public:
-    GridChannelEdits(AppState& state, ChannelGrid& grid) : ImageChannelEdits(state), grid_(grid) {}
-    void chooseSignal(int n, Side side, int code, bool inverted) override {
-        ImageChannelEdits::chooseSignal(n, side, code, inverted);
-        const SignalKind kind = KindOfSignal(code);
-        if (side == Side::Tx && (kind == SignalKind::Csq || kind == SignalKind::Dpl)) grid_.setRevBurstStep(n, 0);
-    }
-
-private:
-    ChannelGrid& grid_;
-};
 
 QAction* addBefore(QMenu* menu, QAction* before, const char* name, const char* caption) {
     auto* a = new QAction(QString::fromLatin1(caption), menu);
@@ -94,21 +78,18 @@ void ChannelCsvCommands::ImportChannels() {
     }
     const QByteArray text = file.readAll();
 
+    // Imported through a model taken from the editor; the editor then shows
+    // the imported channels and scan list at once, as one step.
     frmMain& editor = *main_.editor();
-    GridChannelEdits edits(main_.state(), *editor.grid());
+    EditingModel model(main_.state());
+    takeFromEditor(model, *editor.grid(), *editor.scanList());
     const ChirpImport result =
-        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), main_.state(), edits);
+        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model);
     if (!result.error.empty()) {
         prompts.tell(QString::fromStdString(result.error), kImportTitle, Prompts::Icon::Exclamation);
         return;
     }
-    // The editor shows the imported channels and scan list at once.
-    editor.grid()->ShowChannelGrid();
-    editor.grid()->ShadeChannelGrid();
-    ScanListPanel& scan = *editor.scanList();
-    scan.ResetScanLists();
-    scan.ShowScanList();
-    scan.updateButtons();
+    showInEditor(model, *editor.grid(), *editor.scanList());
 
     if (result.skipped.empty()) return;
     QString message = QStringLiteral("%1 of %2 channels imported. Left out:")
