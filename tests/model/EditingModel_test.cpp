@@ -2,6 +2,7 @@
 // before a write, and the channel and scan list edits that import calls.
 #include <gtest/gtest.h>
 
+#include "channels/ChannelOptions.h"
 #include "codeplug/ByteMap.h"
 #include "model/EditingModel.h"
 #include "model/EditorPaths.h"
@@ -120,6 +121,30 @@ TEST(EditingModel, CellTextsApplyAsTheGridWould) {
             << c.column << " " << c.text;
     }
     EXPECT_EQ(m.image().byte(bm::channelRecord(2) + bm::RecRxSignal), 1);
+}
+
+// The tone dialog's side rules: the turn-off code only goes with a transmit
+// DPL, the reverse burst only with a transmit TPL; talkaround only off simplex.
+TEST(EditingModel, ATransmitSignalKeepsOnlyTheOptionsThatGoWithIt) {
+    struct Case {
+        int code;
+        unsigned turnOffCode, reverseBurst;
+    };
+    const Case cases[] = {{0, 0, 0}, {5, 0, 3}, {130, 0, 3}, {60, 1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        Opened o(DefaultFile("U2_NAG.cpg"));
+        EditingModel& m = o.model;
+        ASSERT_TRUE(m.SetCellText(2, kColRxFrequency, "462.5625").ok);
+        ASSERT_TRUE(m.SetCellText(2, kColTxFrequency, "462.5625").ok);
+        SetOptionValue(m.image(), 2, ChannelOption::TurnOffCode, 1);
+        SetOptionValue(m.image(), 2, ChannelOption::ReverseBurst, 3);
+        EXPECT_TRUE(m.ChooseSignal(2, Side::Tx, c.code).ok);
+        EXPECT_EQ(m.image().byte(SignalOffset(2, Side::Tx)), c.code);
+        EXPECT_EQ(OptionValue(m.image(), 2, ChannelOption::TurnOffCode), c.turnOffCode);
+        EXPECT_EQ(OptionValue(m.image(), 2, ChannelOption::ReverseBurst), c.reverseBurst);
+        EXPECT_EQ(OptionValue(m.image(), 2, ChannelOption::Talkaround), c.code == 0 ? 0u : 1u);
+    }
 }
 
 TEST(EditingModel, DeletingAFrequencyLeavesTheScanListButNotOnThePriorityChannel) {
