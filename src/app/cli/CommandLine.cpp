@@ -20,16 +20,16 @@ const OptionSpec kHelpOption{"-h, --help", nullptr, "show this help and exit"};
 
 std::string optionWithValue(const OptionSpec& o) { return o.value ? std::string(o.name) + " " + o.value : o.name; }
 
-const OptionSpec* findOption(const CommandSpec& spec, const std::string& name) {
-    for (const OptionSpec& o : spec.options)
+const OptionSpec* findOption(const CommandSpec& cmd, const std::string& name) {
+    for (const OptionSpec& o : cmd.options)
         if (name == o.name) return &o;
     return nullptr;
 }
 
-void printHelp(const CommandSpec& spec) {
-    std::printf("usage: %s\n%s\n\noptions:\n", Synopsis(spec).c_str(), spec.summary);
+void printHelp(const CommandSpec& cmd) {
+    std::printf("usage: %s\n%s\n\noptions:\n", Synopsis(cmd).c_str(), cmd.summary);
     std::vector<const OptionSpec*> rows;
-    for (const OptionSpec& o : spec.options) rows.push_back(&o);
+    for (const OptionSpec& o : cmd.options) rows.push_back(&o);
     rows.push_back(&kHelpOption);
     std::size_t width = 0;
     for (const OptionSpec* o : rows) width = std::max(width, optionWithValue(*o).size());
@@ -39,13 +39,13 @@ void printHelp(const CommandSpec& spec) {
 
 void printToolHelp(const std::vector<Command>& commands) {
     std::printf("usage: %s COMMAND [options]\n\ncommands:\n", kProgram);
-    for (const Command& c : commands) std::printf("  %s\n      %s\n", Synopsis(*c.spec).c_str(), c.spec->summary);
+    for (const Command& c : commands) std::printf("  %s\n      %s\n", Synopsis(*c.cmd).c_str(), c.cmd->summary);
     std::printf("\n'%s COMMAND --help' describes a command; '%s --version' shows the version.\n", kProgram, kProgram);
 }
 
 int toolUsageError(const std::vector<Command>& commands, const std::string& message) {
     std::string names;
-    for (const Command& c : commands) names += std::string(names.empty() ? "" : ", ") + c.spec->name;
+    for (const Command& c : commands) names += std::string(names.empty() ? "" : ", ") + c.cmd->name;
     std::fprintf(stderr, "%s: %s\ncommands: %s (see '%s --help')\n", kProgram, message.c_str(), names.c_str(),
                  kProgram);
     return kExitUsage;
@@ -63,7 +63,7 @@ std::string Args::value(const std::string& option) const {
     return "";
 }
 
-std::optional<int> ParseCommand(const CommandSpec& spec, int argc, char** argv, Args& args) {
+std::optional<int> ParseCommand(const CommandSpec& cmd, int argc, char** argv, Args& args) {
     args = Args{};
     bool optionsEnded = false;
     for (int k = 1; k < argc; ++k) {
@@ -77,41 +77,41 @@ std::optional<int> ParseCommand(const CommandSpec& spec, int argc, char** argv, 
             continue;
         }
         if (arg == "--help" || arg == "-h") {
-            printHelp(spec);
+            printHelp(cmd);
             return 0;
         }
         const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* option = findOption(spec, name);
-        if (!option) return UsageError(spec, "unknown option '" + name + "'");
+        const OptionSpec* option = findOption(cmd, name);
+        if (!option) return UsageError(cmd, "unknown option '" + name + "'");
         std::string value;
         if (!option->value) {
-            if (equals != std::string::npos) return UsageError(spec, "option '" + name + "' takes no value");
+            if (equals != std::string::npos) return UsageError(cmd, "option '" + name + "' takes no value");
         } else if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
         } else if (k + 1 < argc) {
             value = argv[++k];
         } else {
-            return UsageError(spec, "option '" + name + "' needs a value (" + option->value + ")");
+            return UsageError(cmd, "option '" + name + "' needs a value (" + option->value + ")");
         }
         args.options_.emplace_back(name, value);
     }
-    for (const OptionSpec& o : spec.options)
-        if (o.required && !args.has(o.name)) return UsageError(spec, "missing " + optionWithValue(o));
-    const std::size_t wanted = static_cast<std::size_t>(spec.operandCount);
-    if (args.operands_.size() < wanted) return UsageError(spec, std::string("missing ") + spec.operands);
-    if (args.operands_.size() > wanted) return UsageError(spec, "unexpected argument '" + args.operands_[wanted] + "'");
+    for (const OptionSpec& o : cmd.options)
+        if (o.required && !args.has(o.name)) return UsageError(cmd, "missing " + optionWithValue(o));
+    const std::size_t wanted = static_cast<std::size_t>(cmd.operandCount);
+    if (args.operands_.size() < wanted) return UsageError(cmd, std::string("missing ") + cmd.operands);
+    if (args.operands_.size() > wanted) return UsageError(cmd, "unexpected argument '" + args.operands_[wanted] + "'");
     return std::nullopt;
 }
 
-std::string Synopsis(const CommandSpec& spec) {
-    std::string out = std::string(kProgram) + " " + spec.name;
+std::string Synopsis(const CommandSpec& cmd) {
+    std::string out = std::string(kProgram) + " " + cmd.name;
     std::vector<const OptionSpec*> optional;
-    for (const OptionSpec& o : spec.options) {
+    for (const OptionSpec& o : cmd.options) {
         if (o.required) out += " " + optionWithValue(o);
         else optional.push_back(&o);
     }
-    if (*spec.operands) out += std::string(" ") + spec.operands;
+    if (*cmd.operands) out += std::string(" ") + cmd.operands;
     if (optional.size() > kOptionalsInSynopsis) return out + " [options]";
     for (const OptionSpec* o : optional) out += " [" + optionWithValue(*o) + "]";
     return out;
@@ -122,8 +122,8 @@ int Fail(const std::string& message) {
     return kExitFailure;
 }
 
-int UsageError(const CommandSpec& spec, const std::string& message) {
-    std::fprintf(stderr, "%s: %s: %s\nusage: %s\n", kProgram, spec.name, message.c_str(), Synopsis(spec).c_str());
+int UsageError(const CommandSpec& cmd, const std::string& message) {
+    std::fprintf(stderr, "%s: %s: %s\nusage: %s\n", kProgram, cmd.name, message.c_str(), Synopsis(cmd).c_str());
     return kExitUsage;
 }
 
@@ -157,7 +157,7 @@ int RunCommandLine(const std::vector<Command>& commands, int argc, char** argv) 
         return 0;
     }
     for (const Command& c : commands)
-        if (first == c.spec->name) return c.run(argc - 1, argv + 1);
+        if (first == c.cmd->name) return c.run(argc - 1, argv + 1);
     if (first[0] == '-') return toolUsageError(commands, "unknown option '" + first + "'");
     return toolUsageError(commands, "unknown command '" + first + "'");
 }

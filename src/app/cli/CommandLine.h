@@ -48,15 +48,15 @@ private:
 // Reads argv[1..argc) of a command (argv[0] is its name) into `args`. Returns
 // the exit code when the command ends here: 0 after --help, 2 after a usage
 // error; nothing when the command should run. "--name=value" and "--" work.
-std::optional<int> ParseCommand(const CommandSpec& spec, int argc, char** argv, Args& args);
+std::optional<int> ParseCommand(const CommandSpec& cmd, int argc, char** argv, Args& args);
 
 // "vantrelctl show FILE.cpg [--json]": the command's one-line synopsis.
-std::string Synopsis(const CommandSpec& spec);
+std::string Synopsis(const CommandSpec& cmd);
 
 // Prints "vantrelctl: <message>" on standard error and returns 1.
 int Fail(const std::string& message);
 // A usage error about the command: the message, then its synopsis; returns 2.
-int UsageError(const CommandSpec& spec, const std::string& message);
+int UsageError(const CommandSpec& cmd, const std::string& message);
 
 // The system's text for an errno value.
 std::string SystemError(int error);
@@ -68,7 +68,7 @@ std::string CannotWrite(const std::string& path);
 
 // The top level: --help, --version, or the named command's `run`.
 struct Command {
-    const CommandSpec* spec;
+    const CommandSpec* cmd;
     int (*run)(int argc, char** argv);
 };
 int RunCommandLine(const std::vector<Command>& commands, int argc, char** argv);

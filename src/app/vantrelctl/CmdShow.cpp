@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "JsonText.h"
 #include "channels/ChannelOptions.h"
 #include "channels/ChannelTexts.h"
 #include "channels/FrequencyCodec.h"
@@ -36,23 +37,6 @@ constexpr int kUserTplCount = 3;
 
 // ---- A little JSON -------------------------------------------------------------
 
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);   // image text is Latin-1
-            out += esc;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
 // Members of one object, each value already in JSON.
 class JsonObject {
 public:
@@ -64,7 +48,7 @@ public:
     std::string str() const {
         std::string out = "{";
         for (std::size_t i = 0; i < members_.size(); ++i)
-            out += (i ? ", " : "") + jsonString(members_[i].first) + ": " + members_[i].second;
+            out += (i ? ", " : "") + JsonString(members_[i].first) + ": " + members_[i].second;
         return out + "}";
     }
 
@@ -137,7 +121,7 @@ std::string trimLeft(const std::string& s) {
 JsonObject rawCell(const vantrel::EditingModel& model, int n, int column) {
     const CodeplugImage& image = model.image();
     JsonObject cell;
-    cell.add("text", jsonString(trimLeft(model.cell(n, column).text)));
+    cell.add("text", JsonString(trimLeft(model.cell(n, column).text)));
     if (column == vantrel::kColRxFrequency || column == vantrel::kColTxFrequency) {
         const Side side = column == vantrel::kColRxFrequency ? Side::Rx : Side::Tx;
         cell.add("code", frequencyCode(image, n, side));
@@ -220,9 +204,9 @@ void printJson(const std::string& file, const vantrel::EditingModel& model, cons
                int channels) {
     const CodeplugImage& image = model.image();
     const vantrel::EditingCopies& e = model.copies();
-    std::printf("{\n  \"file\": %s", jsonString(file).c_str());
+    std::printf("{\n  \"file\": %s", JsonString(file).c_str());
     for (const InfoField& f : info) {
-        std::printf(",\n  \"%s\": %s", f.key, f.numeric ? f.text.c_str() : jsonString(f.text).c_str());
+        std::printf(",\n  \"%s\": %s", f.key, f.numeric ? f.text.c_str() : JsonString(f.text).c_str());
         if (f.rawKey) std::printf(",\n  \"%s\": %d", f.rawKey, f.raw);
     }
 
@@ -230,9 +214,9 @@ void printJson(const std::string& file, const vantrel::EditingModel& model, cons
     for (const vantrel::DisplayedField& f : vantrel::DisplayedFields(model))
         if (isSetting(f))
             settings.push_back(JsonObject()
-                                   .add("section", jsonString(f.section))
-                                   .add("name", jsonString(f.name))
-                                   .add("text", jsonString(f.text))
+                                   .add("section", JsonString(f.section))
+                                   .add("name", JsonString(f.name))
+                                   .add("text", JsonString(f.text))
                                    .str());
     std::printf(",\n  \"settings\": %s", jsonArray(settings, "    ").c_str());
     std::printf(",\n  \"optionFlags\": %u", image.byte(bm::OptionFlags));
@@ -256,15 +240,15 @@ void printJson(const std::string& file, const vantrel::EditingModel& model, cons
     std::vector<std::string> tones;
     for (int i = 0; i < kUserTplCount; ++i) {
         JsonObject tone;
-        tone.add("name", jsonString("TPL" + std::to_string(i + 1)));
-        tone.add("rx", JsonObject().add("text", jsonString(e.tpl.rx[i])).add("word", image.word(bm::userTplRxWord(i))).str());
-        tone.add("tx", JsonObject().add("text", jsonString(e.tpl.tx[i])).add("word", image.word(bm::userTplTxWord(i))).str());
+        tone.add("name", JsonString("TPL" + std::to_string(i + 1)));
+        tone.add("rx", JsonObject().add("text", JsonString(e.tpl.rx[i])).add("word", image.word(bm::userTplRxWord(i))).str());
+        tone.add("tx", JsonObject().add("text", JsonString(e.tpl.tx[i])).add("word", image.word(bm::userTplTxWord(i))).str());
         tones.push_back(tone.str());
     }
     std::printf(",\n  \"userTpl\": %s", jsonArray(tones, "    ").c_str());
 
     std::vector<std::string> scan;
-    for (int n : e.scanList) scan.push_back(JsonObject().add("text", jsonString(threeDigits(n))).add("channel", n).str());
+    for (int n : e.scanList) scan.push_back(JsonObject().add("text", JsonString(threeDigits(n))).add("channel", n).str());
     std::printf(",\n  \"scanList\": %s", jsonArray(scan, "    ").c_str());
     std::printf(",\n  \"scanMask\": %u", image.word(bm::ScanMask));
     std::printf(",\n  \"prioScanChNo\": %u\n}\n", image.byte(bm::PrioScanChNo));
