@@ -25,7 +25,6 @@ struct AppState {
 
     // Editor flags.
     bool loadingImage = false;
-    bool channelDataInvalid = false;
     bool dataChanged = false;
     bool passwordKept = false;
     // Data file.

@@ -9,7 +9,6 @@
 namespace vantrel::modeltext {
 
 inline const std::string kTimeOptionInvalid = "Time Option value is Invalid";
-inline const std::string kChannelDataInvalid = "Channel data is not valid...";
 inline const std::string kEmptyChannel = "Empty Channel  ";
 inline const std::string kRemovePriority = "Not Allowed To Remove Priority Channel  ";
 inline const std::string kInvalidPassword = "Invalid Password";
