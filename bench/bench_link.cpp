@@ -1,5 +1,6 @@
 // Full transfers against the simulated radio on a pty, through the same
-// serial device and protocol code as the program. Prints:
+// serial device and protocol code as the program, over a plain cable and over
+// one that echoes every byte the program sends. Prints for each:
 //  (a) unpaced: median wall time beyond the pauses the radio asks for and the
 //      simulator's reaction times (target < 50 ms);
 //  (b) paced at 1200 baud: wall time against the line-time minimum (target
@@ -112,24 +113,26 @@ struct Exchange {
     int answers;        // answers that wait for the reaction time
 };
 
-void Report(const Exchange& x, int unpacedRuns, int pacedRuns) {
+void Report(const Exchange& x, const char* line, const QStringList& lineOptions, int unpacedRuns,
+            int pacedRuns) {
     std::vector<double> beyond;
     for (int n = 0; n < unpacedRuns; ++n) {
-        const Sample s = Measure({}, x.run);
-        if (!s.ok) { std::printf("%s: unpaced run failed\n", x.name); return; }
+        const Sample s = Measure(lineOptions, x.run);
+        if (!s.ok) { std::printf("%s, %s: unpaced run failed\n", x.name, line); return; }
         beyond.push_back(s.wall - x.pauses - x.answers * kReaction);
     }
     // The best run shows the cost of the code itself on a busy machine, where
     // the median also carries the scheduler's wake-up delays.
-    std::printf("%s (a) unpaced, %d runs: median %.1f ms (best %.1f ms) beyond pauses (%.0f ms) and reactions (%d x %.0f ms); target < 50 ms\n",
-                x.name, unpacedRuns, Median(beyond) * 1000, *std::min_element(beyond.begin(), beyond.end()) * 1000,
+    std::printf("%s, %s (a) unpaced, %d runs: median %.1f ms (best %.1f ms) beyond pauses (%.0f ms) and reactions (%d x %.0f ms); target < 50 ms\n",
+                x.name, line, unpacedRuns, Median(beyond) * 1000, *std::min_element(beyond.begin(), beyond.end()) * 1000,
                 x.pauses * 1000, x.answers, kReaction * 1000);
+    // An echo shares the line time of the bytes it returns.
     const double minimum = x.lineBytes * kByteSeconds + x.pauses;
     for (int n = 0; n < pacedRuns; ++n) {
-        const Sample s = Measure({"--pace"}, x.run);
-        if (!s.ok) { std::printf("%s: paced run failed\n", x.name); return; }
-        std::printf("%s (b) paced: %.3f s vs line-time minimum %.3f s (%d bytes + pauses): +%.2f %%; CPU %.3f s = %.2f %% of wall\n",
-                    x.name, s.wall, minimum, x.lineBytes, (s.wall / minimum - 1) * 100, s.cpu, s.cpu / s.wall * 100);
+        const Sample s = Measure(QStringList{"--pace"} + lineOptions, x.run);
+        if (!s.ok) { std::printf("%s, %s: paced run failed\n", x.name, line); return; }
+        std::printf("%s, %s (b) paced: %.3f s vs line-time minimum %.3f s (%d bytes + pauses): +%.2f %%; CPU %.3f s = %.2f %% of wall\n",
+                    x.name, line, s.wall, minimum, x.lineBytes, (s.wall / minimum - 1) * 100, s.cpu, s.cpu / s.wall * 100);
     }
 }
 
@@ -141,11 +144,15 @@ int main(int argc, char** argv) {
     const int paced = argc > 2 ? std::atoi(argv[2]) : 2;
     // Read: 0x52, 0x0B and 48 acknowledgements as pairs (100 bytes) from the
     // program; identity, 10-byte first answer and 47 blocks of 9 from the radio.
-    Report({"read", ReadOnce, 100 + 1 + 10 + 47 * 9, 0.010 + 48 * 0.002, 49}, unpaced, paced);
+    const Exchange read{"read", ReadOnce, 100 + 1 + 10 + 47 * 9, 0.010 + 48 * 0.002, 49};
     // Write: P, 0x0B, T, 0x0B, R as pairs and 48 blocks of 16 bytes plus a
     // checksum pair (874 bytes); identity, 10-byte version answer, target,
     // switch answer and 48 acknowledgements (61 bytes). Pauses: 200 ms after
     // the identity, four of 10 ms, 1 ms + 2 ms per block, 2 x 500 ms at the end.
-    Report({"write", WriteOnce, 874 + 61, 0.200 + 4 * 0.010 + 48 * 0.003 + 1.0, 52}, unpaced, paced);
+    const Exchange write{"write", WriteOnce, 874 + 61, 0.200 + 4 * 0.010 + 48 * 0.003 + 1.0, 52};
+    for (const Exchange& x : {read, write}) {
+        Report(x, "plain cable", {}, unpaced, paced);
+        Report(x, "echoing cable", {"--echo"}, unpaced, paced);
+    }
     return 0;
 }

@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-dev
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
   dpkg-dev lintian appstream
 )

@@ -1,5 +1,6 @@
 #pragma once
 // What the read and the write share around their message sequences.
+#include <string>
 #include <utility>
 
 #include "link/Link.h"
@@ -9,12 +10,16 @@
 
 namespace vantrel::link {
 
-// Runs one exchange with the radio, the observer attached for its length.
+// Runs one exchange ("read", "write") with the radio, the observer attached
+// for its length.
 template <typename Exchange>
-TransferOutcome RunExchange(Link& link, LinkObserver& observer, Exchange&& exchange) {
+TransferOutcome RunExchange(Link& link, LinkObserver& observer, const std::string& name,
+                            Exchange&& exchange) {
     link.setObserver(&observer);
     link.BeginTransfer();
+    link.device().note(name + " begins");
     const TransferOutcome outcome = std::forward<Exchange>(exchange)();
+    link.device().note(name + " ends: " + OutcomeName(outcome));
     link.setObserver(nullptr);
     return outcome;
 }

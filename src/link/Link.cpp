@@ -1,10 +1,23 @@
 #include "link/Link.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace vantrel::link {
 
 namespace {
 constexpr Clock::time_point kNoDeadline = Clock::time_point::max();
+
+std::string Hex(std::uint8_t b) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", b);
+    return text;
 }
+
+bool StartsWith(const Bytes& input, const Bytes& prefix, std::size_t n) {
+    return std::equal(prefix.begin(), prefix.begin() + static_cast<std::ptrdiff_t>(n), input.begin());
+}
+}  // namespace
 
 void Link::ArmTimeout() {
     state_.timeoutTicks = kTimeoutTicks;
@@ -17,81 +30,173 @@ void Link::DisarmTimeout() {
     state_.timeoutArmed = false;
 }
 
+void Link::Note(const std::string& what) { device_.note(what); }
+
 template <class Done>
 bool Link::WaitFor(Done done, Clock::time_point deadline) {
     for (;;) {
-        if (state_.abortWait || state_.timeoutExpired) return false;
+        if (state_.abortWait || state_.lineLost) return false;
+        if (state_.timeoutExpired) {
+            failure_ = "time-out";
+            return false;
+        }
         if (done()) return true;
-        if (device_.now() >= deadline) return false;
-        if (device_.wait(deadline) == ByteDevice::Wake::Tick) OnLinkTimerTick();
+        if (device_.now() >= deadline) {
+            failure_ = "no answer in time";
+            return false;
+        }
+        Clock::time_point until = deadline;
+        if (EchoUndecided() && echoPartialSince_ != Clock::time_point{})
+            until = std::min(until, echoPartialSince_ + kEchoSettle);
+        switch (device_.wait(until)) {
+        case ByteDevice::Wake::Tick:
+            OnLinkTimerTick();
+            break;
+        case ByteDevice::Wake::Closing:
+            // The application is quitting: this wait and every later one
+            // would return at once, so the transfer ends as if aborted.
+            Stop();
+            Note("the application is closing");
+            break;
+        case ByteDevice::Wake::Lost:
+            state_.lineLost = true;
+            Note("the device is gone: cable disconnected");
+            break;
+        default:
+            break;
+        }
     }
 }
 
-bool Link::SendAndDrain(const Bytes& bytes) {
-    // After an abort nothing more goes to the radio.
-    if (state_.abortWait) return false;
-    device_.clearInput();
+void Link::Collect() {
+    const Bytes arrived = device_.readAll();
+    inbox_.insert(inbox_.end(), arrived.begin(), arrived.end());
+    if (!EchoUndecided() || inbox_.empty()) return;
+    const std::size_t n = std::min(inbox_.size(), echoCandidate_.size());
+    if (!StartsWith(inbox_, echoCandidate_, n)) {
+        echo_ = Echo::Absent;
+        Note("the cable does not echo");
+    } else if (n == echoCandidate_.size()) {
+        inbox_.erase(inbox_.begin(), inbox_.begin() + static_cast<std::ptrdiff_t>(n));
+        echo_ = Echo::Present;
+        Note("the cable echoes: each send's echo is taken off the input");
+    } else if (echoPartialSince_ == Clock::time_point{}) {
+        echoPartialSince_ = device_.now();
+        return;
+    } else if (device_.now() - echoPartialSince_ >= kEchoSettle) {
+        // No more came: the answer merely began like the request.
+        echo_ = Echo::Absent;
+        Note("the cable does not echo");
+    } else {
+        return;
+    }
+    echoCandidate_.clear();
+}
+
+bool Link::TakeEcho(const Bytes& sent) {
+    if (echo_ == Echo::Unknown) {
+        // The first answer tells (Collect); a cable that does not echo waits
+        // for nothing here.
+        echoCandidate_ = sent;
+        echoPartialSince_ = {};
+        return true;
+    }
+    if (echo_ == Echo::Absent) return true;
     ArmTimeout();
-    const bool queued = device_.queue(bytes);
-    // A device that refused the bytes never drains: the send times out.
-    const bool ok = WaitFor([&] { return queued && device_.drained(); }, kNoDeadline);
+    const bool ok = WaitFor([&] {
+        Collect();
+        return inbox_.size() >= sent.size();
+    }, kNoDeadline);
     DisarmTimeout();
+    if (!ok) return false;
+    if (!StartsWith(inbox_, sent, sent.size())) {
+        failure_ = "the echo differs from the bytes sent";
+        return false;
+    }
+    inbox_.erase(inbox_.begin(), inbox_.begin() + static_cast<std::ptrdiff_t>(sent.size()));
+    return true;
+}
+
+bool Link::Send(std::initializer_list<Bytes> parts) {
+    // After an abort or a lost line nothing more goes to the radio.
+    if (state_.abortWait || state_.lineLost) return false;
+    // Whatever waits now came before this request: it cannot be its answer.
     device_.clearInput();
+    inbox_.clear();
+    Bytes sent;
+    for (const Bytes& part : parts) {
+        ArmTimeout();
+        const bool queued = device_.queue(part);
+        // A device that refused the bytes never drains: the send times out.
+        const bool ok = WaitFor([&] { return queued && device_.drained(); }, kNoDeadline);
+        DisarmTimeout();
+        if (!ok) return false;
+        sent.insert(sent.end(), part.begin(), part.end());
+    }
+    return TakeEcho(sent);
+}
+
+bool Link::Finish(bool ok) {
+    state_.linkError = !ok;
+    if (!ok) Note(state_.lineLost ? "failed: cable disconnected"
+                  : state_.abortWait ? "failed: aborted"
+                                     : std::string("failed: ") + failure_);
     return ok;
 }
 
 void Link::SendByte(std::uint8_t b) {
-    state_.linkError = false;
-    state_.linkError = !SendAndDrain({b}) || !SendAndDrain({0x00});
+    device_.step("SendByte " + Hex(b));
+    Finish(Send({{b}, {0x00}}));
 }
 
 void Link::SendBlock(const std::array<std::uint8_t, 16>& buffer) {
-    state_.linkError = false;
-    state_.linkError = !SendAndDrain(Bytes(buffer.begin(), buffer.end()));
+    device_.step("SendBlock");
+    Finish(Send({Bytes(buffer.begin(), buffer.end())}));
 }
 
-bool Link::AwaitInput(std::size_t n, Clock::time_point deadline) {
-    return WaitFor([&] { return device_.available() >= n; }, deadline);
+bool Link::AwaitAnswer(std::size_t n, Clock::time_point deadline) {
+    return WaitFor([&] {
+        Collect();
+        return !EchoUndecided() && inbox_.size() >= n;
+    }, deadline);
 }
 
 void Link::ReceiveByte() {
+    device_.step("ReceiveByte");
     state_.lastByte = 0;
-    state_.linkError = false;
-    device_.clearInput();
     ArmTimeout();
-    const bool ok = AwaitInput(1, kNoDeadline);
+    const bool ok = AwaitAnswer(1, kNoDeadline);
     DisarmTimeout();
-    if (ok) state_.lastByte = device_.readAll().front();
-    device_.clearInput();
-    state_.linkError = !ok;
+    if (ok) state_.lastByte = inbox_.front();
+    inbox_.clear();
+    Finish(ok);
 }
 
 void Link::ReceiveBytePolled(double pollBudget) {
+    device_.step("ReceiveBytePolled");
     state_.lastByte = 0;
-    state_.linkError = false;
-    device_.clearInput();
     DisarmTimeout();
     const auto budget = std::chrono::duration_cast<Clock::duration>(kPollTime * pollBudget);
-    const bool ok = AwaitInput(1, device_.now() + budget);
-    if (ok) state_.lastByte = device_.readAll().front();
-    device_.clearInput();
-    state_.linkError = !ok;
+    const bool ok = AwaitAnswer(1, device_.now() + budget);
+    if (ok) state_.lastByte = inbox_.front();
+    inbox_.clear();
+    Finish(ok);
 }
 
 void Link::ReceiveBlock(std::size_t n) {
-    state_.linkError = false;
+    device_.step("ReceiveBlock " + std::to_string(n));
     state_.lastBlock.clear();
-    device_.clearInput();
     ArmTimeout();
-    const bool ok = AwaitInput(n, kNoDeadline);
+    const bool ok = AwaitAnswer(n, kNoDeadline);
     DisarmTimeout();
     // Everything that is there counts; callers use the first n bytes.
-    if (ok) state_.lastBlock = device_.readAll();
-    device_.clearInput();
-    state_.linkError = !ok;
+    if (ok) state_.lastBlock = inbox_;
+    inbox_.clear();
+    Finish(ok);
 }
 
 void Link::Pause(std::chrono::milliseconds length) {
+    device_.step("Pause " + std::to_string(length.count()) + " ms");
     WaitFor([] { return false; }, device_.now() + length);
 }
 
@@ -106,14 +211,22 @@ void Link::StopBlink() { state_.blinkOn = false; }
 
 void Link::BeginTransfer() {
     state_.abortWait = false;
+    state_.lineLost = false;
     state_.linkError = false;
     DisarmTimeout();
+    inbox_.clear();
+    echo_ = Echo::Unknown;
+    echoCandidate_.clear();
 }
 
-void Link::Abort() {
+void Link::Stop() {
     state_.abortWait = true;
     state_.timeoutExpired = true;
     state_.timeoutArmed = false;
+}
+
+void Link::Abort() {
+    Stop();
     device_.interrupt();
 }
 

@@ -1,15 +1,37 @@
 #pragma once
 // The link primitives: send one protocol byte (as the pair byte, 0x00), send a
 // 16-byte block, receive one byte, receive a 9- or 10-byte block. Each leaves
-// its result in the link state (linkError, lastByte, lastBlock). Time-outs run
-// on the 200 ms link tick: an armed time-out lasts 10 ticks (1.8 to 2.0 s).
+// its result in the link state (linkError, lastByte, lastBlock).
 //
-// "Sent" means the bytes have left the line (the device has drained), so
-// clearing the queues after a send only has input left to discard: anything
-// the radio echoed or sent early is dropped before the next receive.
+// Contracts
+// - "Sent": the bytes have left the line (the device has drained), not merely
+//   the program. Each half of a pair, and a block, must drain within its own
+//   armed time-out.
+// - Input discipline: input that is waiting when a send starts is stale and is
+//   discarded before the send, never after it. From the moment a send starts,
+//   everything that arrives is the echo of that send (on an echoing cable) and
+//   then the answer, in that order, whenever it comes: an answer that arrives
+//   within a microsecond of the request, before the receive starts, counts.
+// - Echo: a cable that returns the program's own bytes is recognised on the
+//   first exchange of each transfer (the input begins with the bytes just
+//   sent). From then on every send takes exactly its own echo off the input,
+//   waiting for it with an armed time-out of its own; an echo that does not
+//   come, or comes back different, fails the send. A cable that does not echo
+//   costs nothing: the first answer already shows it.
+// - Time-outs run on the 200 ms link tick: an armed time-out lasts 10 ticks
+//   (1.8 to 2.0 s). The polled receive instead waits pollBudget x 20 us. A
+//   pause lasts its length exactly; the radio's pauses follow the end of its
+//   answer, so they are measured from the receive's return.
+// - Abort: Abort() (the dialog closed, Esc) or the application quitting ends
+//   the wait in progress at once with linkError, and every later primitive
+//   fails at once without putting a byte on the line, until BeginTransfer().
+// - Lost line: a device that goes away or hangs up (a pulled cable) ends the
+//   wait in progress at once with linkError; lineLost() says so until the
+//   next transfer begins.
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 #include "link/ByteDevice.h"
 #include "link/LinkObserver.h"
@@ -21,6 +43,10 @@ constexpr int kTimeoutTicks = 10;
 // The polled receive counts polls rather than ticks. One poll is taken to
 // last 20 us, so 500 000 polls wait 10 s and 200 000 polls 4 s.
 constexpr std::chrono::microseconds kPollTime{20};
+// When the first answer begins like the request, this long decides whether
+// the rest of an echo follows (it comes within a byte time and an adapter's
+// latency) or the answer merely looks like the request.
+constexpr std::chrono::milliseconds kEchoSettle{100};
 
 struct LinkState {
     int timeoutTicks = 0;
@@ -30,11 +56,16 @@ struct LinkState {
     std::uint8_t lastByte = 0;
     Bytes lastBlock;
     bool abortWait = false;
+    bool lineLost = false;
     bool blinkOn = false;
     bool blinkGreen = false;
     bool blinkPhase = false;
     int blinkTicks = 0;
 };
+
+// Whether the cable returns the program's own bytes; Unknown until the first
+// exchange of a transfer shows it.
+enum class Echo { Unknown, Present, Absent };
 
 class Link {
 public:
@@ -55,12 +86,15 @@ public:
     void StartBlink(Indicator which);
     void StopBlink();
 
-    // Starts a transfer: forgets an abort of the previous one.
+    // Starts a transfer: forgets an abort or a lost line of the previous one,
+    // and finds out anew whether the cable echoes.
     void BeginTransfer();
     // Closing the read/write dialog: every wait ends at once with linkError,
     // and stays that way until the next transfer begins.
     void Abort();
     bool aborted() const { return state_.abortWait; }
+    bool lineLost() const { return state_.lineLost; }
+    Echo echo() const { return echo_; }
 
     bool linkError() const { return state_.linkError; }
     std::uint8_t lastByte() const { return state_.lastByte; }
@@ -73,16 +107,38 @@ public:
 private:
     void ArmTimeout();
     void DisarmTimeout();
-    // Sends bytes and waits until they have left the line; false on time-out.
-    bool SendAndDrain(const Bytes& bytes);
-    // Waits for at least n input bytes; false on time-out, abort or deadline.
-    bool AwaitInput(std::size_t n, Clock::time_point deadline);
+    // Discards stale input, sends each part and waits until it has left the
+    // line, then takes the echo of the whole send off the input; false on
+    // time-out, abort, lost line or a wrong echo.
+    bool Send(std::initializer_list<Bytes> parts);
+    bool TakeEcho(const Bytes& sent);
+    // Waits for at least n bytes of answer; false on time-out, abort, lost
+    // line or the deadline.
+    bool AwaitAnswer(std::size_t n, Clock::time_point deadline);
+    // Moves arrived input into inbox_ and, on the first exchange, decides
+    // from it whether the cable echoes.
+    void Collect();
+    bool EchoUndecided() const { return !echoCandidate_.empty(); }
     template <class Done>
     bool WaitFor(Done done, Clock::time_point deadline);
+    void Note(const std::string& what);
+    // Ends a primitive: sets linkError and, for the trace, notes why it failed.
+    bool Finish(bool ok);
+    // Ends every wait, as Abort() does, without waking the device.
+    void Stop();
 
     ByteDevice& device_;
     LinkObserver* observer_ = nullptr;
     LinkState state_;
+    // Input taken off the device and not yet consumed by a receive.
+    Bytes inbox_;
+    Echo echo_ = Echo::Unknown;
+    // While undecided: what the first send put on the line, and since when
+    // the input has matched only the beginning of it.
+    Bytes echoCandidate_;
+    Clock::time_point echoPartialSince_{};
+    // Why the last wait failed, for the trace.
+    std::string failure_;
 };
 
 }  // namespace vantrel::link

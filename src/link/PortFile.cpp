@@ -1,19 +1,22 @@
 #include "link/PortFile.h"
 
-#include <fstream>
 #include <string>
 
 #include "shell/AtomicFile.h"
+#include "shell/RegularFile.h"
 
 namespace vantrel::link {
 
 namespace {
 
+// The file holds one short line; only its first bytes are ever looked at, so
+// a huge file in its place costs nothing.
+constexpr std::size_t kPortFileLimit = 256;
+
 // The first field of the file: the text between double quotes when it starts
 // with one, else up to a comma or the end of the line, blanks trimmed.
-std::string FirstField(std::istream& in) {
-    std::string line;
-    std::getline(in, line);
+std::string FirstField(const std::string& contents) {
+    const std::string line = contents.substr(0, contents.find('\n'));
     const auto start = line.find_first_not_of(' ');
     if (start == std::string::npos) return {};
     if (line[start] == '"') {
@@ -36,9 +39,9 @@ int ReadPortFile(const std::filesystem::path& configFolder) {
     }
     // Only a plain file is read: a pipe or a device in its place would block
     // or never end.
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
-    const std::string field = in.is_open() ? FirstField(in) : std::string();
+    const RegularFileRead file = ReadRegularFile(path.string(), kPortFileLimit);
+    const bool usable = file.status == RegularFileRead::Status::Ok || file.status == RegularFileRead::Status::TooLong;
+    const std::string field = usable ? FirstField(file.contents) : std::string();
     for (int n = 1; n < kPortCount; ++n)
         if (field == "com" + std::to_string(n)) return n;
     return kPortCount;

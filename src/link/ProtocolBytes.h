@@ -18,6 +18,8 @@ constexpr std::size_t kFirstAnswerSize = 10;    // 0x4F + 8 bytes + checksum / p
 constexpr std::size_t kBlockAnswerSize = 9;     // 8 bytes + checksum
 constexpr std::size_t kSendBlockSize = 16;      // 8 data bytes, each followed by 0x00
 constexpr int kMaxRetries = 3;
+// 0x46 answers to the target check before the write gives up.
+constexpr int kMaxTargetBusy = 10;
 
 // Identity bytes of radios whose codeplug region this program does not support.
 constexpr std::uint8_t kRefusedIdentities[] = {0x32, 0x33, 0x80, 0x81, 0x84};

@@ -18,7 +18,7 @@ public:
     Reader(Link& link, LinkObserver& observer) : link_(link), observer_(observer) {}
 
     TransferOutcome run(CodeplugImage& image) {
-        return RunExchange(link_, observer_, [&] { return exchange(image); });
+        return RunExchange(link_, observer_, "read", [&] { return exchange(image); });
     }
 
 private:

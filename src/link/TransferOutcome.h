@@ -13,4 +13,11 @@ enum class TransferOutcome {
     AppClosing,         // the application closed during the password prompt
 };
 
+inline const char* OutcomeName(TransferOutcome outcome) {
+    constexpr const char* kNames[] = {"success", "failed before the data phase",
+                                      "failed in the data phase", "aborted",
+                                      "password not given", "application closing"};
+    return kNames[static_cast<int>(outcome)];
+}
+
 }  // namespace vantrel::link

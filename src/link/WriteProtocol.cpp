@@ -27,7 +27,7 @@ public:
         : link_(link), observer_(observer), state_(state), steps_(steps) {}
 
     TransferOutcome run(CodeplugImage::Bytes* sent) {
-        const TransferOutcome outcome = RunExchange(link_, observer_, [&] { return exchange(); });
+        const TransferOutcome outcome = RunExchange(link_, observer_, "write", [&] { return exchange(); });
         if (sent) *sent = sent_;
         return outcome;
     }
@@ -94,9 +94,12 @@ private:
         return TransferOutcome::Success;
     }
 
-    // "T" until the radio answers the image's target byte; 0x46 asks again.
+    // "T" until the radio answers the image's target byte. 0x46 asks again,
+    // which a radio does only while it is busy: after kMaxTargetBusy of them
+    // the write gives up rather than ask for ever.
     TransferOutcome targetCheck() {
-        for (;;) {
+        for (int busy = 0;; ++busy) {
+            if (busy == kMaxTargetBusy) return openingFailed(text::kCheckProgrammingMode, true);
             link_.SendByte(kTargetRequest);
             if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, true);
             link_.ReceiveBytePolled(kTargetPolls);

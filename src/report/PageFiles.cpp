@@ -1,6 +1,7 @@
 #include "report/PageFiles.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +49,25 @@ std::string PrivatePageFolder() {
 std::string PageFilePath(const std::string& folder, int index) {
     if (folder.empty()) return {};
     return folder + "/" + kPrefix + std::to_string(index) + kSuffix;
+}
+
+bool WritePageFile(const std::string& path, const std::string& bytes) {
+    if (path.empty()) return false;
+    // unlink removes a link itself, never its target; O_EXCL then refuses
+    // anything that appears in the name meanwhile.
+    if (unlink(path.c_str()) != 0 && errno != ENOENT) return false;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    const bool ok = close(fd) == 0 && done == bytes.size();
+    if (!ok) unlink(path.c_str());
+    return ok;
 }
 
 bool IsPageFileName(const std::string& name) {

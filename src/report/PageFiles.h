@@ -18,6 +18,11 @@ std::string PrivatePageFolder();
 // folder + "/PPview" + index + ".bmp"; empty when the folder is empty.
 std::string PageFilePath(const std::string& folder, int index);
 
+// Writes a page file: an old file of that name is removed first and the new
+// one is created afresh, owner-only, never through a link planted in its
+// place. False when it cannot be written.
+bool WritePageFile(const std::string& path, const std::string& bytes);
+
 // True for names "PPview*.bmp".
 bool IsPageFileName(const std::string& name);
 

@@ -81,20 +81,26 @@ std::vector<Section> Sections(const ReportContent& c) {
     };
 }
 
-// Channel table columns: heading x and data x of grid columns 1..13.
+// Channel table columns: heading x, data x and the column's right rule of
+// grid columns 1..13 (0: the table's right edge).
 struct ChannelColumn {
     const char* heading;
     float headingX;
     float dataX;
+    float right;
 };
 
 const ChannelColumn kChannelColumns[kGridTextColumns] = {
-    {" Freq.(MHz)", 0.85f, 0.92f}, {"PL Option", 1.72f, 1.57f}, {"SQ", 2.55f, 2.46f},
-    {"Mute", 2.9f, 3.01f},         {" Freq.(MHz)", 3.23f, 3.28f}, {"PL Option", 4.05f, 3.92f},
-    {"PWR", 4.76f, 4.85f},         {"TOC", 5.11f, 5.13f},         {"Rx Only", 5.44f, 5.56f},
-    {"Rev Burst", 5.91f, 6.04f},   {"BCLO", 6.48f, 6.53f},        {"Band", 6.86f, 6.88f},
-    {"TA", 7.24f, 7.23f},
+    {" Freq.(MHz)", 0.85f, 0.92f, 1.51f}, {"PL Option", 1.72f, 1.57f, 2.38f}, {"SQ", 2.55f, 2.46f, 2.86f},
+    {"Mute", 2.9f, 3.01f, 3.16f},         {" Freq.(MHz)", 3.23f, 3.28f, 3.87f}, {"PL Option", 4.05f, 3.92f, 4.72f},
+    {"PWR", 4.76f, 4.85f, 5.04f},         {"TOC", 5.11f, 5.13f, 5.38f},         {"Rx Only", 5.44f, 5.56f, 5.87f},
+    {"Rev Burst", 5.91f, 6.04f, 6.41f},   {"BCLO", 6.48f, 6.53f, 6.8f},         {"Band", 6.86f, 6.88f, 7.15f},
+    {"TA", 7.24f, 7.23f, 0},
 };
+constexpr float kChNoRight = 0.8f;
+constexpr int kHeadingSize = 8;
+constexpr int kSmallestHeadingSize = 6;
+constexpr float kRuleClearance = 0.02f;  // about two screen pixels
 
 class PreviewWriter {
 public:
@@ -186,10 +192,11 @@ public:
 
         const float top2 = mark();
         rule(kLeft, w_ - 0.5f);
-        e_.pPrint("Ch No", 0.51f, true);
-        for (int col = 0; col < kGridTextColumns; ++col)
-            e_.pPrint(kChannelColumns[col].heading, kChannelColumns[col].headingX,
-                      col + 1 < kGridTextColumns);
+        heading("Ch No", 0.51f, kChNoRight, true);
+        for (int col = 0; col < kGridTextColumns; ++col) {
+            const ChannelColumn& c = kChannelColumns[col];
+            heading(c.heading, c.headingX, c.right == 0 ? w_ - 0.5f : c.right, col + 1 < kGridTextColumns);
+        }
         const int count = ReportChannelCount(c_.imageChannelCount);
         for (int i = 0; i < count; ++i) {
             rule(kLeft, w_ - 0.5f);
@@ -220,6 +227,18 @@ public:
     }
 
 private:
+    // A column heading that would reach its column's rule is printed smaller,
+    // down to 6 points, so the rule does not cut it ("Ch No" at 8 points is
+    // as wide as its column).
+    void heading(const std::string& text, float x, float right, bool sameLine) {
+        for (int size = kHeadingSize; size > kSmallestHeadingSize; --size) {
+            if (x + e_.GetTextWidth(text) <= right - kRuleClearance) break;
+            e_.FontSize(size - 1);
+        }
+        e_.pPrint(text, x, sameLine);
+        e_.FontSize(kHeadingSize);
+    }
+
     float mark() { return e_.CurrentY() + kMarkGap; }
     void rule(float from, float to) { e_.pLine(from, to, 1, true); }
     // A 0 in the list is the table's right edge.

@@ -1,8 +1,11 @@
 #pragma once
 // Writes a whole file so that readers see either the old or the new contents,
 // never a part: the data go to a temporary file beside the target, which then
-// replaces it. A failed write leaves an existing file as it was, and so does
-// an existing file the caller may not write.
+// replaces it and the folder is synced. A failed write leaves an existing file
+// as it was (with no temporary file beside it), and so does an existing file
+// the caller may not write. A replaced file keeps its permission bits. The
+// temporary files of a save that was killed are removed by the next save of
+// the same target.
 #include <string>
 
 namespace vantrel {

@@ -1,23 +1,20 @@
 #include "shell/CodeplugFile.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-
 #include "shell/AtomicFile.h"
+#include "shell/RegularFile.h"
 
 namespace vantrel {
 
-namespace fs = std::filesystem;
 namespace bm = bytemap;
 
 namespace {
 
 constexpr std::uint8_t kNoSerial = 0xFF;
-// A data file is about 2.3 KB; nothing past the first MiB is ever needed.
+// A data file is about 2.3 KB. A longer one than this is refused whole: cut
+// at the limit, its last number could read as a shorter one.
 constexpr std::size_t kReadLimit = 1 << 20;
+// Editors that save UTF-8 may put a byte-order mark before the first line.
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 bool serialIsBlank(const CodeplugImage& image) {
     for (std::size_t i = 0; i < bm::SerialNumberSize; ++i)
@@ -26,8 +23,6 @@ bool serialIsBlank(const CodeplugImage& image) {
 }
 
 std::string quoted(const std::string& path) { return "'" + path + "'"; }
-
-std::string systemReason(int err) { return std::strerror(err); }
 
 // A token as it may appear in a message: long garbage is cut.
 std::string shown(const std::string& token) {
@@ -50,7 +45,7 @@ bool isSeparator(char c) { return isBlank(c) || isLineEnd(c) || c == ','; }
 
 class FieldReader {
 public:
-    explicit FieldReader(const std::string& text) : text_(text) {}
+    FieldReader(const std::string& text, std::size_t start) : text_(text), pos_(start) {}
 
     // A text field: ends at a comma or a line end, surrounding blanks dropped,
     // double quotes taken off.
@@ -105,7 +100,7 @@ private:
     }
 
     const std::string& text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
     std::size_t fieldEnd_ = 0;
 };
 
@@ -142,7 +137,8 @@ enum class FirstLine { MustMatch, Ignored };
 CodeplugFileLoad parseFile(CodeplugImage& image, const std::string& contents, const std::string& path,
                            FirstLine firstLine) {
     using Status = CodeplugFileLoad::Status;
-    FieldReader reader(contents);
+    const std::size_t bom = contents.compare(0, sizeof kUtf8Bom - 1, kUtf8Bom) == 0 ? sizeof kUtf8Bom - 1 : 0;
+    FieldReader reader(contents, bom);
     if (firstLine == FirstLine::Ignored)
         reader.skipLine();
     else if (reader.textField() != kCodeplugFileId)
@@ -174,21 +170,17 @@ CodeplugFileLoad parseFile(CodeplugImage& image, const std::string& contents, co
 
 CodeplugFileLoad readFile(CodeplugImage& image, const std::string& path, FirstLine firstLine) {
     using Status = CodeplugFileLoad::Status;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + systemReason(errno));
-    // Read in pieces: filling a buffer of the whole limit first costs more
-    // than the rest of a command-line start.
-    std::string contents;
-    char piece[4096];
-    std::size_t got = 0;
-    while (contents.size() < kReadLimit &&
-           (got = std::fread(piece, 1, std::min(sizeof piece, kReadLimit - contents.size()), f)) > 0)
-        contents.append(piece, got);
-    const bool readError = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (readError) return failure(Status::CannotOpen, "Cannot read " + quoted(path) + ": " + systemReason(err));
-    return parseFile(image, contents, path, firstLine);
+    const RegularFileRead file = ReadRegularFile(path, kReadLimit);
+    switch (file.status) {
+        case RegularFileRead::Status::Ok:
+            return parseFile(image, file.contents, path, firstLine);
+        case RegularFileRead::Status::TooLong:
+            return failure(Status::BadContent, quoted(path) + " is too long for a data file (over 1 MiB)");
+        case RegularFileRead::Status::CannotOpen:
+        case RegularFileRead::Status::NotRegular:
+            break;
+    }
+    return failure(Status::CannotOpen, "Cannot open " + quoted(path) + ": " + file.reason);
 }
 
 }  // namespace

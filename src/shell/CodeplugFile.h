@@ -39,9 +39,11 @@ struct CodeplugFileLoad {
 };
 
 // Reads a data file into the image. The first field must equal the
-// identification text exactly; then 384 numbers follow, separated by line
-// ends, commas or spaces. Anything that goes wrong leaves the image exactly as
-// it was.
+// identification text exactly (a UTF-8 byte-order mark before it is skipped);
+// then 384 numbers follow, separated by line ends, commas or spaces. Only a
+// regular file is read (a pipe, device or folder is refused at once), and one
+// over 1 MiB is refused as too long. Anything that goes wrong leaves the
+// image exactly as it was.
 CodeplugFileLoad CopyToBox(CodeplugImage& image, const std::string& path);
 
 // The same, from the file's contents.

@@ -53,6 +53,15 @@ TEST_F(PortFileTest, ContentSelectsThePort) {
     }
 }
 
+TEST_F(PortFileTest, OnlyTheStartOfAHugeFileIsRead) {
+    // A file far longer than any port name: its first line still counts, and
+    // the rest is never read (a sparse 2 GiB file would take seconds and
+    // gigabytes if it were).
+    put("\"com6\"\r\n");
+    fs::resize_file(folder / kPortFileName, std::uintmax_t{2} << 30);
+    EXPECT_EQ(ReadPortFile(folder), 6);
+}
+
 TEST_F(PortFileTest, WriteReplacesTheFileWithTheQuotedName) {
     put("\"com1\"\r\nold tail\r\n");
     ASSERT_TRUE(WritePortFile(folder, 6));

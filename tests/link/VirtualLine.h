@@ -2,10 +2,13 @@
 // An in-memory serial line in virtual time, with the radio at its far end.
 // Time only moves inside wait(), straight to the next tick, answer or
 // deadline, so a 10 s time-out costs nothing. Every byte the program puts on
-// the line is logged in `sent`.
+// the line is logged in `sent`, every byte the radio answers in `answers`.
+// Input keeps the order of the wire: an echo delayed by the adapter holds
+// back the answer behind it.
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "link/ByteDevice.h"
 #include "link/LinkObserver.h"
@@ -19,11 +22,28 @@ public:
 
     explicit VirtualLine(Radio radio) : radio_(std::move(radio)) {}
 
+    struct Timed {
+        Clock::time_point time;
+        std::uint8_t byte;
+    };
+
     std::chrono::milliseconds reaction{10};  // radio's delay before answering
     int stuckQueue = -1;                     // this queue() call (0-based) never drains
-    bool echo = false;                       // the cable echoes every byte at once
+    // The cable returns every byte the program sends, this long after it.
+    std::optional<std::chrono::milliseconds> echo;
+    int echoLimit = -1;                      // only this many bytes come back
+    // The device goes away (a pulled cable), or the application starts
+    // quitting, this long after the line was made.
+    std::optional<std::chrono::milliseconds> lostAfter, closingAfter;
     std::function<void()> onWait;            // runs at each wait (a user clicking)
     Bytes sent;
+    std::vector<Timed> sentAt;
+    // Each radio byte with the index in `sent` of the program byte it answers.
+    struct Answer {
+        std::size_t cause;
+        Timed at;
+    };
+    std::vector<Answer> answers;
 
     bool open(std::string&) override { return open_ = true; }
     void close() override { open_ = false; }
@@ -35,12 +55,17 @@ public:
                      input_.end());
     }
     bool queue(const Bytes& bytes) override {
+        if (!open_) return false;
         stuck_ = queues_++ == stuckQueue;
         if (stuck_) return true;
         for (std::uint8_t b : bytes) {
             sent.push_back(b);
-            if (echo) input_.push_back({now_, b});
-            for (std::uint8_t a : radio_(b)) input_.push_back({now_ + reaction, a});
+            sentAt.push_back({now_, b});
+            if (echo && echoLimit != 0) {
+                if (echoLimit > 0) --echoLimit;
+                arrive(now_ + *echo, b);
+            }
+            for (std::uint8_t a : radio_(b)) answers.push_back({sent.size() - 1, arrive(now_ + reaction, a)});
         }
         return true;
     }
@@ -60,6 +85,12 @@ public:
     Clock::time_point now() const override { return now_; }
     Wake wait(Clock::time_point deadline) override {
         if (onWait) onWait();
+        if (closingAfter && now_ >= start_ + *closingAfter) return Wake::Closing;
+        if (lostAfter && now_ >= start_ + *lostAfter) {
+            open_ = false;
+            input_.clear();
+            return Wake::Lost;
+        }
         if (interrupted_) {
             interrupted_ = false;
             return Wake::Interrupted;
@@ -67,7 +98,11 @@ public:
         Clock::time_point next = std::min(deadline, nextTick_);
         for (const Arrival& a : input_)
             if (a.time > now_) next = std::min(next, a.time);
+        for (const auto& event : {lostAfter, closingAfter})
+            if (event && start_ + *event > now_) next = std::min(next, start_ + *event);
         now_ = std::max(now_, next);
+        if (closingAfter && now_ >= start_ + *closingAfter) return Wake::Closing;
+        if (lostAfter && now_ >= start_ + *lostAfter) return wait(deadline);
         if (now_ >= nextTick_) {
             nextTick_ += std::chrono::milliseconds(200);
             return Wake::Tick;
@@ -77,12 +112,17 @@ public:
     void interrupt() override { interrupted_ = true; }
 
     double seconds() const { return std::chrono::duration<double>(now_ - start_).count(); }
+    double seconds(Clock::time_point t) const { return std::chrono::duration<double>(t - start_).count(); }
 
 private:
-    struct Arrival {
-        Clock::time_point time;
-        std::uint8_t byte;
-    };
+    using Arrival = Timed;
+    // Queues an input byte behind those already on their way.
+    Timed arrive(Clock::time_point at, std::uint8_t b) {
+        if (!input_.empty()) at = std::max(at, input_.back().time);
+        input_.push_back({at, b});
+        return input_.back();
+    }
+
     Radio radio_;
     std::deque<Arrival> input_;
     const Clock::time_point start_ = Clock::time_point() + std::chrono::hours(1);

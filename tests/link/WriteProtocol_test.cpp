@@ -146,11 +146,20 @@ TEST(WriteProtocol, RefusedBlocksAreSentAgainUpToThreeTimes) {
     EXPECT_EQ(fourth.radio.writesCompleted(), 0);
 }
 
-TEST(WriteProtocol, TargetCheckRepeatsWhileTheRadioAnswersF) {
-    WriteRig rig(With([](auto& o) { o.targetBusy = 3; }));
-    EXPECT_EQ(rig.write(), TransferOutcome::Success);
-    const Bytes opening = Pairs({0x50, 0x0B, 0x54, 0x54, 0x54, 0x54, 0x0B, 0x52});
-    EXPECT_TRUE(std::equal(opening.begin(), opening.end(), rig.line.sent.begin()));
+TEST(WriteProtocol, TargetCheckRepeatsWhileTheRadioAnswersFButNotForEver) {
+    // Nine 0x46 answers: the tenth "T" gets the target. Ten: the write gives
+    // up with the programming-mode text and tells the radio so.
+    WriteRig busy9(With([](auto& o) { o.targetBusy = 9; }));
+    EXPECT_EQ(busy9.write(), TransferOutcome::Success);
+    const Bytes opening = Pairs({0x50, 0x0B, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54,
+                                 0x54, 0x54, 0x0B, 0x52});
+    EXPECT_TRUE(std::equal(opening.begin(), opening.end(), busy9.line.sent.begin()));
+
+    WriteRig busy10(With([](auto& o) { o.targetBusy = 10; }));
+    EXPECT_EQ(busy10.write(), TransferOutcome::OpeningFailed);
+    EXPECT_EQ(busy10.observer.statuses, std::vector<std::string>{text::kCheckProgrammingMode});
+    EXPECT_EQ(busy10.line.sent, Pairs({0x50, 0x0B, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54,
+                                       0x54, 0x54, 0x46}));
 }
 
 TEST(WriteProtocol, ExpectedTargetIsModelNibbleAndRadioType) {

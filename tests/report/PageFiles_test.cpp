@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "report/PageFiles.h"
 
@@ -46,6 +47,24 @@ TEST_F(PageFilesTest, PlantedLinkOrOpenFolderIsRefused) {
     fs::create_directory(own());
     fs::permissions(own(), fs::perms::owner_all | fs::perms::others_all);
     EXPECT_EQ(PrivatePageFolder(parent), "");
+}
+
+TEST_F(PageFilesTest, PageFileReplacesALinkInsteadOfWritingThroughIt) {
+    const std::string folder = PrivatePageFolder(parent);
+    const std::string victim = parent + "/victim";
+    std::ofstream(victim) << "precious";
+    const std::string page = PageFilePath(folder, 0);
+    fs::create_symlink(victim, page);
+
+    ASSERT_TRUE(WritePageFile(page, "BMpage"));
+    std::ifstream v(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(v), {}), "precious");
+    EXPECT_FALSE(fs::is_symlink(page));
+    std::ifstream p(page);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(p), {}), "BMpage");
+    EXPECT_EQ(fs::status(page).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(WritePageFile(page, "second"));   // an old page is replaced
+    EXPECT_EQ(fs::file_size(page), 6u);
 }
 
 TEST_F(PageFilesTest, CleanUpDeletesPageFilesOnlyAndEndsWhenOneStays) {

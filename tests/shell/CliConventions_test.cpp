@@ -91,7 +91,7 @@ TEST(CliConventions, HelpGoesToStandardOutputForTheToolAndEachCommand) {
     for (const char* command : {"read", "write", "show", "simulate", "report"})
         EXPECT_NE(tool.find(std::string("\n  vantrelctl ") + command + " "), std::string::npos) << command;
     const std::string read = Ctl({"read", "--help"}).out;
-    EXPECT_NE(read.find("usage: vantrelctl read --port DEVICE -o FILE.cpg\n"), std::string::npos) << read;
+    EXPECT_NE(read.find("usage: vantrelctl read --port DEVICE -o FILE.cpg [--trace FILE]\n"), std::string::npos) << read;
     EXPECT_NE(read.find("\n  -o FILE.cpg "), std::string::npos) << read;
 }
 
@@ -160,7 +160,9 @@ TEST(CliConventions, FailuresGiveTheSystemsReasonAndNoToolkitWarnings) {
     const std::vector<EnvChange> noRuntimeDir = {{"XDG_RUNTIME_DIR", nullptr}};
     const ProgramRun read = Ctl({"read", "--port", folder / "nothing", "-o", folder / "out.cpg"}, noRuntimeDir);
     EXPECT_EQ(read.exitCode, 1);
-    EXPECT_EQ(read.err, "vantrelctl: cannot open port '" + folder / "nothing" + "': No such file or directory\n");
+    EXPECT_EQ(read.err, "vantrelctl: cannot open port '" + folder / "nothing" +
+                            "'\nComm. Port Unavailable !\n\nPlease Change the Port selection.\n\n" + folder / "nothing" +
+                            ": no such device.\nIs the programming cable plugged in?\n");
 
     const ProgramRun report = Ctl({"report", kData + "/U2_NAG.cpg", "-o", folder / "report.pdf"}, noRuntimeDir);
     EXPECT_EQ(report.exitCode, 0);

@@ -4,8 +4,14 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
 
 #include "shell/CodeplugFile.h"
 
@@ -274,4 +280,89 @@ TEST_F(CodeplugFileTest, DefaultCodeplugLoadsWholeFilesOnly) {
     EXPECT_EQ(missing.status, CodeplugFileLoad::Status::CannotOpen);
     EXPECT_NE(missing.error.find("U2_NAG1.cpg"), std::string::npos);
     EXPECT_EQ(img, unchanged);
+}
+
+// What is not a plain data file of sane length is refused at once and whole;
+// what an editor adds in front of a good one is tolerated.
+TEST_F(CodeplugFileTest, ReaderTakesOnlyWholeRegularFiles) {
+    using S = CodeplugFileLoad::Status;
+    constexpr std::size_t kLimit = 1 << 20;
+    const std::string id = "Vantrel programmer data file";
+    CodeplugImage good = pattern();
+    const std::string goodText = FormatCodeplugFile(good);
+
+    // 383 good values, then 200 placed so that the limit falls between its
+    // "20" and its "0": cut at the limit it would read as 20.
+    std::string acrossLimit = fileOf(id, numbers(383));
+    acrossLimit += std::string(kLimit - 2 - acrossLimit.size(), ' ') + "200\r\n";
+    // Exactly at the limit is still a data file.
+    std::string atLimit = goodText + std::string(kLimit - goodText.size(), ' ');
+
+    struct Case {
+        const char* name;
+        std::function<std::string()> make;   // returns the path to load
+        S status;
+        const char* inError;   // empty: loads
+    } cases[] = {
+        {"pipe", [&] { ::mkfifo(path("pipe.cpg").c_str(), 0600); return path("pipe.cpg"); }, S::CannotOpen, "pipe"},
+        {"folder", [&] { fs::create_directory(path("dir.cpg")); return path("dir.cpg"); }, S::CannotOpen, "folder"},
+        {"device", [] { return std::string("/dev/null"); }, S::CannotOpen, "device"},
+        {"value across the limit", [&] { spit(path("long.cpg"), acrossLimit); return path("long.cpg"); },
+         S::BadContent, "too long"},
+        {"exactly the limit", [&] { spit(path("full.cpg"), atLimit); return path("full.cpg"); }, S::Ok, ""},
+        {"byte-order mark", [&] { spit(path("bom.cpg"), "\xEF\xBB\xBF" + goodText); return path("bom.cpg"); },
+         S::Ok, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string file = c.make();
+        CodeplugImage img;
+        img.setByte(0, 0xAA);
+        const CodeplugImage before = img;
+        // A reader stuck on the pipe is let go by a writer that comes and leaves.
+        auto load = std::async(std::launch::async, [&] { return CopyToBox(img, file); });
+        if (load.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+            ADD_FAILURE() << c.name << ": blocked";
+            ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        const CodeplugFileLoad r = load.get();
+        EXPECT_EQ(r.status, c.status) << c.name << ": " << r.error;
+        if (c.status == S::Ok) {
+            EXPECT_EQ(img, good) << c.name;
+        } else {
+            EXPECT_NE(r.error.find(c.inError), std::string::npos) << c.name << ": " << r.error;
+            EXPECT_NE(r.error.find(file), std::string::npos) << c.name << ": " << r.error;
+            EXPECT_EQ(img, before) << c.name;
+        }
+    }
+}
+
+// A save that was killed leaves its temporary file; the next save of that
+// file removes it, but not another program's save in progress nor other files.
+TEST_F(CodeplugFileTest, SaveCleansUpAfterAKilledSaveAndKeepsTheMode) {
+    const std::string file = path("radio.cpg");
+    spit(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A save killed mid-way, by a process that has gone.
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string killed = file + "." + std::to_string(child) + "-0123abcd.tmp";
+    spit(killed, "half a fi");
+    // A save in progress in a running process (this one's parent), and unrelated names.
+    const std::string running = file + "." + std::to_string(::getppid()) + "-89abcdef.tmp";
+    spit(running, "being written");
+    const std::string others[] = {path("other.cpg.1-00000000.tmp"), file + ".bak", file + ".1-xyz.tmp"};
+    for (const auto& o : others) spit(o, "keep");
+
+    CodeplugImage img;
+    ASSERT_EQ(CopyToFile(img, "", file), "");
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    for (const auto& o : others) EXPECT_TRUE(fs::exists(o)) << o;
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(slurp(file), FormatCodeplugFile(img));
+    // Nothing of its own is left beside the file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 5);
 }

@@ -23,9 +23,13 @@ public:
     std::deque<QString> fileNames;
     // Called with the printer when the printer dialog opens; return false to cancel.
     std::function<bool(QPrinter&)> onPrinterDialog = [](QPrinter&) { return false; };
+    // Runs while a message is up, as what the user does meanwhile (keys typed
+    // into the box, for one).
+    std::function<void(const Message&)> whileShown = [](const Message&) {};
 
     Answer message(const Message& m) override {
         messages.push_back(m);
+        whileShown(m);
         if (answers.empty()) return m.defaultButton;
         Answer a = answers.front();
         answers.pop_front();

@@ -4,10 +4,12 @@
 #include <QStringList>
 
 #include "codeplug/AppState.h"
+#include "link/serial/PortResolver.h"
 #include "link/widgets/RadioLink.h"
 #include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "shell/widgets/MainShell.h"
+#include "shell/widgets/ProgramIcons.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -15,10 +17,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantrel CPS");
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setWindowIcon(vantrel::ProgramIcon());
 
     vantrel::AppState state;
     vantrel::QtPrompts prompts;
-    QSettings settings("Vantrel CPS", "Vantrel CPS");
+    QSettings settings(vantrel::link::kSettingsOrganization, vantrel::link::kSettingsApplication);
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);

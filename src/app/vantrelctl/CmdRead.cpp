@@ -14,6 +14,7 @@ const CommandSpec kReadCommand{
     {
         {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
         {"-o", "FILE.cpg", "the data file to write; it is replaced only after a complete read", true},
+        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
     }};
 
 int CmdRead(int argc, char** argv) {
@@ -26,9 +27,11 @@ int CmdRead(int argc, char** argv) {
 
     LinkApplication app(argv[0]);
     vantrel::link::SerialDevice device;
+    std::unique_ptr<vantrel::link::TracingDevice> trace;
+    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
 
-    vantrel::link::Link link(device);
+    vantrel::link::Link link(trace ? *trace : static_cast<vantrel::link::ByteDevice&>(device));
     vantrel::CodeplugImage image;
     vantrel::link::TransferOutcome outcome;
     std::string status;
@@ -38,7 +41,11 @@ int CmdRead(int argc, char** argv) {
         status = observer.lastStatus();
     }
     device.close();
-    if (outcome != vantrel::link::TransferOutcome::Success) return Fail(status);
+    if (outcome != vantrel::link::TransferOutcome::Success) {
+        Fail(status);
+        ReportLostLine(link);
+        return kExitFailure;
+    }
     std::string error;
     if (!SaveCpgExactly(image, output, error)) return Fail(error);
     std::fprintf(stderr, "%s\n", status.c_str());

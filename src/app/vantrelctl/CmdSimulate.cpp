@@ -15,9 +15,10 @@ const CommandSpec kSimulateCommand{
     {
         {"--image", "FILE.cpg", "the radio's codeplug", true},
         {"--link", "PATH", "the link to create to the pseudo-terminal (the program's port)", true},
-        {"--reaction", "MS", "delay before each answer (default 10)"},
+        {"--reaction", "MS", "delay before each answer (default 10; 0 answers at once)"},
         {"--pace", nullptr, "bytes take 11 bit times at 1200 baud, both directions"},
-        {"--echo", nullptr, "every program byte comes straight back"},
+        {"--echo", nullptr, "every program byte comes back, as on a single-wire cable"},
+        {"--echo-delay", "MS", "the echo comes this much later, as through a USB adapter (implies --echo)"},
         {"--identity", "BYTE", "identity answered to R and P (default 0x31)"},
         {"--bad-checksum", "BLK:N", "block BLK goes out with a wrong checksum N times"},
         {"--silent-at", "N", "the N-th answer (1 = identity) and all later ones are not sent"},
@@ -43,10 +44,15 @@ int CmdSimulate(int argc, char** argv) {
         if (option == "--radio-password") {
             ok = value.size() <= 8;
             options.password = value;
-        } else if (option == "--reaction") {
+        } else if (option == "--reaction" || option == "--echo-delay") {
             const auto ms = ParseMilliseconds(value);
             ok = ms.has_value();
-            if (ok) timing.reaction = std::chrono::microseconds(static_cast<long long>(*ms * 1000));
+            const auto us = std::chrono::microseconds(static_cast<long long>(ok ? *ms * 1000 : 0));
+            if (ok && option == "--reaction") timing.reaction = us;
+            if (ok && option == "--echo-delay") {
+                timing.echo = true;
+                timing.echoDelay = us;
+            }
         } else if (option == "--identity" || option == "--version-first" || option == "--target") {
             if (option == "--target" && value == "auto") continue;
             const auto b = ParseByte(value);

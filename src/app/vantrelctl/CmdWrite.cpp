@@ -83,7 +83,9 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
     vantrel::CodeplugImage back;
     TerminalObserver observer("Verifying");
     if (ReadCodeplug(link, observer, back) != TransferOutcome::Success) {
-        return Fail("verify: " + observer.lastStatus());
+        Fail("verify: " + observer.lastStatus());
+        ReportLostLine(link);
+        return kExitFailure;
     }
     int differences = 0;
     for (std::size_t n = 0; n < sent.size(); ++n) {
@@ -104,6 +106,7 @@ const CommandSpec kWriteCommand{
         {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
         {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
         {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
+        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
     }};
 
 int CmdWrite(int argc, char** argv) {
@@ -124,8 +127,10 @@ int CmdWrite(int argc, char** argv) {
 
     LinkApplication app(argv[0]);
     SerialDevice device;
+    std::unique_ptr<TracingDevice> trace;
+    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
-    Link link(device);
+    Link link(trace ? *trace : static_cast<ByteDevice&>(device));
     const WriteSteps steps = vantrel::ModelWriteSteps(model);
     vantrel::CodeplugImage::Bytes sent{};
     TransferOutcome outcome;
@@ -137,6 +142,7 @@ int CmdWrite(int argc, char** argv) {
     }
     if (outcome != TransferOutcome::Success) {
         if (!status.empty()) Fail(status);
+        ReportLostLine(link);
         return kExitFailure;
     }
     std::fprintf(stderr, "%s\n", status.c_str());

@@ -10,6 +10,7 @@ extern const CommandSpec kWriteCommand;
 extern const CommandSpec kCheckCommand;
 extern const CommandSpec kShowCommand;
 extern const CommandSpec kSimulateCommand;
+extern const CommandSpec kPortsCommand;
 
 int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
@@ -17,5 +18,6 @@ int CmdCheck(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdReport(int argc, char** argv);
+int CmdPorts(int argc, char** argv);
 
 }  // namespace vantrelctl

@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "link/ProtocolBytes.h"
 #include "link/serial/OpenCommPort.h"
+#include "link/serial/PortResolver.h"
 
 namespace vantrelctl {
 
@@ -17,18 +18,37 @@ QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
     const auto match = comN.match(port);
     if (!match.hasMatch()) return port;
-    QSettings settings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel CPS"));
-    return vantrel::link::DeviceForPort(match.captured(1).toInt(), settings);
+    // The program's own settings and VANTREL_COMn: Com3 is the same device here.
+    return vantrel::link::ResolvePort(match.captured(1).toInt(), *vantrel::link::OpenProgramSettings()).path;
 }
 
 bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
     const QString path = PortDevice(QString::fromLocal8Bit(port.c_str()));
-    device.setPortName(path);
-    std::string reason;
-    if (device.open(reason)) return true;
     const std::string shown = path.toLocal8Bit().toStdString();
-    Fail("cannot open port '" + port + "'" + (shown == port ? "" : " (" + shown + ")") + ": " + reason);
-    return false;
+    // The program's message and, below it, the reason, after the usual first line.
+    return vantrel::link::OpenCommPort(device, path, [&](const QString& text) {
+        Fail("cannot open port '" + port + "'" + (shown == port ? "" : " (" + shown + ")"));
+        const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        std::fprintf(stderr, "%s\n", lines.toLocal8Bit().constData());
+    });
+}
+
+bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port) {
+    if (path.empty()) return true;
+    std::string error;
+    trace = vantrel::link::TracingDevice::ToFile(device, path, error);
+    if (!trace) {
+        Fail("cannot write the trace: " + error);
+        return false;
+    }
+    trace->note("port " + port + " = " +
+                PortDevice(QString::fromLocal8Bit(port.c_str())).toLocal8Bit().toStdString());
+    return true;
+}
+
+void ReportLostLine(const vantrel::link::Link& link) {
+    if (link.lineLost()) Fail("the cable was disconnected (the serial device went away)");
 }
 
 TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {}

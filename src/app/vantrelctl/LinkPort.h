@@ -4,9 +4,12 @@
 #include <QString>
 
 #include <chrono>
+#include <memory>
 #include <string>
 
+#include "link/Link.h"
 #include "link/LinkObserver.h"
+#include "link/TracingDevice.h"
 #include "link/serial/SerialDevice.h"
 
 namespace vantrelctl {
@@ -28,6 +31,14 @@ QString PortDevice(const QString& port);
 
 // Opens the port; when it fails, says why on stderr.
 bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port);
+
+// --trace FILE: a trace of the line through `device` into FILE (none for an
+// empty path). False, with the reason on stderr, when FILE cannot be made.
+bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port);
+
+// The line added to a failed transfer whose cable was pulled.
+void ReportLostLine(const vantrel::link::Link& link);
 
 // Status texts kept for the caller; progress on stderr, only when it is a
 // terminal: one line, updated in place, of blocks done and time taken.

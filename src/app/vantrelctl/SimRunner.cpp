@@ -105,9 +105,8 @@ public:
             lastIn_ = at;
             input_.push_back({at, data[k]});
             written_.push_back(now);
-            if (timing_.echo) output_.push_back({at, data[k]});
+            if (timing_.echo) send(at + timing_.echoDelay, data[k]);
         }
-        sortOutput();
     }
 
     // Lets the radio act on every byte that has arrived by now.
@@ -145,13 +144,13 @@ private:
             // A paced byte reaches the program when its last stop bit is out.
             TimePoint at = start;
             if (timing_.pace) at = lastOut_ = std::max(start, lastOut_) + kByteTime;
-            output_.push_back({at, b});
+            send(at, b);
         }
-        sortOutput();
     }
-    void sortOutput() {
-        std::stable_sort(output_.begin(), output_.end(),
-                         [](const Timed& a, const Timed& b) { return a.time < b.time; });
+    // The line keeps its order: nothing overtakes a byte already on its way.
+    void send(TimePoint at, std::uint8_t b) {
+        if (!output_.empty()) at = std::max(at, output_.back().time);
+        output_.push_back({at, b});
     }
     void report() {
         const auto& errors = radio_.lineErrors();

@@ -13,11 +13,15 @@ struct SimTiming {
     // From the moment the program wrote the 0x00 that ends a request to the
     // first byte of the answer. The default is about one byte time, which the
     // real line never beats.
+    // 0 answers at once, as an adapter that buffers may deliver it.
     std::chrono::microseconds reaction{10000};
     // Bytes take 11 bit times at 1200 baud in both directions.
     bool pace = false;
-    // Every program byte comes straight back, as on a cable with loopback.
+    // Every program byte comes back, as on a single-wire cable, echoDelay
+    // after it reached the radio (an adapter's latency timer holds it back;
+    // the answers behind it wait too).
     bool echo = false;
+    std::chrono::microseconds echoDelay{0};
 };
 
 // Creates the pty, points linkPath at its slave and plays the radio until

@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
                            {&kCheckCommand, CmdCheck},
                            {&kShowCommand, CmdShow},
                            {&kSimulateCommand, CmdSimulate},
-                           {&kReportCommand, CmdReport}},
+                           {&kReportCommand, CmdReport},
+                           {&kPortsCommand, CmdPorts}},
                           argc, argv);
 }

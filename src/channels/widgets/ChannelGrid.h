@@ -122,6 +122,11 @@ private:
     void txtChannelInput_KeyDown(int key);
     void txtChannelInput_FocusLost();
     bool txtChannelInput_KeyPress(int code);  // false: the character is refused
+    // Esc in the in-cell editor: the edit is thrown away, nothing is
+    // committed and the cell keeps the stored value.
+    void discardCellEdit();
+    // Where typed keys go: the in-cell editor while it is open, else the grid.
+    QWidget* typingTarget() const;
 
     int currentRow() const;
     int currentColumn() const;

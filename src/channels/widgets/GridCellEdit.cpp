@@ -12,6 +12,7 @@
 #include "channels/widgets/GridColumns.h"
 #include "channels/widgets/GridTable.h"
 #include "channels/widgets/GridTexts.h"
+#include "channels/widgets/KeptKeys.h"
 
 namespace vantrel {
 
@@ -47,9 +48,11 @@ void ChannelGrid::BeginCellEdit(int code) {
         ctrlHeld_ = true;
         return;
     } else {
+        KeptKeys typedMeanwhile;
         ctx_.prompts.tell(gridtext::kInvalidNumber);
         txtChannelInput_->setText(text);
         table_->setFocus();
+        typedMeanwhile.deliver([this] { return typingTarget(); });
         return;
     }
     txtChannelInput_->setCursorPosition(txtChannelInput_->text().size());
@@ -149,8 +152,20 @@ bool ChannelGrid::txtChannelInput_KeyPress(int code) {
     if (code >= '0' && code <= '9') return true;
     for (int a : kAccepted)
         if (code == a) return true;
+    KeptKeys typedMeanwhile;
     ctx_.prompts.tell(gridtext::kInvalidNumber);
+    typedMeanwhile.deliver([this] { return typingTarget(); });
     return false;
+}
+
+QWidget* ChannelGrid::typingTarget() const {
+    return txtChannelInput_->isVisible() ? static_cast<QWidget*>(txtChannelInput_) : table_;
+}
+
+void ChannelGrid::discardCellEdit() {
+    editDone_ = true;  // the editor's focus loss must not commit
+    txtChannelInput_->hide();
+    table_->setFocus();
 }
 
 void ChannelGrid::txtChannelInput_FocusLost() {
@@ -166,11 +181,13 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
             txtChannelInput_KeyDown(key);
             return true;  // Enter is swallowed; Up and Down have done their move
         }
+        if (key == Qt::Key_Escape) {
+            discardCellEdit();
+            return true;
+        }
         int code = 0;
         if ((e->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
             code = key - Qt::Key_A + 1;
-        else if (key == Qt::Key_Escape)
-            code = 27;
         else if (!e->text().isEmpty() && e->text().at(0).unicode() != 127)
             code = e->text().at(0).unicode();
         if (code != 0 && !txtChannelInput_KeyPress(code)) return true;

@@ -18,6 +18,7 @@
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListTexts.h"
 #include "codeplug/Identity.h"
+#include "codeplug/widgets/KeyTouch.h"
 
 namespace vantrel {
 
@@ -357,12 +358,14 @@ bool ScanListPanel::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* k = static_cast<QKeyEvent*>(event);
+        const int key = k->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         if (watched == lstChannel_ && !enter) lstScan_->clearSelection();
         if (watched == lstScan_ && !enter) lstChannel_->clearSelection();
-        if (watched == txtPrio_) ctx_.state.dataChanged = true;
-        if (watched == txtPrio_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+        if (watched == txtPrio_ && (arrow || TouchesEditor(*k))) ctx_.state.dataChanged = true;
+        if (watched == txtPrio_ && arrow) {
             txtPrioScanChNo_KeyDown(key);
             return true;
         }

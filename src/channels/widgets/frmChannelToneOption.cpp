@@ -18,6 +18,7 @@
 #include "channels/widgets/GridColumns.h"
 #include "codeplug/widgets/Twips.h"
 #include "channels/widgets/ToneTableKeys.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
@@ -165,8 +166,6 @@ void frmChannelToneOption::open(int row, Side side) {
     case SignalKind::None: break;
     }
 
-    QWidget* form = grid_.hooks.editorForm ? grid_.hooks.editorForm() : grid_.window();
-    if (form) move(form->mapToGlobal(QPoint(0, 0)) + QPoint(twips(kOffsetTwips), twips(kOffsetTwips)));
     if (owner_) owner_->setEnabled(false);
     if (chosen >= 0) {
         optChOption_[chosen]->setChecked(true);
@@ -177,6 +176,8 @@ void frmChannelToneOption::open(int row, Side side) {
         for (QRadioButton* b : optChOption_) b->setAutoExclusive(true);
     }
     showTable(table);
+    if (QWidget* form = grid_.hooks.editorForm ? grid_.hooks.editorForm() : grid_.window())
+        PlaceBeside(*this, *form, QPoint(twips(kOffsetTwips), twips(kOffsetTwips)));
     winId();
     if (owner_ && owner_->windowHandle()) windowHandle()->setTransientParent(owner_->windowHandle());
     show();

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include "codeplug/FactoryFields.h"
+#include "codeplug/widgets/KeyTouch.h"
 #include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
@@ -215,7 +216,7 @@ bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
     } else if (watched == txtPassword_) {
-        ctx_.state.dataChanged = true;
+        if (TouchesEditor(*k)) ctx_.state.dataChanged = true;
         const QString typed = k->text();
         // Editing keys (Delete among them) carry control codes and pass.
         if (typed.size() == 1 && typed.at(0).isPrint() && !isPasswordChar(typed.at(0).unicode())) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "codeplug/widgets/KeyTouch.h"
 #include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
@@ -110,7 +111,7 @@ bool TimingControl::eventFilter(QObject* watched, QEvent* e) {
             arrowKey(k->key() == Qt::Key_Up);
             return true;
         }
-        if (!k->text().isEmpty()) ctx_.state.dataChanged = true;
+        if (TouchesEditor(*k)) ctx_.state.dataChanged = true;
     } else if (watched == text_ && e->type() == QEvent::FocusOut) {
         bool ok = false;
         const int v = text_->text().trimmed().toInt(&ok);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "channels/UserTplCodec.h"
+#include "codeplug/widgets/KeyTouch.h"
 #include "codeplug/widgets/Twips.h"
 
 namespace vantrel {
@@ -147,7 +148,7 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
-        ctx_.state.dataChanged = true;
+        if (TouchesEditor(*k)) ctx_.state.dataChanged = true;
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             if (!UserTplEnterIgnored(b->text().toStdString())) {
                 reformat(b);

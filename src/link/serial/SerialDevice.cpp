@@ -1,5 +1,6 @@
 #include "link/serial/SerialDevice.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
 #include <optional>
@@ -19,21 +20,10 @@ constexpr qint32 kBaudRate = 1200;
 constexpr double kByteMs = 11.0 * 1000.0 / kBaudRate;
 }  // namespace
 
-SerialDevice::SerialDevice(QObject* parent) : QObject(parent) {
+SerialDevice::SerialDevice(QObject* parent) : QObject(parent), nextTick_(Clock::now() + kTickPeriod) {
     connect(&port_, &QSerialPort::readyRead, this, [this] { activity_ = true; wake(); });
     connect(&port_, &QSerialPort::bytesWritten, this, [this] { activity_ = true; wake(); });
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialDevice::onError);
-    tick_.setTimerType(Qt::PreciseTimer);
-    tick_.setInterval(static_cast<int>(kTickPeriod.count()));
-    // A tick counts only while a wait runs. Between transfers (or while the
-    // user types the radio's password) the program runs other event loops;
-    // ticks kept from there would run the next armed time-out out at once.
-    connect(&tick_, &QTimer::timeout, this, [this] {
-        if (!loop_) return;
-        ++pendingTicks_;
-        wake();
-    });
-    tick_.start();
     drainTimer_.setSingleShot(true);
     drainTimer_.setTimerType(Qt::PreciseTimer);
     connect(&drainTimer_, &QTimer::timeout, this, [this] { activity_ = true; wake(); });
@@ -43,6 +33,7 @@ SerialDevice::~SerialDevice() { close(); }
 
 bool SerialDevice::open(std::string& error) {
     close();
+    lost_ = false;
     port_.setPortName(portName_);
     const bool ok = !portName_.isEmpty() && port_.open(QIODevice::ReadWrite) &&
                     port_.setBaudRate(kBaudRate) && port_.setDataBits(QSerialPort::Data8) &&
@@ -85,7 +76,8 @@ bool SerialDevice::drained() {
 #ifdef Q_OS_UNIX
     // The bytes are in the kernel. Sleep (in the event loop) for as long as
     // the ones still queued there take on the line, then let tcdrain wait for
-    // the last one to leave the UART.
+    // the last one to leave the UART: with the kernel's queue empty that is a
+    // FIFO's worth at most, so the wait stays abortable within a tick.
     int queued = 0;
     if (::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) {
         if (!drainTimer_.isActive())
@@ -108,38 +100,57 @@ Bytes SerialDevice::readAll() {
 }
 
 ByteDevice::Wake SerialDevice::wait(Clock::time_point deadline) {
-    auto pending = [this]() -> std::optional<Wake> {
+    const Wake woke = sleep(deadline);
+    lastWaitEnd_ = Clock::now();
+    return woke;
+}
+
+ByteDevice::Wake SerialDevice::sleep(Clock::time_point deadline) {
+    if (QCoreApplication::closingDown()) return Wake::Closing;
+    const auto start = Clock::now();
+    auto tickDue = [this, start] {
+        const auto now = Clock::now();
+        if (now < nextTick_) return false;
+        // The schedule keeps its phase. A tick counts when it fell during
+        // this wait, or just before it while the link's own code ran between
+        // two waits; ticks from idle time are dropped.
+        const bool counts = nextTick_ >= start || start - lastWaitEnd_ < kTickPeriod;
+        do nextTick_ += kTickPeriod;
+        while (nextTick_ <= now);
+        return counts;
+    };
+    auto pending = [&]() -> std::optional<Wake> {
+        if (lost_) return Wake::Lost;
         if (interrupted_) {
             interrupted_ = false;
             return Wake::Interrupted;
         }
-        if (pendingTicks_ > 0) {
-            --pendingTicks_;
-            return Wake::Tick;
-        }
+        if (tickDue()) return Wake::Tick;
         if (activity_) {
             activity_ = false;
             return Wake::Activity;
         }
         return std::nullopt;
     };
-    if (auto wake = pending()) return *wake;
-    const auto left = deadline - Clock::now();
-    if (left <= Clock::duration::zero()) return Wake::Deadline;
+    if (auto woke = pending()) return *woke;
+    const auto now = Clock::now();
+    if (now >= deadline) return Wake::Deadline;
 
     QEventLoop loop;
-    QTimer deadlineTimer;
-    deadlineTimer.setSingleShot(true);
-    deadlineTimer.setTimerType(Qt::PreciseTimer);
-    connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    if (deadline != Clock::time_point::max()) {
-        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(left).count();
-        deadlineTimer.start(static_cast<int>(std::min<long long>((us + 999) / 1000, 1 << 30)));
-    }
+    QTimer alarm;
+    alarm.setSingleShot(true);
+    alarm.setTimerType(Qt::PreciseTimer);
+    connect(&alarm, &QTimer::timeout, &loop, [this] { wake(); });
+    const auto until = std::min(deadline, nextTick_);
+    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(until - now).count();
+    alarm.start(static_cast<int>(std::min<long long>((us + 999) / 1000, 1 << 30)));
     loop_ = &loop;
+    woken_ = false;
     loop.exec();
     loop_ = nullptr;
-    if (auto wake = pending()) return *wake;
+    // Only quitting the application ends the loop without wake().
+    if (!woken_) return Wake::Closing;
+    if (auto woke = pending()) return *woke;
     return Clock::now() >= deadline ? Wake::Deadline : Wake::Activity;
 }
 
@@ -149,17 +160,20 @@ void SerialDevice::interrupt() {
 }
 
 void SerialDevice::wake() {
-    if (loop_) loop_->quit();
+    if (!loop_) return;
+    woken_ = true;
+    loop_->quit();
 }
 
 void SerialDevice::onError(QSerialPort::SerialPortError error) {
-    // A device that went away (USB cable pulled, simulator gone) is closed:
-    // the transfer then runs into its time-out and reports it. A line that
-    // hung up reads as ended (a read error); left open, it would wake every
-    // wait at once until the time-out.
+    // A device that went away (USB cable pulled, simulator gone) or a line
+    // that hung up (a read finds it ended) is closed and reported as lost:
+    // the transfer ends now rather than at its time-out, and a closed port
+    // cannot wake every wait at once with an ended line.
     const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-    if (gone && port_.isOpen()) port_.close();
-    activity_ = true;
+    if (!gone || !port_.isOpen()) return;
+    port_.close();
+    lost_ = true;
     wake();
 }
 

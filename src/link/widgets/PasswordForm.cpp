@@ -10,6 +10,7 @@
 
 #include "link/PasswordCheck.h"
 #include "link/widgets/OwnedWindow.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
@@ -57,6 +58,7 @@ void PasswordForm::open() {
     label1_->setText(link::text::kCodeplugProtected);
     lblPassWord_->setText(link::text::kEnterPassword);
     txtPassword_->clear();
+    if (owner_) CentreOver(*this, *owner_);
     KeepInFrontOf(this, owner_);
     show();
     raise();

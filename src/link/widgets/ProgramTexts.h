@@ -8,6 +8,8 @@ namespace vantrel::program {
 inline const QString kCaption = QStringLiteral("Program");
 inline const QString kClickRead = QStringLiteral("Click Read Button");
 inline const QString kClickWrite = QStringLiteral("Click Write Button");
+// Shown from the press of Read or Write until the radio answers.
+inline const QString kWaitingForRadio = QStringLiteral("Waiting for radio...");
 inline const QString kCloseWindowFirst =
     QStringLiteral("Please close your window before programming the radio.");
 

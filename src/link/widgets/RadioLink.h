@@ -2,9 +2,13 @@
 // The program's radio link: the serial device on the Comm Port menu's port and
 // the Read and Write commands, wired into the main window.
 //
-// ComN is the device named by the environment variable VANTREL_COMN when it
-// is set (scripts/run.sh points Com1 at a simulated radio this way), else the
-// per-user setting Ports/ComN, else the N-th serial device of the machine.
+// ComN is resolved as vantrelctl resolves it (link/serial/PortResolver.h):
+// VANTREL_COMn, else the per-user setting Ports/ComN, else the N-th serial
+// device of the machine. Each Comm Port item shows the device behind it as
+// its tool tip and, while hovered, in the editor's status bar.
+//
+// VANTREL_TRACE=FILE writes a trace of every byte on the line into FILE
+// (TracingDevice), for a bug report.
 #include <QString>
 #include <memory>
 
@@ -17,6 +21,7 @@ class ProgramCommands;
 
 namespace link {
 class SerialDevice;
+class TracingDevice;
 }
 
 class RadioLink {
@@ -31,12 +36,15 @@ public:
     int selectedPort() const;
     // The device path of ComN.
     QString devicePath(int port) const;
+    // Refreshes the items' descriptions (done each time the menu opens).
+    void describePorts();
     bool OpenCommPort();
 
 private:
     MDIFormMain& main_;
     QSettings& settings_;
     std::unique_ptr<link::SerialDevice> device_;
+    std::unique_ptr<link::TracingDevice> trace_;
     std::unique_ptr<ProgramCommands> commands_;
 };
 

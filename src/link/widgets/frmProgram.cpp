@@ -11,6 +11,7 @@
 #include "link/Link.h"
 #include "link/widgets/OwnedWindow.h"
 #include "link/widgets/ProgramTexts.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
@@ -70,13 +71,18 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     layout->addWidget(cmdClose_, 3, 3);
     layout->setColumnStretch(1, 1);
 
-    connect(cmdRead_, &QPushButton::clicked, this, [this] { onRead(); });
-    connect(cmdWrite_, &QPushButton::clicked, this, [this] { onWrite(); });
+    connect(cmdRead_, &QPushButton::clicked, this, [this] { runTransfer(onRead); });
+    connect(cmdWrite_, &QPushButton::clicked, this, [this] { runTransfer(onWrite); });
+    waitBlink_.setInterval(static_cast<int>(link::kTickPeriod.count()));
+    connect(&waitBlink_, &QTimer::timeout, this, [this] {
+        waitPhase_ = !waitPhase_;
+        paint(mode_ == Mode::Write ? link::Indicator::Red : link::Indicator::Green, waitPhase_);
+    });
     connect(cmdClose_, &QPushButton::clicked, this, &frmProgram::cmdClose_Click);
     for (QPushButton* b : {cmdRead_, cmdWrite_, cmdClose_}) b->installEventFilter(this);
 
-    paintIndicator(link::Indicator::Green, false);
-    paintIndicator(link::Indicator::Red, false);
+    paint(link::Indicator::Green, false);
+    paint(link::Indicator::Red, false);
     cmdWrite_->hide();
     lblRedLED_->hide();
 }
@@ -96,6 +102,7 @@ void frmProgram::Open(Mode mode) {
     lblGreenLED_->setVisible(!write);
     lblRedLED_->setVisible(write);
     setEnabled(true);
+    if (mainWindow_) CentreOver(*this, *mainWindow_);
     KeepInFrontOf(this, mainWindow_);
     show();
     raise();
@@ -103,8 +110,20 @@ void frmProgram::Open(Mode mode) {
     button->setFocus();
 }
 
+void frmProgram::runTransfer(const std::function<void()>& transfer) {
+    if (!portReady()) return;
+    lblProgram_->setText(program::kWaitingForRadio);
+    waitPhase_ = true;
+    waitBlink_.start();
+    transfer();
+    stopWaiting();
+}
+
+void frmProgram::stopWaiting() { waitBlink_.stop(); }
+
 void frmProgram::unload() {
     if (unloading_ || isHidden()) return;
+    stopWaiting();
     unloading_ = true;
     link_.Abort();
     state_.loadingImage = false;
@@ -117,11 +136,19 @@ void frmProgram::unload() {
     hide();
 }
 
-void frmProgram::setStatus(const QString& text) { lblProgram_->setText(text); }
+void frmProgram::setStatus(const QString& text) {
+    stopWaiting();
+    lblProgram_->setText(text);
+}
 
 void frmProgram::setProgress(int value) { pgrProgram_->setValue(value); }
 
 void frmProgram::paintIndicator(link::Indicator which, bool bright) {
+    stopWaiting();
+    paint(which, bright);
+}
+
+void frmProgram::paint(link::Indicator which, bool bright) {
     const bool green = which == link::Indicator::Green;
     const IndicatorColours& c = green ? kGreen : kRed;
     QLabel* led = green ? lblGreenLED_ : lblRedLED_;

@@ -7,6 +7,7 @@
 // Closing the dialog in any way (close box, Cancel, Esc on the transfer
 // button, the end of a successful transfer) aborts a transfer in progress: the
 // link's waits end at once and the exchange stops at its next error check.
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -59,6 +60,10 @@ public:
     // The transfers, run when Read / Write is pressed.
     std::function<void()> onRead = [] {};
     std::function<void()> onWrite = [] {};
+    // Asked when Read or Write is pressed: whether the port is usable (it is
+    // reopened when its device went away). A false answer has already told
+    // the user why, and no transfer starts.
+    std::function<bool()> portReady = [] { return true; };
     // Closes the windows that go with the dialog (tone options, write prompt).
     std::function<void()> closeCompanions = [] {};
     // The hint panel of the editor's status bar.
@@ -75,12 +80,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Until the exchange reports its first status or paints the indicator,
+    // the program is waiting for the radio: the status says so and the
+    // indicator blinks, so a silent radio does not look like a hung program.
+    void runTransfer(const std::function<void()>& transfer);
+    void stopWaiting();
+    void paint(link::Indicator which, bool bright);
+
     AppState& state_;
     link::Link& link_;
     QWidget* mainWindow_;
     QWidget* editorWindow_;
     Mode mode_ = Mode::Read;
     bool unloading_ = false;
+    QTimer waitBlink_;
+    bool waitPhase_ = true;
 
     QPushButton* cmdRead_;
     QPushButton* cmdWrite_;

@@ -1,6 +1,9 @@
 #include "report/print/ImageSurface.h"
 
+#include <QBuffer>
 #include <cmath>
+
+#include "report/PageFiles.h"
 
 namespace vantrel::report {
 
@@ -8,6 +11,8 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kInchesPerMetre = 39.3700787;
+// How dark a preview rule is next to black text.
+constexpr double kFineRuleOpacity = 0.45;
 
 }  // namespace
 
@@ -36,8 +41,11 @@ QPainter& ImageSurface::painter() { return painter_; }
 void ImageSurface::clearPicture() { image_.fill(ToQColor(backColor)); }
 
 bool ImageSurface::saveImage(const std::string& path) {
-    if (path.empty()) return false;
-    return image_.save(QString::fromStdString(path), "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image_.save(&buffer, "BMP")) return false;
+    return WritePageFile(path, bytes.toStdString());
 }
 
 bool ImageSurface::loadImage(const QString& path) {
@@ -58,5 +66,13 @@ void ImageSurface::setSizeTwips(double width, double height) {
 
 double ImageSurface::widthTwips() const { return image_.width() * kTwipsPerInch / dpi_; }
 double ImageSurface::heightTwips() const { return image_.height() * kTwipsPerInch / dpi_; }
+
+void ImageSurface::drawLine(double x1, double y1, double x2, double y2) {
+    QPainter& p = painter();
+    p.save();
+    p.setOpacity(kFineRuleOpacity);
+    PainterSurface::drawLine(x1, y1, x2, y2);
+    p.restore();
+}
 
 }  // namespace vantrel::report

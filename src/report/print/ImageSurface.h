@@ -19,6 +19,11 @@ public:
     // Replaces the page with a page file; false when it cannot be read.
     bool loadImage(const QString& path);
 
+    // A rule the printer draws one dot wide is far finer than a screen
+    // pixel: the preview draws it light, as fine as it will look on paper,
+    // not as a black border.
+    void drawLine(double x1, double y1, double x2, double y2) override;
+
     void clearPicture() override;
     bool saveImage(const std::string& path) override;
     void setSizeTwips(double width, double height) override;

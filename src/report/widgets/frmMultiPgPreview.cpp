@@ -15,6 +15,7 @@
 
 #include "report/PageFiles.h"
 #include "report/widgets/ImageView.h"
+#include "shell/widgets/ProgramIcons.h"
 
 namespace vantrel::report {
 
@@ -84,7 +85,7 @@ frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
     cmd_print_ = MakeButton(tr("Print"), Picture2_);
     cmd_print_->setObjectName("cmd_print");
     cmd_print_->setToolTip(tr("Print Options"));
-    cmd_print_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    cmd_print_->setIcon(ToolbarIcon(QStringLiteral("Print")));
     place(cmd_print_, kPrint);
     cmdFullPage_ = MakeButton(tr("Fit"), Picture2_);
     cmdFullPage_->setObjectName("cmdFullPage");
@@ -209,6 +210,15 @@ void frmMultiPgPreview::closeEvent(QCloseEvent* event) {
 }
 
 void frmMultiPgPreview::cmd_quit_Click() { close(); }
+
+// Esc closes the window as its Exit button does, wherever the focus is.
+void frmMultiPgPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cmd_quit_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void frmMultiPgPreview::cmd_print_Click() {
     close();
@@ -349,7 +359,7 @@ bool frmMultiPgPreview::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == cmdFullPage_ && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return false;
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape) return false;
         cmdFullPage_->setChecked(!cmdFullPage_->isChecked());
         cmdFullPage_Click();
         cmdFullPage_->setFocus();

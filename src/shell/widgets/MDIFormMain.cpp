@@ -10,15 +10,18 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QStyle>
 
 #include "channels/widgets/ChannelGrid.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/frmMain.h"
+#include "shell/widgets/EmptyHint.h"
 #include "shell/widgets/FileCommands.h"
+#include "shell/widgets/ProgramIcons.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
@@ -67,21 +70,20 @@ const std::vector<MenuDef>& menuTable() {
 }
 
 struct ToolButton {
-    const char* key;   // also the tool tip; nullptr for a separator
+    const char* key;   // also the tool tip and the picture; nullptr for a separator
     C command;
-    QStyle::StandardPixmap icon;
 };
 
 const ToolButton kToolButtons[9] = {
-    {"Open", C::Open, QStyle::SP_DialogOpenButton},
-    {"Save", C::Save, QStyle::SP_DialogSaveButton},
-    {"Read", C::Read, QStyle::SP_ArrowDown},
-    {"Write", C::Write, QStyle::SP_ArrowUp},
-    {nullptr, C::Open, QStyle::SP_CustomBase},
-    {"Print Preview", C::PrintPreview, QStyle::SP_FileDialogContentsView},
-    {"Print", C::Print, QStyle::SP_FileIcon},
-    {nullptr, C::Open, QStyle::SP_CustomBase},
-    {"Help", C::Help, QStyle::SP_DialogHelpButton},
+    {"Open", C::Open},
+    {"Save", C::Save},
+    {"Read", C::Read},
+    {"Write", C::Write},
+    {nullptr, C::Open},
+    {"Print Preview", C::PrintPreview},
+    {"Print", C::Print},
+    {nullptr, C::Open},
+    {"Help", C::Help},
 };
 
 // Menu versions of these do nothing further while a toolbar button is held.
@@ -103,7 +105,15 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
     editor_ = new frmMain(state_, prompts_, settings_);
     editorFrame_ = mdi_->addSubWindow(editor_);
     editorFrame_->setWindowTitle("Vantrel CPS");
+    setWindowIcon(ProgramIcon());
+    // The inner window shows its own icon, not the toolkit's.
+    editorFrame_->setWindowIcon(ProgramIcon());
     editorFrame_->hide();
+    new EmptyHint(*mdi_, *editorFrame_, [this] {
+        editor_->setEditorVisible(true);
+        editor_->tabs()->setCurrentIndex(0);
+        editor_->radioInfo()->superBox()->setFocus();
+    });
     buildMenus();
     buildToolBar();
     connect(editor_, &frmMain::commandsUnlocked, this, [this] { setImageCommandsEnabled(true); });
@@ -153,7 +163,7 @@ void MDIFormMain::buildToolBar() {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* a = toolBar_->addAction(style()->standardIcon(b.icon), b.key);
+        QAction* a = toolBar_->addAction(ToolbarIcon(QString::fromLatin1(b.key)), b.key);
         a->setToolTip(b.key);
         a->setProperty("key", QString(b.key));
         const C c = b.command;
@@ -205,16 +215,19 @@ void MDIFormMain::setImageCommandsEnabled(bool on) {
 
 void MDIFormMain::Load() {
     state_.appClosing = false;
-    setGeometry(0, 0, twips(kMainWidth), twips(kMainHeight));
-    move(0, 0);
+    // The frame, title bar included, at the top-left corner of the screen
+    // area that panels leave free.
+    PlaceWindow(*this, AvailableArea(*this).topLeft(), QSize(twips(kMainWidth), twips(kMainHeight)));
     setImageCommandsEnabled(false);
     editor_->LockEditor();
     openCommPort();
 }
 
 void MDIFormMain::startUp(const QString& commandLine) {
-    show();
+    // The load runs before the window appears, so the window system puts the
+    // frame where the load placed it.
     Load();
+    show();
     editor_->setEnabled(true);
     registerFileType();
     loadCommandLineFile(commandLine);

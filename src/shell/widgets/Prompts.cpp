@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -50,14 +52,38 @@ Prompts::Answer fromQt(int button) {
     }
 }
 
+// Room a window manager's title bar takes besides the title: the window
+// menu, minimise, maximise and close buttons and the margins.
+constexpr int kTitleBarButtonsRoom = 140;
+
 }  // namespace
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const Prompts::Message& m, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(toQt(m.icon), m.title, QString(), toQt(m.buttons), parent);
+    // Shown exactly as given: blanks kept, "<" never taken for markup.
+    box->setTextFormat(Qt::PlainText);
+    QString text = m.text;
+    box->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setDefaultButton(toQt(m.defaultButton));
+    // A message box is never maximised.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Wide enough for the whole title in a window manager's title bar, whose
+    // font is often bolder and larger than the dialog's.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(m.title) + kTitleBarButtonsRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    return box;
+}
+
 Prompts::Answer QtPrompts::message(const Message& m) {
-    QMessageBox box(toQt(m.icon), m.title, m.text, toQt(m.buttons), parent_);
-    box.setDefaultButton(toQt(m.defaultButton));
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(m, parent_);
     // Closing the box with Esc or the title bar counts as Cancel where there
     // is one, otherwise as the only button.
-    const int result = box.exec();
+    const int result = box->exec();
     return fromQt(result);
 }
 

@@ -3,7 +3,9 @@
 // boxes, questions, file dialogs, the printer dialog and the system beep. The
 // Qt implementation shows real dialogs; tests script the answers.
 #include <QString>
+#include <memory>
 
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -47,6 +49,10 @@ public:
         message(Message{text, title, icon, Buttons::Ok, Answer::Ok});
     }
 };
+
+// The box QtPrompts shows for a message: the whole title readable, no
+// maximise button, the text exactly as given.
+std::unique_ptr<QMessageBox> MakeMessageBox(const Prompts::Message& m, QWidget* parent);
 
 // Shows real dialogs parented to the given window.
 class QtPrompts : public Prompts {

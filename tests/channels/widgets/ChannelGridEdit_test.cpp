@@ -40,6 +40,49 @@ TEST_F(GridEdit, TypedKeysOpenTheEditorOrAreRefused) {
     EXPECT_EQ(editor()->text(), "156.00000");
 }
 
+// Esc throws the open edit away: nothing is committed, now or by the focus
+// loss and cell moves that follow, and the cell shows the stored value.
+TEST_F(GridEdit, EscapeDiscardsTheOpenEdit) {
+    const CodeplugImage before = state.image;
+    select(2, 1);
+    type('4');
+    QTest::keyClicks(editor(), "62.5");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), table());
+    other->setFocus();
+    select(3, 1);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(cell(2, 1), "151.02500");
+    EXPECT_EQ(state.image.bytes(), before.bytes());
+}
+
+// A refused key shows "Invalid number"; the keys typed while the message is
+// up land in the editor, not in the message box, and Esc undoes the slip
+// instead of committing what was typed before it.
+TEST_F(GridEdit, KeysTypedWhileARefusalIsUpAreKept) {
+    QLineEdit* messageBox = other;  // where keys go while a real box is up
+    prompts.whileShown = [&](const auto&) { QTest::keyClicks(messageBox, "5625"); };
+    select(1, 1);
+    type('4');
+    QTest::keyClicks(editor(), "62,");
+    EXPECT_EQ(prompts.texts(), QStringList{"Invalid number"});
+    EXPECT_EQ(editor()->text(), "4625625");
+    EXPECT_TRUE(messageBox->text().isEmpty());
+
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_EQ(cell(1, 1), "151.02500");
+    EXPECT_EQ(DecodeRxFrequency(state, 1), "151.02500");
+
+    // A refused first key: the keys after it open the editor as typed.
+    prompts.clear();
+    select(2, 5);
+    type(',');
+    EXPECT_EQ(prompts.texts(), QStringList{"Invalid number"});
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "5625");
+}
+
 TEST_F(GridEdit, EnterCommitsAndMovesRight) {
     select(1, 1);
     key(Qt::Key_Return);

@@ -43,6 +43,9 @@ TEST_F(ToneDialog, OpensOnTheChannelsCodeWithTheMainWindowDisabled) {
     EXPECT_EQ(dlg->codeBox(0)->text(), "023");
     EXPECT_EQ(dlg->height(), twips(5100));
     EXPECT_EQ(dlg->width(), twips(8250));
+    // Its frame 3000 twips right of and below the editor form's corner.
+    EXPECT_EQ(dlg->frameGeometry().topLeft(),
+              form->mapToGlobal(QPoint(0, 0)) + QPoint(twips(3000), twips(3000)));
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(dlg->isEnabled());
     EXPECT_FALSE(dlg->toneSideTx());

@@ -124,5 +124,57 @@ TEST(GuiReadWrite, RadioPasswordMustBeKnown) {
     EXPECT_EQ(LoadImage(saved).bytes(), expected.bytes());
 }
 
+TEST(GuiReadWrite, EchoingCableWorksAndLeavesATraceWhenAsked) {
+    // A single-wire cable behind a USB adapter that holds the echo back, a
+    // radio that answers at once, and VANTREL_TRACE naming a trace file.
+    QTemporaryDir dir;
+    const QString trace = dir.filePath("trace.txt");
+    Simulator radio(dir.path(), Contents(kDefaultFile),
+                    {"--echo-delay", "20", "--reaction", "0", "--save", dir.filePath("written.cpg")});
+    ASSERT_TRUE(radio.ready());
+    qputenv("VANTREL_TRACE", trace.toLocal8Bit());
+    Gui gui(radio);
+    qunsetenv("VANTREL_TRACE");
+
+    gui.main.runCommand(MDIFormMain::Command::Read);
+    gui.dialog().cmdRead()->click();
+    ASSERT_EQ(gui.commands().lastOutcome(), TransferOutcome::Success)
+        << gui.dialog().lblProgram()->text().toStdString();
+    CodeplugImage expected = LoadImage(kDefaultFile);
+    expected.setByte(bytemap::SerialWriteEnable, 0);
+    EXPECT_EQ(gui.state.image.bytes(), expected.bytes());
+    ASSERT_EQ(gui.write(), TransferOutcome::Success) << gui.dialog().lblProgram()->text().toStdString();
+
+    const QByteArray text = Contents(trace);
+    for (const char* wanted : {"Com1 = ", "read begins", "the cable echoes", "read ends: success",
+                               "write begins", "write ends: success"})
+        EXPECT_TRUE(text.contains(wanted)) << wanted;
+}
+
+TEST(GuiReadWrite, PulledCableEndsTheReadAtOnceAndKeepsTheImage) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), PatternCpg(), {"--pace"});
+    ASSERT_TRUE(radio.ready());
+    Gui gui(radio, kDefaultFile);
+    const CodeplugImage before = gui.state.image;
+
+    gui.main.runCommand(MDIFormMain::Command::Read);
+    std::chrono::steady_clock::time_point pulled;
+    QTimer::singleShot(1500, [&] {
+        pulled = std::chrono::steady_clock::now();
+        radio.kill();
+    });
+    gui.dialog().cmdRead()->click();
+    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - pulled).count();
+    EXPECT_EQ(gui.commands().lastOutcome(), TransferOutcome::TransferFailed);
+    EXPECT_EQ(gui.dialog().lblProgram()->text(), QStringLiteral("Communication Error."));
+    // Only the read's common tail touches the image: the serial write enable.
+    CodeplugImage expected = before;
+    expected.setByte(bytemap::SerialWriteEnable, 0);
+    EXPECT_EQ(gui.state.image.bytes(), expected.bytes());
+    // One tick, with room for a loaded machine; the time-out would be 1.8 s.
+    EXPECT_LT(took, 1.0);
+}
+
 }  // namespace
 }  // namespace vantrel::link::e2e

@@ -1,6 +1,7 @@
 // The QSerialPort device against a pseudo-terminal held by the test.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -71,13 +72,14 @@ TEST(SerialDevice, SendsPairsAndReceivesAnswers) {
     SerialDevice device;
     ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
     Link link(device);
+    // Input from before the request is stale; an answer that comes before
+    // the receive starts counts.
+    far.send({0x99});
+    link.Pause(std::chrono::milliseconds(20));
     link.SendByte(0x52);
     ASSERT_FALSE(link.linkError());
     EXPECT_EQ(far.take(2), (Bytes{0x52, 0x00}));
-
-    // Input that arrived before the receive started does not count.
-    far.send({0x99});
-    QTimer::singleShot(50, [&] { far.send({0x31, 0x32}); });
+    far.send({0x31, 0x32});
     link.Pause(std::chrono::milliseconds(20));
     link.ReceiveByte();
     ASSERT_FALSE(link.linkError());
@@ -125,20 +127,52 @@ TEST(SerialDevice, IdleTimeBeforeATransferDoesNotShortenItsTimeOut) {
     EXPECT_EQ(link.lastByte(), 0x31);
 }
 
-TEST(SerialDevice, LineThatHangsUpEndsTheWaitAsleep) {
-    // The device closes and the receive runs into its time-out without
-    // spinning on a line that reads as ended.
+TEST(SerialDevice, LineThatHangsUpEndsTheWaitWithinATick) {
+    // The far end goes away 100 ms into a receive that would wait 2 s: the
+    // device closes and the receive ends at once, reporting the lost line.
     PtyEnd far;
     SerialDevice device;
     ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
     Link link(device);
+    link.BeginTransfer();
     QTimer::singleShot(100, &device, [&] { far.hangUp(); });
     const auto start = Clock::now();
     const std::clock_t cpu = std::clock();
     link.ReceiveByte();
     EXPECT_TRUE(link.linkError());
+    EXPECT_TRUE(link.lineLost());
     EXPECT_FALSE(device.isOpen());
-    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05 * Seconds(start));
+    // One tick after the hang-up, with room for a loaded machine.
+    EXPECT_LT(Seconds(start), 0.1 + 0.2 + 0.3);
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.1);
+}
+
+TEST(SerialDevice, QuittingTheApplicationEndsAWait) {
+    // The application is asked to quit 300 ms into a wait of 10 s. Every
+    // event loop then returns at once; the wait ends as an abort instead of
+    // spinning, and the transfer's later waits end at once too.
+    PtyEnd far;
+    SerialDevice device;
+    ASSERT_TRUE(OpenCommPort(device, far.path(), nullptr));
+    Link link(device);
+    double took = -1;
+    std::clock_t cpu = 0;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(300, [] { QCoreApplication::quit(); });
+        const auto start = Clock::now();
+        cpu = std::clock();
+        link.ReceiveBytePolled(500000);
+        EXPECT_TRUE(link.linkError());
+        EXPECT_TRUE(link.aborted());
+        link.ReceiveByte();
+        EXPECT_TRUE(link.linkError());
+        took = Seconds(start);
+        cpu = std::clock() - cpu;
+    });
+    QCoreApplication::exec();
+    EXPECT_GE(took, 0.25);
+    EXPECT_LT(took, 0.3 + 0.5);
+    EXPECT_LT(double(cpu) / CLOCKS_PER_SEC, 0.1);
 }
 
 TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
@@ -151,36 +185,6 @@ TEST(SerialDevice, AbortEndsAPolledWaitAtOnce) {
     link.ReceiveBytePolled(500000);  // 10 s unless the abort ends it
     EXPECT_TRUE(link.linkError());
     EXPECT_LT(Seconds(start), 1.0);
-}
-
-TEST(SerialDevice, UnavailablePortSaysSoOnceAndStaysClosed) {
-    SerialDevice device;
-    std::vector<QString> told;
-    EXPECT_FALSE(OpenCommPort(device, QStringLiteral("/dev/vantrel-no-such-port"),
-                              [&](const QString& text) { told.push_back(text); }));
-    EXPECT_FALSE(device.isOpen());
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0], QStringLiteral("Comm. Port Unavailable !\r\n\r\nPlease Change the Port selection."));
-    // Transfers on the closed port time out instead of hanging.
-    Link link(device);
-    link.SendByte(0x52);
-    EXPECT_TRUE(link.linkError());
-}
-
-}  // namespace
-}  // namespace vantrel::link
-
-namespace vantrel::link {
-namespace {
-
-TEST(PortMapping, PerUserOverrideWinsElseTheNthDevice) {
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
-    settings.setValue("Ports/Com3", "/tmp/simulated-radio");
-    EXPECT_EQ(DeviceForPort(3, settings), QStringLiteral("/tmp/simulated-radio"));
-    const QStringList devices = SerialDevicesInOrder();
-    EXPECT_EQ(DeviceForPort(1, settings), devices.value(0));
-    EXPECT_EQ(DeviceForPort(8, settings), devices.value(7));
 }
 
 }  // namespace

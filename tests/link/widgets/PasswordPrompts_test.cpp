@@ -49,6 +49,25 @@ struct UnlockFixture : LinkFixture {
     }
 };
 
+// The read/write dialog and the password prompt open centred over the main
+// window, wherever that is, not somewhere else on the screen.
+TEST(UnlockPrompt, DialogAndPromptOpenOverTheMainWindow) {
+    LinkFixture f(ProtectedImage(3));
+    f.main->resize(500, 400);
+    f.main->move(250, 300);
+    // Centred, give or take the title bar, whose height is only known once
+    // the window system has framed the window.
+    const auto over = [&](const QWidget& w) {
+        const QPoint d = w.frameGeometry().center() - f.main->frameGeometry().center();
+        return f.main->frameGeometry().contains(w.frameGeometry()) && std::abs(d.x()) <= 16 && std::abs(d.y()) <= 16;
+    };
+    f.main->runCommand(MDIFormMain::Command::Read);
+    EXPECT_TRUE(over(f.dialog()));
+    f.commands.cmdRead_Click();
+    ASSERT_TRUE(f.commands.unlockPrompt().isVisible());
+    EXPECT_TRUE(over(f.commands.unlockPrompt()));
+}
+
 TEST(UnlockPrompt, ComparesTheStoredCharactersExactly) {
     struct Case {
         const char* typed;

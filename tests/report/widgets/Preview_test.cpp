@@ -91,6 +91,18 @@ TEST_F(PreviewTest, FirstAndLastPageKeysAndCloseDeletesThePageFiles) {
     EXPECT_EQ(window.PageNumber, 0);
 }
 
+// Esc closes the preview as its Exit button does, wherever the focus is.
+TEST_F(PreviewTest, EscapeClosesLikeExit) {
+    for (const char* focus : {"Picture1", "cmdFullPage", "VScroll1"}) {
+        preview(2, [&] {
+            KeyClick(child<QWidget>(focus), Qt::Key_Escape);
+            EXPECT_FALSE(window.isVisible()) << focus;
+            EXPECT_FALSE(child<QAbstractButton>("cmdFullPage")->isChecked()) << focus;
+        });
+        EXPECT_EQ(pageFilesLeft(), 0) << focus;
+    }
+}
+
 TEST_F(PreviewTest, FitBoxIsTallWhenThePageFitsTheWidthAndWideOtherwise) {
     for (double pageWidth : {4.0, 8.0}) {
         printer.printableWidthInches = pageWidth;

@@ -1,0 +1,32 @@
+#pragma once
+// The hint in the main window's empty area before anything is loaded: read a
+// radio, open a data file, or enter the super number of a blank radio. It
+// shows while the editor window is hidden and goes when the editor shows.
+#include <QObject>
+#include <functional>
+
+class QLabel;
+class QMdiArea;
+class QWidget;
+
+namespace vantrel {
+
+class EmptyHint : public QObject {
+public:
+    // `enterSuperNumber` shows the editor ready for a super number.
+    EmptyHint(QMdiArea& area, QWidget& editorFrame, std::function<void()> enterSuperNumber);
+
+    QLabel* label() const { return label_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+
+    QMdiArea& area_;
+    QWidget& editorFrame_;
+    QLabel* label_;
+};
+
+}  // namespace vantrel

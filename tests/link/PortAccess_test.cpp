@@ -1,0 +1,96 @@
+// The reasons a serial port cannot be used, told without opening anything
+// that could block.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "link/PortAccess.h"
+
+namespace vantrel::link {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Pty {
+    Pty() {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master);
+        ::unlockpt(master);
+        path = ::ptsname(master);
+    }
+    ~Pty() { ::close(master); }
+    int master;
+    std::string path;
+};
+
+// A user outside the device's group is told the group and the command that
+// puts them into it.
+TEST(PortAccess, PermissionDeniedNamesTheGroupAndTheFix) {
+    const group* dialout = ::getgrnam("dialout");
+    if (!dialout) GTEST_SKIP() << "no dialout group on this system";
+    Pty pty;
+    ASSERT_EQ(::chown(pty.path.c_str(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(pty.path.c_str(), 0660), 0);
+
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        const PortAccess access = CheckPortAccess(pty.path, true);
+        const std::string text = access.summary + "|" + access.advice;
+        ::_exit(::write(out[1], text.data(), text.size()) == ssize_t(text.size()) &&
+                        access.state == PortState::NoPermission
+                    ? 0
+                    : 1);
+    }
+    ::close(out[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    char buffer[1024] = {};
+    const ssize_t n = ::read(out[0], buffer, sizeof buffer - 1);
+    ::close(out[0]);
+    const std::string text(buffer, n > 0 ? std::size_t(n) : 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << text;
+    EXPECT_EQ(text, "permission denied (group dialout)|" + pty.path +
+                        ": permission denied.\nThe device belongs to the group \"dialout\". Add yourself to it with\n"
+                        "    sudo usermod -aG dialout $USER\nthen log out and in again.");
+}
+
+// A lock file counts only while the program that wrote it runs.
+TEST(PortAccess, LockFileOfALiveProgramMakesThePortBusy) {
+    char pattern[] = "/tmp/vantrel-locks-XXXXXX";
+    const std::string locks = ::mkdtemp(pattern);
+    const std::string oldTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    ::setenv("TMPDIR", locks.c_str(), 1);
+    Pty pty;
+    const std::string lock = locks + "/LCK.." + pty.path.substr(5).replace(3, 1, "_");   // pts/N -> pts_N
+
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    std::ofstream(lock) << "     " << gone << "\n";
+    EXPECT_EQ(CheckPortAccess(pty.path, true).state, PortState::Usable);
+
+    std::ofstream(lock) << ::getpid() << "\nminicom\nhost\n";
+    const PortAccess busy = CheckPortAccess(pty.path, false);
+    EXPECT_EQ(busy.state, PortState::Busy);
+    EXPECT_NE(busy.summary.find("process " + std::to_string(::getpid())), std::string::npos) << busy.summary;
+    EXPECT_NE(busy.advice.find(" is busy: "), std::string::npos) << busy.advice;
+
+    fs::remove_all(locks);
+    if (oldTmp.empty()) ::unsetenv("TMPDIR"); else ::setenv("TMPDIR", oldTmp.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace vantrel::link
