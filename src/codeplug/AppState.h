@@ -26,7 +26,6 @@ struct AppState {
 
     // Editor flags.
     bool loadingImage = false;
-    bool channelDataInvalid = false;
     ChangeFlag dataChanged;   // the data differ from the last save
     bool passwordKept = false;
     // Data file.

@@ -51,7 +51,6 @@ Messages EditingModel::LoadEditor() {
 
     image.setByte(bm::RadioType, 15);
     ClearChannels(image);
-    state_.channelDataInvalid = false;
 
     applyBandLimits();
     image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(copies_.gridChannels));
@@ -109,7 +108,6 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
     loadTimeOptions(pending_);
     showTimeOptions();
     showChannelGrid();
-    checkChannelData(pending_);
     if (isProtected) {
         greyChannelGrid();
         lockEditor();
@@ -263,14 +261,6 @@ void EditingModel::UnlockProtected() {
     state_.passwordKept = false;
     SetPassword(state_.image.text(bm::Password, bm::PasswordSize));
     state_.passwordAttempts = 0;
-}
-
-void EditingModel::checkChannelData(Messages& out) {
-    if (!state_.channelDataInvalid) return;
-    state_.channelDataInvalid = false;
-    out.push_back(Tell(kChannelDataInvalid));
-    ClearChannels(state_.image);
-    showChannelGrid();
 }
 
 void EditingModel::SelectTab(int tab) {

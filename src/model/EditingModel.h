@@ -271,7 +271,6 @@ private:
     void showChannelGrid();
     void shadeChannelGrid();
     void greyChannelGrid();
-    void checkChannelData(Messages& out);
     void lockEditor();
     void unlockEditor();
     // The priority box: its text (change handler when it differs), the

@@ -9,7 +9,6 @@
 namespace vantrel::modeltext {
 
 inline const std::string kTimeOptionInvalid = "Time Option value is Invalid";
-inline const std::string kChannelDataInvalid = "Channel data is not valid...";
 inline const std::string kInvalidPassword = "Invalid Password";
 inline const std::string kInvalidSerial = "Invalid Serial Number";
 inline const std::string kRegionCodeInvalid = "Region Code is not valid...";

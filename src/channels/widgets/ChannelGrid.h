@@ -48,7 +48,7 @@ public:
 
     void LayoutGrid();          // column headers, widths, tooltips (editor load)
     void SizeChannelGrid();     // 8 or 16 rows from ModelIndex
-    void ShowChannelGrid();     // fills the cells; raises channelDataInvalid on failure
+    void ShowChannelGrid();     // fills the cells (a code without a text keeps its cell)
     void ShadeChannelGrid();    // colours for the unlocked editor
     void GreyChannelGrid();     // colours for the locked editor
     void TrimChannels();

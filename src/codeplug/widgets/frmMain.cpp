@@ -259,7 +259,6 @@ void frmMain::Load() {
 
     image.setByte(bm::RadioType, 15);
     ClearChannels(image);
-    state_.channelDataInvalid = false;
 
     ApplyBandLimits();
     InitChannelCount();
@@ -276,14 +275,6 @@ void frmMain::Load() {
     readPortFile();
     image.setByte(bm::EditorMarker, 0xA5);
     setEditorVisible(false);
-}
-
-void frmMain::checkChannelData() {
-    if (!state_.channelDataInvalid) return;
-    state_.channelDataInvalid = false;
-    ctx_.prompts.tell("Channel data is not valid...");
-    ClearChannels(state_.image);
-    grid_->ShowChannelGrid();
 }
 
 void frmMain::PopulateEditor(LoadKind kind) {
@@ -326,7 +317,6 @@ void frmMain::PopulateEditor(LoadKind kind) {
     settings_->LoadTimeOptions();
     settings_->ShowTimeOptions();
     grid_->ShowChannelGrid();
-    checkChannelData();
     if (isProtected) {
         grid_->GreyChannelGrid();
         LockEditor();

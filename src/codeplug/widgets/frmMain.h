@@ -86,7 +86,6 @@ private:
     void ShowCodeplugVersion();
     void ShowFirmwareVersion();
     void showVersions();
-    void checkChannelData();
     void tabChanged(int index);
 
     AppState& state_;

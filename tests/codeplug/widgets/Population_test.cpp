@@ -135,21 +135,5 @@ TEST(Population, UnlockingAProtectedImageFollowsTheCheckBoxes) {
     EXPECT_TRUE(f.main->toolbarButton(7)->isEnabled());
 }
 
-TEST(Population, InvalidChannelDataIsClearedWithAMessage) {
-    EditorFixture f;
-    f.startUp();
-    CodeplugImage img = sampleImage();
-    img.setByte(bm::channelRecord(3), 0x12);
-    img.setByte(bm::channelRecord(3) + 6, 200);
-    f.state.channelDataInvalid = true;   // as the grid raises it for an undecodable record
-    f.load(img);
-    EXPECT_EQ(f.prompts.texts(), QStringList{"Channel data is not valid..."});
-    EXPECT_FALSE(f.state.channelDataInvalid);
-    CodeplugImage cleared = img;
-    ClearChannels(cleared);
-    EXPECT_EQ(f.image().byte(bm::channelRecord(3)), cleared.byte(bm::channelRecord(3)));
-    EXPECT_EQ(f.image().byte(bm::channelRecord(3) + 6), cleared.byte(bm::channelRecord(3) + 6));
-}
-
 }  // namespace
 }  // namespace vantrel::test
