@@ -9,25 +9,9 @@
 #include <string>
 
 #include "shell/CodeplugFile.h"
+#include "shell/CtlRun.h"
 
 namespace {
-
-struct CtlRun {
-    int exitCode;
-    std::string out;
-};
-
-CtlRun vantrelctl(const std::string& args) {
-    const std::string cmd = std::string(VANTRELCTL_PATH) + " " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    CtlRun r{-1, ""};
-    if (!p) return r;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p)) r.out += buf;
-    const int status = pclose(p);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 const std::string kData = VANTREL_BUILD_DATA_DIR;
 

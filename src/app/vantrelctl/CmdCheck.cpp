@@ -21,17 +21,13 @@ int CmdCheck(int argc, char** argv) {
     const std::string file = args.operands().front();
     vantrel::AppState state;
     vantrel::EditingModel model(state);
-    model.LoadEditor();
-    vantrel::CodeplugImage asFiled;
-    vantrel::CopyToBox(asFiled, file);
-    const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
-    PrintPathReport("check", report, state.loadFailed);
-    if (report.refused) return kExitFailure;
+    const std::optional<vantrel::CodeplugImage> asFiled = OpenForWriteCommand("check", model, file);
+    if (!asFiled) return kExitFailure;
     // The write's own editor steps run inside the exchange: the password box
     // and the user tones, before the bytes go out.
     model.StorePassword();
     model.EncodeUserTones();
-    for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
+    for (const std::string& change : vantrel::ByteChanges(*asFiled, state.image))
         std::printf("corrected %s\n", change.c_str());
     std::printf("%s: the editor would write this file\n", file.c_str());
     return 0;

@@ -111,13 +111,9 @@ int CmdWrite(int argc, char** argv) {
     const std::string password = args.value("--password");
     vantrel::AppState state;
     vantrel::EditingModel model(state);
-    model.LoadEditor();
-    vantrel::CodeplugImage asFiled;
-    vantrel::CopyToBox(asFiled, file);
-    const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
-    PrintPathReport("write", report, state.loadFailed);
-    if (report.refused) return kExitFailure;
-    for (const std::string& change : vantrel::ByteChanges(asFiled, state.image))
+    const std::optional<vantrel::CodeplugImage> asFiled = OpenForWriteCommand("write", model, file);
+    if (!asFiled) return kExitFailure;
+    for (const std::string& change : vantrel::ByteChanges(*asFiled, state.image))
         std::fprintf(stderr, "vantrelctl write: warning: corrected %s\n", change.c_str());
 
     LinkApplication app(argv[0]);

@@ -2,8 +2,12 @@
 // Prints what the editor would show on opening a file and on writing it: the
 // messages of a load the editor takes are warnings, the others errors.
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "model/EditorPaths.h"
+#include "model/EditingModel.h"
+#include "shell/CodeplugFile.h"
 
 namespace vantrelctl {
 
@@ -13,6 +17,20 @@ inline void PrintPathReport(const char* command, const vantrel::PathReport& repo
                      vantrel::MessageLine(m).c_str());
     for (const vantrel::Message& m : report.writing)
         std::fprintf(stderr, "vantrelctl %s: %s\n", command, vantrel::MessageLine(m).c_str());
+}
+
+// Opens a data file into a freshly loaded editor as File > Open then Write
+// would and prints what the editor shows. Returns the file's bytes as stored,
+// to name the corrections against, or nothing when the write would be refused.
+inline std::optional<vantrel::CodeplugImage> OpenForWriteCommand(const char* command, vantrel::EditingModel& model,
+                                                                 const std::string& file) {
+    model.LoadEditor();
+    vantrel::CodeplugImage asFiled;
+    vantrel::CopyToBox(asFiled, file);
+    const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
+    PrintPathReport(command, report, model.state().loadFailed);
+    if (report.refused) return std::nullopt;
+    return asFiled;
 }
 
 }  // namespace vantrelctl
