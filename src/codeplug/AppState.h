@@ -38,6 +38,7 @@ struct AppState {
     // Password prompts and the read/write dialog.
     int passwordAttempts = 0;
     bool readPending = false;
+    bool transferRunning = false;   // a read or write exchange is under way
     bool passwordAccepted = false;
     // Scan list.
     bool prioChannelError = false;

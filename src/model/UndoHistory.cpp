@@ -45,17 +45,20 @@ void UndoHistory::reset(const EditingModel& model) {
     markClean(model);
 }
 
+bool UndoHistory::differs(const EditingModel& model) const {
+    if (states_.empty()) return false;
+    const State& present = states_[pos_];
+    return !(model.image() == present.image && model.state().passwordKept == present.passwordKept &&
+             sameCopies(model.copies(), present.copies));
+}
+
 bool UndoHistory::record(const EditingModel& model) {
     if (states_.empty()) {
         reset(model);
         return false;
     }
+    if (!differs(model)) return false;
     State now = capture(model);
-    const State& present = states_[pos_];
-    if (now.image == present.image && now.passwordKept == present.passwordKept && sameCopies(now.copies, present.copies)) {
-        markClean(model);
-        return false;
-    }
     states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(pos_) + 1, states_.end());
     if (clean_ != kNone && clean_ > pos_) clean_ = kNone;
     states_.push_back(std::move(now));
@@ -65,7 +68,6 @@ bool UndoHistory::record(const EditingModel& model) {
         --pos_;
         clean_ = clean_ == 0 || clean_ == kNone ? kNone : clean_ - 1;
     }
-    markClean(model);
     return true;
 }
 

@@ -30,8 +30,16 @@ public:
     bool record(const EditingModel& model);
     // After a save or the write's preparation of the image: the present step
     // takes the model's state without a new step, so undo never takes back
-    // the bytes a save or a write sets.
+    // the bytes a save or a write sets. Only this and reset mark a step as
+    // the saved one: a load that leaves `dataChanged` clear (a super number)
+    // is still not what was saved.
     void amend(const EditingModel& model);
+
+    // Whether the model's state is not the present step's (an action not
+    // recorded yet, or one that could not be).
+    bool differs(const EditingModel& model) const;
+    // Puts the model back to the present step.
+    void revert(EditingModel& model) const { apply(model); }
 
     bool canUndo() const { return pos_ > 0; }
     bool canRedo() const { return pos_ + 1 < states_.size(); }

@@ -150,8 +150,13 @@ void ChannelGrid::applyRowCount(int n) {
 
 // Row count and height for 8 or 16 channels by ModelIndex; byte 2 follows.
 void ChannelGrid::sizeRows() {
-    channelCount_ = ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex));
-    ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(channelCount_));
+    const int n = ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex));
+    ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(n));
+    showRows(n);
+}
+
+void ChannelGrid::showRows(int channelCount) {
+    channelCount_ = channelCount;
     applyRowCount(channelCount_);
     table_->setFixedHeight(table_->frameWidth() * 2 +
                            twips(gc::kRowHeightTwips) * (channelCount_ + 1));

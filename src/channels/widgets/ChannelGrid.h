@@ -48,6 +48,8 @@ public:
 
     void LayoutGrid();          // column headers, widths, tooltips (editor load)
     void SizeChannelGrid();     // 8 or 16 rows from ModelIndex
+    // Rows for this many channels, the image untouched (an undo shows them).
+    void showRows(int channelCount);
     void ShowChannelGrid();     // fills the cells (a code without a text keeps its cell)
     void ShadeChannelGrid();    // colours for the unlocked editor
     void GreyChannelGrid();     // colours for the locked editor

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QString>
+#include <QTableWidget>
 #include <vector>
 
 #include "channels/widgets/ChannelGrid.h"
@@ -23,7 +24,9 @@ std::vector<int> listChannels(const QListWidget* list) {
 void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanListPanel& scan) {
     EditingCopies& e = model.copies();
     const int n = grid.channelCount();
-    e.locked = !grid.isEnabled();
+    // The table's own enable is the lock (the whole window may be disabled
+    // for a while by a dialog).
+    e.locked = !grid.table()->isEnabledTo(grid.table()->parentWidget());
     e.gridRows = e.gridChannels = n;
     e.features[static_cast<std::size_t>(Feature::PriorityScan)] = grid.hooks.priorityScanTicked();
     for (int k = 0; k < 3; ++k) {

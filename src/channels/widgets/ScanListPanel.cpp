@@ -164,6 +164,13 @@ void ScanListPanel::ShowScanList() {
     }
 }
 
+void ScanListPanel::showLists(const std::vector<int>& channels, const std::vector<int>& scanned) {
+    lstChannel_->clear();
+    lstScan_->clear();
+    for (int c : channels) lstChannel_->addItem(itemText(c));
+    for (int c : scanned) lstScan_->addItem(itemText(c));
+}
+
 void ScanListPanel::ShowPriorityChannel() {
     const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
     {

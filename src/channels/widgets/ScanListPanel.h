@@ -4,6 +4,7 @@
 // `txtPrioScanChNo` with its up-down `udPrioScanChNo`.
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "codeplug/widgets/EditorContext.h"
 
@@ -37,6 +38,8 @@ public:
     void ResetScanLists();
     void ShowScanList();
     void ShowPriorityChannel();      // byte 14 into the up-down and its box
+    // Both lists as given, in their order (an undo shows them).
+    void showLists(const std::vector<int>& channels, const std::vector<int>& scanned);
     void setPriorityMaximum(int channelCount);
     void updateButtons();            // Add / Remove enables after a load
     void setLocked(bool locked);     // LockEditor / UnlockEditor's part

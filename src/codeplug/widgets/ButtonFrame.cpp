@@ -137,6 +137,22 @@ void ButtonFrame::longClicked(int button) {
     state.image.setByte(btn.longByte, static_cast<std::uint8_t>(code));
 }
 
+void ButtonFrame::showButton(int button, const std::vector<std::string>& shortTexts, int shortPosition, int basis,
+                             int longPosition) {
+    Button& btn = buttons_[static_cast<std::size_t>(button)];
+    const QSignalBlocker blockShort(btn.shortList);
+    const QSignalBlocker blockLong(btn.longList);
+    btn.shortList->clear();
+    btn.shortList->addItems(toQt(shortTexts));
+    btn.shortList->setCurrentIndex(shortPosition);
+    btn.p = basis;
+    if (basis >= 0) {
+        btn.longList->clear();
+        btn.longList->addItems(toQt(buttons::longPressList(basis, ctx_.state.image.byte(bm::RadioType)).entries));
+    }
+    btn.longList->setCurrentIndex(longPosition);
+}
+
 void ButtonFrame::BuildShortPressLists(bool withPowerSwitch) {
     const QStringList texts = toQt(buttons::shortPressTexts(withPowerSwitch));
     for (Button& btn : buttons_) {

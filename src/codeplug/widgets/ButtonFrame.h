@@ -3,6 +3,8 @@
 // list for each of the two buttons.
 #include <QGroupBox>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "codeplug/widgets/EditorContext.h"
 
@@ -31,6 +33,13 @@ public:
     void selectShort(int button, int position);
     void selectLong(int button, int position);
 
+    // The short-press position the long-press list was built for (-1: none).
+    int longBasis(int button) const { return buttons_[static_cast<std::size_t>(button)].p; }
+    // Shows a button's lists as given, nothing stored (an undo shows them):
+    // the short-press entries and selection, the long-press list built for
+    // basis and its selection.
+    void showButton(int button, const std::vector<std::string>& shortTexts, int shortPosition, int basis,
+                    int longPosition);
     // While set, a short-press selection does not write its byte.
     bool suppressButtonWrite = false;
 

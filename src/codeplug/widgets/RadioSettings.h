@@ -30,6 +30,8 @@ public:
     QGroupBox* totFrame() const { return fraTot_; }
     QWidget* featureBox() const { return features_; }
     QCheckBox* check(const char* name) const;
+    // The six feature boxes in the order of the model's Feature.
+    QCheckBox* featureAt(std::size_t i) const { return checks_[i]; }
     TimingControl& timing(int index) const { return *timing_[static_cast<std::size_t>(index)]; }
 
     void ShowFeatureOptions();

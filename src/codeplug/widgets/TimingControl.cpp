@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "codeplug/widgets/KeyTouch.h"
@@ -63,6 +64,14 @@ void TimingControl::setEnabled(bool on) {
     label_->setEnabled(on);
     text_->setEnabled(on);
     ud_->setEnabled(on);
+}
+
+void TimingControl::showState(const QString& text, int value, int minimum) {
+    const QSignalBlocker blockText(text_);
+    const QSignalBlocker blockUpDown(ud_);
+    ud_->setMinimum(minimum);
+    ud_->setValue(value);
+    text_->setText(text);
 }
 
 void TimingControl::restoreStoredText() {

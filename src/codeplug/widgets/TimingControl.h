@@ -32,6 +32,9 @@ public:
     // ShowTimeOptions' step: the up-down's value into the text box.
     void showText();
     void setEnabled(bool on);
+    // Shows a text and an up-down value and minimum, nothing stored (an undo
+    // shows them).
+    void showState(const QString& text, int value, int minimum);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

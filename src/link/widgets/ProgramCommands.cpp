@@ -29,6 +29,7 @@
 #include "link/widgets/frmProgram.h"
 #include "link/widgets/frmProtection.h"
 #include "model/EditingModel.h"
+#include "shell/widgets/EditorUndo.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -141,6 +142,7 @@ void ProgramCommands::WriteCommand() {
         }
         openDialog(true);
         editor.radioInfo()->codeplugLabel()->setText(QString::fromStdString(PrepareImageForWrite(state.image)));
+        main_.editorUndo().amend();
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }
@@ -149,13 +151,13 @@ void ProgramCommands::WriteCommand() {
 }
 
 void ProgramCommands::cmdRead_Click() {
-    if (transferRunning_) return;
+    if (main_.state().transferRunning) return;
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdRead()->setEnabled(false);
-    transferRunning_ = true;
+    main_.state().transferRunning = true;
     ForgetStaleWakes(link_.device());
     lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
-    transferRunning_ = false;
+    main_.state().transferRunning = false;
     switch (lastOutcome_) {
     case TransferOutcome::OpeningFailed:
         dialog_->cmdClose()->setFocus();
@@ -203,7 +205,7 @@ void ProgramCommands::readTail() {
 }
 
 void ProgramCommands::cmdWrite_Click() {
-    if (transferRunning_) return;
+    if (main_.state().transferRunning) return;
     frmMain& editor = *main_.editor();
     link::WriteSteps steps;
     steps.storePassword = [&editor](AppState&) { editor.StorePassword(); };
@@ -215,12 +217,14 @@ void ProgramCommands::cmdWrite_Click() {
     };
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdWrite()->setEnabled(false);
-    transferRunning_ = true;
+    main_.state().transferRunning = true;
     ForgetStaleWakes(link_.device());
     CodeplugImage::Bytes sent{};
     lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps, &sent);
     if (lastOutcome_ == TransferOutcome::Success && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
-    transferRunning_ = false;
+    main_.state().transferRunning = false;
+    // The exchange stores the password box and the user tones: part of the write.
+    main_.editorUndo().amend();
     switch (lastOutcome_) {
     case TransferOutcome::OpeningFailed:
         dialog_->cmdClose()->setFocus();

@@ -64,7 +64,6 @@ private:
     std::unique_ptr<frmProgram> dialog_;
     std::unique_ptr<frmProtection> unlock_;
     std::unique_ptr<frmPasswordW> writePrompt_;
-    bool transferRunning_ = false;
     link::TransferOutcome lastOutcome_ = link::TransferOutcome::Aborted;
 };
 

@@ -98,6 +98,7 @@ bool FileCommands::chooseFileAndSave() {
         }
         state_.dataChanged = false;
         fileUsed(path);
+        saved();
         return true;
     }
 }

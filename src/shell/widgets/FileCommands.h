@@ -30,6 +30,8 @@ public:
     // Where the dialogs start and the path Save proposes (empty: none).
     std::function<QString()> startFolder = [] { return QString(); };
     std::function<QString()> proposedName = [] { return QString(); };
+    // The image was saved (after fileUsed).
+    std::function<void()> saved = [] {};
     // A data file was opened or saved.
     std::function<void(const QString&)> fileUsed = [](const QString&) {};
 

@@ -19,6 +19,7 @@
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/frmMain.h"
+#include "shell/widgets/EditorUndo.h"
 #include "shell/widgets/EmptyHint.h"
 #include "shell/widgets/FileCommands.h"
 #include "shell/widgets/ProgramIcons.h"
@@ -142,6 +143,9 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
     setCommand(C::Cut, [this] { clipboard_->cut(); });
     setCommand(C::Paste, [this] { clipboard_->paste(); });
     setCommand(C::Delete, [this] { clipboard_->deleteRows(); });
+    setCommand(C::Undo, [this] { undo_->undo(); });
+    setCommand(C::Redo, [this] { undo_->redo(); });
+    undo_ = new EditorUndo(*editor_, *menuAction("mnuEditUndo"), *menuAction("mnuEditRedo"));
 }
 
 MDIFormMain::~MDIFormMain() = default;
@@ -218,7 +222,12 @@ void MDIFormMain::setCommand(Command c, std::function<void()> handler) {
 
 void MDIFormMain::runCommand(Command c) {
     auto it = commands_.find(c);
-    if (it != commands_.end() && it->second) it->second();
+    if (it == commands_.end() || !it->second) return;
+    // What the user did before the command is a step of its own, and so is
+    // the command.
+    undo_->checkpoint();
+    it->second();
+    undo_->checkpoint();
 }
 
 void MDIFormMain::menuTriggered(Command c) {

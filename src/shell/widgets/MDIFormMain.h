@@ -19,6 +19,7 @@ class QToolBar;
 namespace vantrel {
 
 class frmMain;
+class EditorUndo;
 class GridClipboard;
 
 class MDIFormMain : public QMainWindow {
@@ -33,6 +34,7 @@ public:
     ~MDIFormMain() override;
 
     frmMain* editor() const { return editor_; }
+    EditorUndo& editorUndo() { return *undo_; }
     AppState& state() { return state_; }
     Prompts& prompts() { return prompts_; }
     QSettings& settings() { return settings_; }
@@ -85,6 +87,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::map<Command, std::function<void()>> commands_;
     std::unique_ptr<GridClipboard> clipboard_;
+    EditorUndo* undo_ = nullptr;   // owned by the editor
 };
 
 }  // namespace vantrel

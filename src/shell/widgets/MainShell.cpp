@@ -16,6 +16,7 @@
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/ChannelCsvCommands.h"
 #include "shell/widgets/CurrentFile.h"
+#include "shell/widgets/EditorUndo.h"
 #include "shell/widgets/ClosingSequence.h"
 #include "shell/widgets/CommPortMenu.h"
 #include "shell/widgets/HelpViewer.h"
@@ -68,6 +69,7 @@ MainShell::MainShell(MDIFormMain& main)
     files_.startFolder = [this] { return current_->startFolder(); };
     files_.proposedName = [this] { return current_->proposedName(QStringLiteral(".cpg")); };
     files_.fileUsed = [this](const QString& path) { current_->setPath(path); };
+    files_.saved = [this] { main_.editorUndo().amend(); };
     main.fileLoaded = [this](const QString& path) { current_->setPath(path); };
     current_->openRecent = [this](const QString& path) {
         main_.editor()->grid()->EndCellEdit();

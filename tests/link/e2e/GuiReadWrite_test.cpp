@@ -1,5 +1,7 @@
 // The program's Read and Write buttons against vantrelctl simulate, paced at
 // 1200 baud, with Com1 pointed at the simulator's pty.
+#include <QAction>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QTimer>
 
 #include "E2eRig.h"
+#include "channels/widgets/ChannelGrid.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/frmMain.h"
 #include "link/widgets/ProgramCommands.h"
@@ -174,6 +177,35 @@ TEST(GuiReadWrite, PulledCableEndsTheReadAtOnceAndKeepsTheImage) {
     EXPECT_EQ(gui.state.image.bytes(), expected.bytes());
     // One tick, with room for a loaded machine; the time-out would be 1.8 s.
     EXPECT_LT(took, 1.0);
+}
+
+// Reading a radio over unsaved edits loses nothing: undo brings the edits
+// back, and nothing of the half-read image became a step while the read ran.
+TEST(GuiReadWrite, UndoAfterAReadBringsTheEditsBack) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), Contents(kDefaultFile), {"--pace"});
+    ASSERT_TRUE(radio.ready());
+    Gui gui(radio, QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/V1_APAC.cpg"));
+    QCoreApplication::processEvents();  // the start-up's load becomes the first step
+    const CodeplugImage opened = gui.state.image;
+    gui.main.editor()->grid()->ToggleBclo(1);
+    QCoreApplication::processEvents();
+    const CodeplugImage edited = gui.state.image;
+    ASSERT_NE(edited, opened);
+
+    gui.main.runCommand(MDIFormMain::Command::Read);
+    gui.dialog().cmdRead()->click();
+    ASSERT_EQ(gui.commands().lastOutcome(), TransferOutcome::Success);
+    QCoreApplication::processEvents();
+
+    QAction* undo = gui.main.menuAction("mnuEditUndo");
+    undo->trigger();
+    EXPECT_EQ(gui.state.image.bytes(), edited.bytes());
+    EXPECT_TRUE(gui.state.dataChanged);
+    undo->trigger();
+    EXPECT_EQ(gui.state.image.bytes(), opened.bytes());
+    EXPECT_FALSE(gui.state.dataChanged);  // as loaded from the command line
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 }  // namespace

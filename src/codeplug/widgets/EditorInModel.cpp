@@ -1,0 +1,153 @@
+#include "codeplug/widgets/EditorInModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ChannelsInModel.h"
+#include "channels/widgets/ScanListPanel.h"
+#include "codeplug/widgets/ButtonFrame.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/RadioSettings.h"
+#include "codeplug/widgets/TimingControl.h"
+#include "codeplug/widgets/UserTplFrame.h"
+#include "codeplug/widgets/frmMain.h"
+#include "model/EditingModel.h"
+
+namespace vantrel {
+
+namespace {
+
+// Whether the widget itself takes input; a dialog that disables the whole
+// main window for a while does not count.
+bool ownEnable(const QWidget* w) { return w->isEnabledTo(w->parentWidget()); }
+
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+std::string text(const QLabel* label) { return label->text().toStdString(); }
+
+void setQuietly(QLineEdit* box, const std::string& s) {
+    const QSignalBlocker block(box);
+    box->setText(QString::fromStdString(s));
+}
+
+std::vector<std::string> items(const QComboBox* list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->itemText(i).toStdString());
+    return out;
+}
+
+}  // namespace
+
+void takeEditor(EditingModel& model, const frmMain& editor) {
+    takeFromEditor(model, *editor.grid(), *editor.scanList());
+    EditingCopies& e = model.copies();
+    const UserTplFrame& tpl = *editor.userTpl();
+    for (std::size_t i = 0; i < 3; ++i) {
+        e.tpl.rx[i] = text(tpl.box(false, static_cast<int>(i)));
+        e.tpl.tx[i] = text(tpl.box(true, static_cast<int>(i)));
+    }
+    const RadioInfoFrame& info = *editor.radioInfo();
+    e.password = text(info.passwordBox());
+    e.serial = text(info.serialBox());
+    e.superNumber = text(info.superBox());
+    e.passwordEnabled = ownEnable(info.passwordBox());
+    e.serialEnabled = ownEnable(info.serialBox());
+    e.superEnabled = ownEnable(info.superBox());
+    e.modelLabel = text(info.modelLabel());
+    e.rangeLabel = text(info.rangeLabel());
+    e.firmwareLabel = text(info.firmwareLabel());
+    e.codeplugLabel = text(info.codeplugLabel());
+
+    const ScanListPanel& scan = *editor.scanList();
+    e.priorityText = text(scan.priorityBox());
+    e.priorityUpDown = scan.priorityUpDown()->value();
+    e.priorityMax = scan.priorityUpDown()->maximum();
+
+    const RadioSettings& settings = *editor.settings();
+    for (std::size_t i = 0; i < e.features.size(); ++i) e.features[i] = settings.featureAt(i)->isChecked();
+    for (std::size_t i = 0; i < e.timingTexts.size(); ++i) {
+        const TimingControl& t = settings.timing(static_cast<int>(i));
+        e.timingTexts[i] = text(t.text());
+        e.timingUpDown[i] = t.upDown()->value();
+        e.timingMin[i] = t.upDown()->minimum();
+    }
+    const ButtonFrame& buttons = *editor.buttons();
+    for (int b = 0; b < 2; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        e.shortLists[i] = items(buttons.shortList(b));
+        e.shortPosition[i] = buttons.shortList(b)->currentIndex();
+        e.longPosition[i] = buttons.longList(b)->currentIndex();
+        e.longBasis[i] = buttons.longBasis(b);
+    }
+    e.locked = !ownEnable(editor.grid()->table());
+    e.editorLoaded = editor.loaded();
+    e.tab = editor.tabs()->currentIndex();
+}
+
+void showEditor(const EditingModel& model, frmMain& editor) {
+    const EditingCopies& e = model.copies();
+    ChannelGrid& grid = *editor.grid();
+    // An open cell edit belongs to the state being left.
+    grid.hideCellEditor();
+    if (grid.channelCount() != e.gridChannels) grid.showRows(e.gridChannels);
+    {
+        const QSignalBlocker block(editor.tabs());
+        editor.tabs()->setCurrentIndex(e.tab);
+    }
+    UserTplFrame& tpl = *editor.userTpl();
+    for (std::size_t i = 0; i < 3; ++i) {
+        setQuietly(tpl.box(false, static_cast<int>(i)), e.tpl.rx[i]);
+        setQuietly(tpl.box(true, static_cast<int>(i)), e.tpl.tx[i]);
+    }
+    RadioInfoFrame& info = *editor.radioInfo();
+    setQuietly(info.passwordBox(), e.password);
+    setQuietly(info.serialBox(), e.serial);
+    setQuietly(info.superBox(), e.superNumber);
+    info.modelLabel()->setText(QString::fromStdString(e.modelLabel));
+    info.rangeLabel()->setText(QString::fromStdString(e.rangeLabel));
+    info.firmwareLabel()->setText(QString::fromStdString(e.firmwareLabel));
+    info.codeplugLabel()->setText(QString::fromStdString(e.codeplugLabel));
+
+    ScanListPanel& scan = *editor.scanList();
+    {
+        const QSignalBlocker block(scan.priorityUpDown());
+        scan.priorityUpDown()->setMaximum(e.priorityMax);
+        scan.priorityUpDown()->setValue(e.priorityUpDown);
+    }
+    setQuietly(scan.priorityBox(), e.priorityText);
+
+    RadioSettings& settings = *editor.settings();
+    for (std::size_t i = 0; i < e.features.size(); ++i) {
+        const QSignalBlocker block(settings.featureAt(i));
+        settings.featureAt(i)->setChecked(e.features[i]);
+    }
+    for (std::size_t i = 0; i < e.timingTexts.size(); ++i)
+        settings.timing(static_cast<int>(i))
+            .showState(QString::fromStdString(e.timingTexts[i]), e.timingUpDown[i], e.timingMin[i]);
+    ButtonFrame& buttons = *editor.buttons();
+    for (int b = 0; b < 2; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        buttons.showButton(b, e.shortLists[i], e.shortPosition[i], e.longBasis[i], e.longPosition[i]);
+    }
+
+    // The channels last: showInEditor tells the grid's listeners of one edit.
+    showInEditor(model, grid, scan);
+    scan.showLists(e.channelList, e.scanList);
+    scan.updateButtons();
+    if (e.locked) {
+        editor.LockEditor();
+    } else {
+        editor.UnlockEditor();
+        info.passwordBox()->setEnabled(e.passwordEnabled);
+        info.serialBox()->setEnabled(e.serialEnabled);
+        info.superBox()->setEnabled(e.superEnabled);
+    }
+}
+
+}  // namespace vantrel
