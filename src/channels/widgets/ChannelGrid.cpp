@@ -155,6 +155,15 @@ void ChannelGrid::sizeRows() {
     showRows(n);
 }
 
+void ChannelGrid::showSize(int rows, int channelCount) {
+    if (channelCount > 0) {
+        if (channelCount != channelCount_ || table_->rowCount() != channelCount + 1) showRows(channelCount);
+        return;
+    }
+    channelCount_ = 0;
+    if (table_->rowCount() != rows + 1) applyRowCount(rows);
+}
+
 void ChannelGrid::showRows(int channelCount) {
     channelCount_ = channelCount;
     applyRowCount(channelCount_);

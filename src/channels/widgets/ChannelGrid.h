@@ -48,8 +48,11 @@ public:
 
     void LayoutGrid();          // column headers, widths, tooltips (editor load)
     void SizeChannelGrid();     // 8 or 16 rows from ModelIndex
-    // Rows for this many channels, the image untouched (an undo shows them).
+    // Rows for this many channels, the image untouched.
     void showRows(int channelCount);
+    // The rows shown and the channel count the grid was sized for (0: not
+    // yet, all rows kept), as a kept state has them.
+    void showSize(int rows, int channelCount);
     void ShowChannelGrid();     // fills the cells (a code without a text keeps its cell)
     void ShadeChannelGrid();    // colours for the unlocked editor
     void GreyChannelGrid();     // colours for the locked editor

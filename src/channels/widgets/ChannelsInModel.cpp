@@ -23,11 +23,14 @@ std::vector<int> listChannels(const QListWidget* list) {
 
 void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanListPanel& scan) {
     EditingCopies& e = model.copies();
-    const int n = grid.channelCount();
+    // The rows the grid shows (all 16 until a load sizes it) and the channel
+    // count it was sized for (0 until then).
+    const int n = grid.table()->rowCount() - 1;
     // The table's own enable is the lock (the whole window may be disabled
     // for a while by a dialog).
     e.locked = !grid.table()->isEnabledTo(grid.table()->parentWidget());
-    e.gridRows = e.gridChannels = n;
+    e.gridRows = n;
+    e.gridChannels = grid.channelCount();
     e.features[static_cast<std::size_t>(Feature::PriorityScan)] = grid.hooks.priorityScanTicked();
     for (int k = 0; k < 3; ++k) {
         const double hz = grid.hooks.userTplRxValue ? grid.hooks.userTplRxValue(k) : 0.0;
@@ -43,18 +46,30 @@ void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanList
     e.scanList = listChannels(scan.scanList());
 }
 
-void showInEditor(const EditingModel& model, ChannelGrid& grid, ScanListPanel& scan) {
+void showCells(const EditingModel& model, ChannelGrid& grid) {
     const EditingCopies& e = model.copies();
-    for (int row = 1; row <= grid.channelCount(); ++row) {
+    grid.showSize(e.gridRows, e.gridChannels);
+    for (int row = 1; row <= e.gridRows; ++row) {
         grid.setRevBurstStep(row, e.revBurstStep[static_cast<std::size_t>(row - 1)]);
         for (int c = 1; c < kChannelColumnCount; ++c) {
             const GridCell& cell = e.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
-            grid.setCellText(row, c, QString::fromStdString(cell.text));
-            grid.setCellGrey(row, c, cell.grey);
+            const QString text = QString::fromStdString(cell.text);
+            if (grid.cellText(row, c) != text) grid.setCellText(row, c, text);
+            if (grid.isCellGrey(row, c) != cell.grey) grid.setCellGrey(row, c, cell.grey);
         }
     }
-    scan.ResetScanLists();
-    scan.ShowScanList();
+}
+
+bool showScanLists(const EditingModel& model, ScanListPanel& scan) {
+    const EditingCopies& e = model.copies();
+    if (listChannels(scan.channelList()) == e.channelList && listChannels(scan.scanList()) == e.scanList) return false;
+    scan.showLists(e.channelList, e.scanList);
+    return true;
+}
+
+void showInEditor(const EditingModel& model, ChannelGrid& grid, ScanListPanel& scan) {
+    showCells(model, grid);
+    showScanLists(model, scan);
     scan.updateButtons();
     emit grid.edited();
 }

@@ -13,6 +13,12 @@ class ScanListPanel;
 // model's editing copies.
 void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanListPanel& scan);
 
+// The model's grid (rows, cells, grey marks, reverse-burst steps) into the
+// grid, touching only what differs.
+void showCells(const EditingModel& model, ChannelGrid& grid);
+// The model's scan lists into the panel when they differ; true when they did.
+bool showScanLists(const EditingModel& model, ScanListPanel& scan);
+
 // The channels after a change: grid cells, shading, reverse-burst steps and
 // scan lists; the grid then signals one edit.
 void showInEditor(const EditingModel& model, ChannelGrid& grid, ScanListPanel& scan);

@@ -38,6 +38,12 @@ QStringList toQt(const std::vector<std::string>& v) {
     return out;
 }
 
+QStringList items(const QComboBox* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+    return out;
+}
+
 }  // namespace
 
 ButtonFrame::ButtonFrame(EditorContext& ctx, QWidget* parent)
@@ -142,15 +148,22 @@ void ButtonFrame::showButton(int button, const std::vector<std::string>& shortTe
     Button& btn = buttons_[static_cast<std::size_t>(button)];
     const QSignalBlocker blockShort(btn.shortList);
     const QSignalBlocker blockLong(btn.longList);
-    btn.shortList->clear();
-    btn.shortList->addItems(toQt(shortTexts));
-    btn.shortList->setCurrentIndex(shortPosition);
-    btn.p = basis;
-    if (basis >= 0) {
-        btn.longList->clear();
-        btn.longList->addItems(toQt(buttons::longPressList(basis, ctx_.state.image.byte(bm::RadioType)).entries));
+    const QStringList shortItems = toQt(shortTexts);
+    if (items(btn.shortList) != shortItems) {
+        btn.shortList->clear();
+        btn.shortList->addItems(shortItems);
     }
-    btn.longList->setCurrentIndex(longPosition);
+    if (btn.shortList->currentIndex() != shortPosition) btn.shortList->setCurrentIndex(shortPosition);
+    if (basis >= 0) {
+        const QStringList longItems =
+            toQt(buttons::longPressList(basis, ctx_.state.image.byte(bm::RadioType)).entries);
+        if (items(btn.longList) != longItems) {
+            btn.longList->clear();
+            btn.longList->addItems(longItems);
+        }
+    }
+    btn.p = basis;
+    if (btn.longList->currentIndex() != longPosition) btn.longList->setCurrentIndex(longPosition);
 }
 
 void ButtonFrame::BuildShortPressLists(bool withPowerSwitch) {

@@ -31,9 +31,18 @@ bool ownEnable(const QWidget* w) { return w->isEnabledTo(w->parentWidget()); }
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 std::string text(const QLabel* label) { return label->text().toStdString(); }
 
+// Only what differs is set: setting a box's text moves its cursor and
+// forgets its own undo.
 void setQuietly(QLineEdit* box, const std::string& s) {
+    const QString text = QString::fromStdString(s);
+    if (box->text() == text) return;
     const QSignalBlocker block(box);
-    box->setText(QString::fromStdString(s));
+    box->setText(text);
+}
+
+void setLabel(QLabel* label, const std::string& s) {
+    const QString text = QString::fromStdString(s);
+    if (label->text() != text) label->setText(text);
 }
 
 std::vector<std::string> items(const QComboBox* list) {
@@ -90,13 +99,9 @@ void takeEditor(EditingModel& model, const frmMain& editor) {
     e.tab = editor.tabs()->currentIndex();
 }
 
-void showEditor(const EditingModel& model, frmMain& editor) {
+void refreshEditor(const EditingModel& model, frmMain& editor) {
     const EditingCopies& e = model.copies();
-    ChannelGrid& grid = *editor.grid();
-    // An open cell edit belongs to the state being left.
-    grid.hideCellEditor();
-    if (grid.channelCount() != e.gridChannels) grid.showRows(e.gridChannels);
-    {
+    if (editor.tabs()->currentIndex() != e.tab) {
         const QSignalBlocker block(editor.tabs());
         editor.tabs()->setCurrentIndex(e.tab);
     }
@@ -109,23 +114,26 @@ void showEditor(const EditingModel& model, frmMain& editor) {
     setQuietly(info.passwordBox(), e.password);
     setQuietly(info.serialBox(), e.serial);
     setQuietly(info.superBox(), e.superNumber);
-    info.modelLabel()->setText(QString::fromStdString(e.modelLabel));
-    info.rangeLabel()->setText(QString::fromStdString(e.rangeLabel));
-    info.firmwareLabel()->setText(QString::fromStdString(e.firmwareLabel));
-    info.codeplugLabel()->setText(QString::fromStdString(e.codeplugLabel));
+    setLabel(info.modelLabel(), e.modelLabel);
+    setLabel(info.rangeLabel(), e.rangeLabel);
+    setLabel(info.firmwareLabel(), e.firmwareLabel);
+    setLabel(info.codeplugLabel(), e.codeplugLabel);
 
     ScanListPanel& scan = *editor.scanList();
     {
-        const QSignalBlocker block(scan.priorityUpDown());
-        scan.priorityUpDown()->setMaximum(e.priorityMax);
-        scan.priorityUpDown()->setValue(e.priorityUpDown);
+        QSpinBox* ud = scan.priorityUpDown();
+        const QSignalBlocker block(ud);
+        if (ud->maximum() != e.priorityMax) ud->setMaximum(e.priorityMax);
+        if (ud->value() != e.priorityUpDown) ud->setValue(e.priorityUpDown);
     }
     setQuietly(scan.priorityBox(), e.priorityText);
 
     RadioSettings& settings = *editor.settings();
     for (std::size_t i = 0; i < e.features.size(); ++i) {
-        const QSignalBlocker block(settings.featureAt(i));
-        settings.featureAt(i)->setChecked(e.features[i]);
+        QCheckBox* box = settings.featureAt(i);
+        if (box->isChecked() == e.features[i]) continue;
+        const QSignalBlocker block(box);
+        box->setChecked(e.features[i]);
     }
     for (std::size_t i = 0; i < e.timingTexts.size(); ++i)
         settings.timing(static_cast<int>(i))
@@ -135,19 +143,25 @@ void showEditor(const EditingModel& model, frmMain& editor) {
         const auto i = static_cast<std::size_t>(b);
         buttons.showButton(b, e.shortLists[i], e.shortPosition[i], e.longBasis[i], e.longPosition[i]);
     }
+    showCells(model, *editor.grid());
+    if (showScanLists(model, scan)) scan.updateButtons();
+}
 
-    // The channels last: showInEditor tells the grid's listeners of one edit.
-    showInEditor(model, grid, scan);
-    scan.showLists(e.channelList, e.scanList);
-    scan.updateButtons();
+void showEditor(const EditingModel& model, frmMain& editor) {
+    const EditingCopies& e = model.copies();
+    // An open cell edit belongs to the state being left.
+    editor.grid()->hideCellEditor();
+    refreshEditor(model, editor);
+    editor.scanList()->updateButtons();
     if (e.locked) {
         editor.LockEditor();
-    } else {
-        editor.UnlockEditor();
-        info.passwordBox()->setEnabled(e.passwordEnabled);
-        info.serialBox()->setEnabled(e.serialEnabled);
-        info.superBox()->setEnabled(e.superEnabled);
+        return;
     }
+    editor.UnlockEditor();
+    RadioInfoFrame& info = *editor.radioInfo();
+    info.passwordBox()->setEnabled(e.passwordEnabled);
+    info.serialBox()->setEnabled(e.serialEnabled);
+    info.superBox()->setEnabled(e.superEnabled);
 }
 
 }  // namespace vantrel

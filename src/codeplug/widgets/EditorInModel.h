@@ -11,8 +11,13 @@ class frmMain;
 // the state the form already edits).
 void takeEditor(EditingModel& model, const frmMain& editor);
 
-// The model's copies back into the form, without running any handler: the
-// texts, lists, selections, grid cells and the enables they imply.
+// The model's copies into the form without running any handler, touching
+// only what differs: texts, lists, selections, grid cells, labels. Focus,
+// enables and colours stay the widgets' own.
+void refreshEditor(const EditingModel& model, frmMain& editor);
+
+// A kept state shown whole (undo, redo, a load): refreshEditor, then the
+// lock or unlock and the enables they imply; an open cell edit is dropped.
 void showEditor(const EditingModel& model, frmMain& editor);
 
 }  // namespace vantrel

@@ -69,9 +69,9 @@ void TimingControl::setEnabled(bool on) {
 void TimingControl::showState(const QString& text, int value, int minimum) {
     const QSignalBlocker blockText(text_);
     const QSignalBlocker blockUpDown(ud_);
-    ud_->setMinimum(minimum);
-    ud_->setValue(value);
-    text_->setText(text);
+    if (ud_->minimum() != minimum) ud_->setMinimum(minimum);
+    if (ud_->value() != value) ud_->setValue(value);
+    if (text_->text() != text) text_->setText(text);
 }
 
 void TimingControl::restoreStoredText() {
