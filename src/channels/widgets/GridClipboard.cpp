@@ -11,15 +11,13 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "model/ChannelPaste.h"
 #include "model/ChannelRowsText.h"
+#include "codeplug/widgets/ModelMessages.h"
 #include "model/EditingModel.h"
 
 namespace vantrel {
 
 namespace {
 
-void showMessages(Prompts& prompts, const Messages& messages) {
-    for (const Message& m : messages) prompts.message({QString::fromStdString(m.text), QString::fromStdString(m.title)});
-}
 
 }  // namespace
 
@@ -75,7 +73,7 @@ void GridClipboard::deleteRows() {
     EditingModel model(ctx_.state);
     takeFromEditor(model, grid_, scan_);
     const EditResult r = ClearChannelRows(model, channels);
-    showMessages(ctx_.prompts, r.messages);
+    ShowMessages(ctx_.prompts, r.messages);
     if (r.ok) showInEditor(model, grid_, scan_);
 }
 

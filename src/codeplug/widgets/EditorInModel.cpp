@@ -101,10 +101,7 @@ void takeEditor(EditingModel& model, const frmMain& editor) {
 
 void refreshEditor(const EditingModel& model, frmMain& editor) {
     const EditingCopies& e = model.copies();
-    if (editor.tabs()->currentIndex() != e.tab) {
-        const QSignalBlocker block(editor.tabs());
-        editor.tabs()->setCurrentIndex(e.tab);
-    }
+    editor.showTab(e.tab);
     UserTplFrame& tpl = *editor.userTpl();
     for (std::size_t i = 0; i < 3; ++i) {
         setQuietly(tpl.box(false, static_cast<int>(i)), e.tpl.rx[i]);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QSignalBlocker>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -29,8 +30,10 @@
 #include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
 #include "codeplug/widgets/ButtonFrame.h"
+#include "codeplug/widgets/EditorInModel.h"
 #include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/ModelMessages.h"
 #include "codeplug/widgets/RadioSettings.h"
 #include "codeplug/widgets/StatusHelp.h"
 #include "codeplug/widgets/Twips.h"
@@ -61,7 +64,11 @@ constexpr int kGridPointSize = 7;
 }  // namespace
 
 frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent)
-    : QWidget(parent), state_(state), store_(settings), ctx_{state, prompts} {
+    : QWidget(parent),
+      state_(state),
+      store_(settings),
+      ctx_{state, prompts},
+      model_(std::make_unique<EditingModel>(state)) {
     setObjectName("frmMain");
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
@@ -185,53 +192,57 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-void frmMain::tabChanged(int index) {
+void frmMain::showTab(int index) {
+    if (sstMain_->currentIndex() != index) {
+        const QSignalBlocker block(sstMain_);
+        sstMain_->setCurrentIndex(index);
+    }
     // The grid is in the Tab-key order only while its tab shows.
     grid_->table()->setFocusPolicy(index == 1 ? Qt::StrongFocus : Qt::ClickFocus);
-    if (index == 1) grid_->tabSelected();
-    else grid_->hideCellEditor();
 }
 
-// ---- Identity steps ---------------------------------------------------------
-
-void frmMain::ApplyBandLimits() { scan_->setPriorityMaximum(vantrel::ApplyBandLimits(state_)); }
-
-void frmMain::InitChannelCount() {
-    state_.image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(grid_->channelCount()));
-    state_.image.setByte(bm::PrioScanChNo, 1);
-}
-
-void frmMain::ShowModelNumber() {
-    const ModelLabel m = ModelNumber(state_.image);
-    if (m.action == ModelLabel::Action::Set) info_->modelLabel()->setText(QString::fromStdString(m.text));
-    else if (m.action == ModelLabel::Action::Empty) info_->modelLabel()->clear();
-}
-
-void frmMain::ShowRadioInfo() {
-    scan_->priorityBox()->setText(QString::number(scan_->priorityUpDown()->value()));
-    info_->rangeLabel()->setText(QString::fromStdString(FrequencyRangeText(state_.image)));
-    ShowModelNumber();
-}
-
-void frmMain::ShowCodeplugVersion() {
-    info_->codeplugLabel()->setText(QString::fromStdString(vantrel::ShowCodeplugVersion(state_.image)));
-}
-
-void frmMain::showVersions() {
-    ShowCodeplugVersion();
-    ShowFirmwareVersion();
-    ShowModelNumber();
-}
-
-void frmMain::ShowFirmwareVersion() {
-    info_->firmwareLabel()->setText(QString::fromStdString(FirmwareVersionText(state_.image)));
+void frmMain::tabChanged(int index) {
+    showTab(index);
+    if (index == 1) {
+        // Selecting the channel tab trims the channels to the model's count.
+        forward([](EditingModel& m) {
+            m.TrimChannels();
+            return EditResult{};
+        });
+    } else {
+        grid_->hideCellEditor();
+    }
 }
 
 // ---- Load and population ----------------------------------------------------
 
+frmMain::~frmMain() = default;
+
+void frmMain::tell(const Messages& messages) { ShowMessages(ctx_.prompts, messages); }
+
+EditResult frmMain::forward(const std::function<EditResult(EditingModel&)>& edit) {
+    takeEditor(*model_, *this);
+    EditResult result = edit(*model_);
+    refreshEditor(*model_, *this);
+    tell(result.messages);
+    return result;
+}
+
+void frmMain::applyLock() {
+    const EditingCopies& e = model_->copies();
+    RadioInfoFrame& info = *info_;
+    if (e.locked) {
+        LockEditor();
+    } else {
+        UnlockEditor();
+        info.passwordBox()->setEnabled(e.passwordEnabled);
+        info.serialBox()->setEnabled(e.serialEnabled);
+    }
+    info.superBox()->setEnabled(e.superEnabled);
+}
+
 void frmMain::Load() {
     if (loaded_) return;
-    loaded_ = true;
     store_.beginGroup("Settings");
     int placement[4];
     for (int i = 0; i < 4; ++i) {
@@ -244,86 +255,31 @@ void frmMain::Load() {
     QWidget* w = frame ? frame : static_cast<QWidget*>(this);
     w->setGeometry(twips(placement[0]), twips(placement[1]), twips(placement[2]), twips(placement[3]));
     w->setGeometry(0, 0, twips(kEditorWidth), twips(kEditorHeight));
-    sstMain_->setCurrentIndex(0);
     sstMain_->resize(twips(kTabsWidth), twips(kTabsHeight));
-
     grid_->LayoutGrid();
 
-    auto& image = state_.image;
-    image.setByte(bm::ButtonCodeS1, 3);
-    image.setByte(bm::ButtonCodeL1, 8);
-    image.setByte(bm::ButtonCodeS2, 1);
-    image.setByte(bm::ButtonCodeL2, 8);
-    buttons_->selectShort(0, 2);
-    buttons_->selectShort(1, 0);
-
-    image.setByte(bm::RadioType, 15);
-    ClearChannels(image);
-
-    ApplyBandLimits();
-    InitChannelCount();
-    ShowRadioInfo();
-    tpl_->ShowUserTpl();
-    scan_->ResetScanLists();
-    settings_->ShowFeatureOptions();
-    settings_->ResetTimeOptions();
-    settings_->LoadTimeOptions();
-    settings_->ShowTimeOptions();
-    grid_->ShowChannelGrid();
-
+    // The start-up bytes and boxes; the form stays usable until the main
+    // window locks it.
+    takeEditor(*model_, *this);
+    loaded_ = true;
+    const Messages messages = model_->LoadEditor();
+    refreshEditor(*model_, *this);
     setEditorVisible(true);
     readPortFile();
-    image.setByte(bm::EditorMarker, 0xA5);
     setEditorVisible(false);
+    tell(messages);
 }
 
 void frmMain::PopulateEditor(LoadKind kind) {
     emit populating(kind);
     Load();
-    auto& image = state_.image;
-    const bool fullLists = kind == LoadKind::FileOpen || kind == LoadKind::SuperNumber ||
-                           !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
-    // A read resets the scan lists first and shows the versions last; neither
-    // step touches what the others use.
-    const bool read = kind == LoadKind::Read;
-    if (read) scan_->ResetScanLists();
-    buttons_->BuildShortPressLists(fullLists);
-    if (!read) scan_->ResetScanLists();
-    ApplyBandLimits();
-    scan_->ShowPriorityChannel();
-    if (!read) showVersions();
-    grid_->SizeChannelGrid();
-    ShowRadioInfo();
-    buttons_->suppressButtonWrite = true;
-    buttons_->clearShortSelections();
-    buttons_->ShowButtonCodes();
-    sstMain_->setCurrentIndex(1);
-    buttons_->suppressButtonWrite = false;
-    tpl_->ShowUserTpl();
-    scan_->ShowScanList();
-    if (read) showVersions();
+    takeEditor(*model_, *this);
+    const Messages messages = model_->PopulateEditor(kind);
+    refreshEditor(*model_, *this);
+    applyLock();
     if (kind == LoadKind::FileOpen || kind == LoadKind::CommandLine) update();
-
-    const bool isProtected = codeplugProtected(image);
-    if (isProtected) {
-        if (image.byte(bm::PasswordLengthCopy) == 0)
-            image.setByte(bm::PasswordLengthCopy, image.byte(bm::PasswordLength));
-    } else {
-        UnlockEditor();
-    }
-    info_->ShowSerialNumber();
-    info_->ShowSuperNumber();
-    settings_->ShowFeatureOptions();
-    settings_->LoadTimeOptions();
-    settings_->ShowTimeOptions();
-    grid_->ShowChannelGrid();
-    if (isProtected) {
-        grid_->GreyChannelGrid();
-        LockEditor();
-        emit protectedLoaded();
-    } else {
-        grid_->ShadeChannelGrid();
-    }
+    tell(messages);
+    if (model_->copies().locked) emit protectedLoaded();
 }
 
 void frmMain::LockEditor() {
@@ -352,14 +308,12 @@ void frmMain::UnlockEditor() {
 void frmMain::StorePassword() { info_->StorePassword(); }
 
 void frmMain::LoadDefaultCodeplug(const std::string& superNumber) {
-    const DefaultFileRow* row = FindSuperNumber(superNumber);
-    if (!row) return;
-    state_.loadingImage = true;
-    const CodeplugFileLoad result = vantrel::LoadDefaultCodeplug(state_.image, *row, DataFolder());
-    // A missing or damaged default file is an installation fault the user must hear of.
-    if (!result.ok()) ctx_.prompts.tell(QString::fromStdString(result.error));
-    PopulateEditor(LoadKind::SuperNumber);
-    state_.loadingImage = false;
+    emit populating(LoadKind::SuperNumber);
+    takeEditor(*model_, *this);
+    const Messages messages = model_->EnterSuperNumber(superNumber, DataFolder());
+    refreshEditor(*model_, *this);
+    applyLock();
+    tell(messages);
     setEditorVisible(true);
     info_->serialBox()->setFocus();
 }
@@ -367,33 +321,10 @@ void frmMain::LoadDefaultCodeplug(const std::string& superNumber) {
 // ---- Default command --------------------------------------------------------
 
 void frmMain::DefaultCommand() {
-    auto& image = state_.image;
-    sstMain_->setCurrentIndex(0);
-    info_->passwordBox()->clear();
-    info_->firmwareLabel()->clear();
-    info_->serialBox()->clear();
-    ApplyDefaultSettings(image);
-    settings_->ShowFeatureOptions();
-    settings_->LoadTimeOptions();
-    settings_->ShowTimeOptions();
-    ApplyDefaultUserTpl(image);
-    tpl_->ShowUserTpl();
-    ClearChannels(image);
-    image.setByte(bm::PrioScanChNo, 1);
-    scan_->ShowPriorityChannel();
-    SetDefaultChannel();
-    scan_->ResetScanLists();
-    scan_->ShowScanList();
-    grid_->ShowChannelGrid();
-    grid_->ShadeChannelGrid();
-}
-
-void frmMain::SetDefaultChannel() {
-    buttons_->selectShort(0, 2);
-    buttons_->selectShort(1, 4);
-    buttons_->selectLong(0, 0);
-    buttons_->selectLong(1, 7);
-    ApplyDefaultChannel(state_.image);
+    takeEditor(*model_, *this);
+    const Messages messages = model_->Default();
+    refreshEditor(*model_, *this);
+    tell(messages);
 }
 
 }  // namespace vantrel

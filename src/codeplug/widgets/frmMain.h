@@ -4,8 +4,10 @@
 // controls are views of the image; the population copies the image into them.
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "codeplug/widgets/EditorContext.h"
+#include "model/EditingModel.h"
 
 class QLabel;
 class QSettings;
@@ -26,9 +28,16 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     // The four whole-image loads; they differ in the short-press lists.
-    enum class LoadKind { Read, FileOpen, CommandLine, SuperNumber };
+    using LoadKind = vantrel::LoadKind;
 
     frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The editing model the form displays. The rules of the loads and edits
+    // run there: the form is taken into the model, the operation runs, and
+    // the form shows the result and then the operation's messages.
+    EditingModel& model() { return *model_; }
+    EditResult forward(const std::function<EditResult(EditingModel&)>& edit);
 
     EditorContext& context() { return ctx_; }
 
@@ -40,9 +49,8 @@ public:
     void LockEditor();
     void UnlockEditor();
     void DefaultCommand();
-    void SetDefaultChannel();
     void StorePassword();
-    // Super-number entry of a row of the super-number table.
+    // Super-number entry after its question was answered Yes.
     void LoadDefaultCodeplug(const std::string& superNumber);
 
     // Shows or hides the editor (its MDI frame when it has one).
@@ -50,6 +58,9 @@ public:
     bool editorVisible() const;
 
     QTabWidget* tabs() const { return sstMain_; }
+    // Shows a tab without running its selection rules (a refresh from the
+    // model), with the grid's place in the Tab-key order.
+    void showTab(int index);
     QStatusBar* statusBar() const { return sbStatusBar_; }
     QString statusText() const;
     void setStatusText(const QString& text);
@@ -79,18 +90,16 @@ protected:
 
 private:
     void buildForm();
-    void ApplyBandLimits();
-    void InitChannelCount();
-    void ShowRadioInfo();
-    void ShowModelNumber();
-    void ShowCodeplugVersion();
-    void ShowFirmwareVersion();
-    void showVersions();
     void tabChanged(int index);
+    // Messages of a model operation, in order.
+    void tell(const Messages& messages);
+    // The lock the model ends a load in, with the enables it implies.
+    void applyLock();
 
     AppState& state_;
     QSettings& store_;
     EditorContext ctx_;
+    std::unique_ptr<EditingModel> model_;
     bool loaded_ = false;
 
     QTabWidget* sstMain_ = nullptr;
