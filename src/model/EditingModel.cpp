@@ -3,6 +3,8 @@
 // off handlers that write bytes back.
 #include "model/EditingModel.h"
 
+#include <functional>
+
 #include "channels/FrequencyCodec.h"
 #include "channels/NumberText.h"
 #include "codeplug/ButtonFunctions.h"
@@ -332,20 +334,41 @@ bool EditingModel::checkPriorityChannel(Messages& out) {
     return false;
 }
 
-EditResult EditingModel::CheckBeforeWrite() {
+EditResult EditingModel::CheckUserTplBoxes() {
     EditResult r;
-    r.ok = (!priorityScanTicked() || checkPriorityChannel(r.messages)) && checkUserTplFrequencies(r.messages);
+    r.ok = checkUserTplFrequencies(r.messages);
     Messages more = take();
     r.messages.insert(r.messages.end(), more.begin(), more.end());
     return r;
 }
 
-EditResult EditingModel::CheckBeforeSave() {
+EditResult EditingModel::CheckPriorityScanChannel() {
     EditResult r;
-    r.ok = checkUserTplFrequencies(r.messages) && (!priorityScanTicked() || checkPriorityChannel(r.messages));
+    r.ok = !priorityScanTicked() || checkPriorityChannel(r.messages);
     Messages more = take();
     r.messages.insert(r.messages.end(), more.begin(), more.end());
     return r;
+}
+
+namespace {
+
+// Both checks in order; the second runs only when the first passed.
+EditResult bothChecks(EditResult first, const std::function<EditResult()>& second) {
+    if (!first.ok) return first;
+    EditResult r = second();
+    first.messages.insert(first.messages.end(), r.messages.begin(), r.messages.end());
+    first.ok = r.ok;
+    return first;
+}
+
+}  // namespace
+
+EditResult EditingModel::CheckBeforeWrite() {
+    return bothChecks(CheckPriorityScanChannel(), [this] { return CheckUserTplBoxes(); });
+}
+
+EditResult EditingModel::CheckBeforeSave() {
+    return bothChecks(CheckUserTplBoxes(), [this] { return CheckPriorityScanChannel(); });
 }
 
 std::string PrepareImageForWrite(CodeplugImage& image) {

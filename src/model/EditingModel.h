@@ -219,6 +219,11 @@ public:
     EditResult CheckBeforeWrite();
     // The Save command's checks: the six boxes, then the priority channel.
     EditResult CheckBeforeSave();
+    // The two checks on their own (the Save command runs its toolbar check
+    // between them): the six boxes, and the priority channel while priority
+    // scan is ticked.
+    EditResult CheckUserTplBoxes();
+    EditResult CheckPriorityScanChannel();
     // The Write command's image changes (byte 349, bytes 11 and 12).
     void PrepareForWrite();
     // The write exchange's editor steps: the password box into the image

@@ -33,12 +33,13 @@ std::string text(const QLabel* label) { return label->text().toStdString(); }
 
 // Only what differs is set: setting a box's text moves its cursor and
 // forgets its own undo.
-void setQuietly(QLineEdit* box, const std::string& s) {
-    const QString text = QString::fromStdString(s);
+void setQuietly(QLineEdit* box, const QString& text) {
     if (box->text() == text) return;
     const QSignalBlocker block(box);
     box->setText(text);
 }
+
+void setQuietly(QLineEdit* box, const std::string& s) { setQuietly(box, QString::fromStdString(s)); }
 
 void setLabel(QLabel* label, const std::string& s) {
     const QString text = QString::fromStdString(s);
@@ -63,8 +64,9 @@ void takeEditor(EditingModel& model, const frmMain& editor) {
     }
     const RadioInfoFrame& info = *editor.radioInfo();
     e.password = text(info.passwordBox());
-    e.serial = text(info.serialBox());
-    e.superNumber = text(info.superBox());
+    // The factory fields hold one byte per character, as the image does.
+    e.serial = info.serialBox()->text().toLatin1().toStdString();
+    e.superNumber = info.superBox()->text().toLatin1().toStdString();
     e.passwordEnabled = ownEnable(info.passwordBox());
     e.serialEnabled = ownEnable(info.serialBox());
     e.superEnabled = ownEnable(info.superBox());
@@ -109,8 +111,8 @@ void refreshEditor(const EditingModel& model, frmMain& editor) {
     }
     RadioInfoFrame& info = *editor.radioInfo();
     setQuietly(info.passwordBox(), e.password);
-    setQuietly(info.serialBox(), e.serial);
-    setQuietly(info.superBox(), e.superNumber);
+    setQuietly(info.serialBox(), QString::fromLatin1(e.serial.c_str()));
+    setQuietly(info.superBox(), QString::fromLatin1(e.superNumber.c_str()));
     setLabel(info.modelLabel(), e.modelLabel);
     setLabel(info.rangeLabel(), e.rangeLabel);
     setLabel(info.firmwareLabel(), e.firmwareLabel);

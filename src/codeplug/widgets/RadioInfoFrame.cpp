@@ -113,10 +113,6 @@ void RadioInfoFrame::ShowSuperNumber() {
     txtSuper_->setEnabled(txtSuper_->text().isEmpty());
 }
 
-void RadioInfoFrame::StorePassword() {
-    vantrel::StorePassword(ctx_.state, txtPassword_->text().toStdString());
-}
-
 void RadioInfoFrame::setLocked(bool locked) {
     txtPassword_->setEnabled(!locked);
     txtSerial_->setEnabled(!locked);

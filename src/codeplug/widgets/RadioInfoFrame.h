@@ -29,8 +29,6 @@ public:
 
     void ShowSerialNumber();
     void ShowSuperNumber();
-    // The password box into the image (see vantrel::StorePassword).
-    void StorePassword();
 
     void setLocked(bool locked);
 

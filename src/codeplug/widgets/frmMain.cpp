@@ -305,8 +305,6 @@ void frmMain::UnlockEditor() {
 
 // ---- Factory fields ---------------------------------------------------------
 
-void frmMain::StorePassword() { info_->StorePassword(); }
-
 void frmMain::LoadDefaultCodeplug(const std::string& superNumber) {
     emit populating(LoadKind::SuperNumber);
     takeEditor(*model_, *this);

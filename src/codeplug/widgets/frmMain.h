@@ -49,7 +49,6 @@ public:
     void LockEditor();
     void UnlockEditor();
     void DefaultCommand();
-    void StorePassword();
     // Super-number entry after its question was answered Yes.
     void LoadDefaultCodeplug(const std::string& superNumber);
 

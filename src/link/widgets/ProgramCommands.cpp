@@ -23,7 +23,6 @@
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 #include "link/widgets/MainCommands.h"
-#include "link/widgets/PreWriteChecks.h"
 #include "link/widgets/ProgramTexts.h"
 #include "link/widgets/frmPasswordW.h"
 #include "link/widgets/frmProgram.h"
@@ -124,15 +123,7 @@ void ProgramCommands::WriteCommand() {
     if (link_.device().isOpen()) {
         state.readPending = false;
         frmMain& editor = *main_.editor();
-        Prompts& prompts = main_.prompts();
-        UserTplFrame& tpl = *editor.userTpl();
-        ScanListPanel& scan = *editor.scanList();
-        const bool checked =
-            (!editor.context().prioScanTicked() ||
-             CheckPriorityChannel(prompts, *scan.priorityBox(), *scan.channelList(), *editor.tabs())) &&
-            CheckUserTplFrequencies(prompts, {tpl.box(false, 0), tpl.box(false, 1), tpl.box(false, 2)},
-                                    {tpl.box(true, 0), tpl.box(true, 1), tpl.box(true, 2)});
-        if (!checked) {
+        if (!editor.forward([](EditingModel& m) { return m.CheckBeforeWrite(); }).ok) {
             dialog_->unload();
             return;
         }
@@ -141,7 +132,10 @@ void ProgramCommands::WriteCommand() {
             return;
         }
         openDialog(true);
-        editor.radioInfo()->codeplugLabel()->setText(QString::fromStdString(PrepareImageForWrite(state.image)));
+        editor.forward([](EditingModel& m) {
+            m.PrepareForWrite();
+            return EditResult{};
+        });
         main_.editorUndo().amend();
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
@@ -208,12 +202,14 @@ void ProgramCommands::cmdWrite_Click() {
     if (main_.state().transferRunning) return;
     frmMain& editor = *main_.editor();
     link::WriteSteps steps;
-    steps.storePassword = [&editor](AppState&) { editor.StorePassword(); };
+    steps.storePassword = [&editor](AppState&) {
+        editor.forward([](EditingModel& m) {
+            m.StorePassword();
+            return EditResult{};
+        });
+    };
     steps.encodeUserTones = [&editor](CodeplugImage&) {
-        for (int i = 0; i < 3; ++i) {
-            editor.userTpl()->EncodeTxUserTpl(i);
-            editor.userTpl()->EncodeRxUserTpl(i);
-        }
+        editor.forward([](EditingModel& m) { return EditResult{m.EncodeUserTones(), true}; });
     };
     dialog_->setCancelInTabOrder(false);
     dialog_->cmdWrite()->setEnabled(false);

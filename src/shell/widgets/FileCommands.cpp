@@ -10,7 +10,6 @@
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/UserTplFrame.h"
 #include "codeplug/widgets/frmMain.h"
-#include "link/widgets/PreWriteChecks.h"
 #include "shell/CodeplugFile.h"
 
 namespace vantrel {
@@ -50,10 +49,7 @@ FileCommands::FileCommands(AppState& state, Prompts& prompts, frmMain& editor)
 
 void FileCommands::mnuFileSave_Click() {
     editor_.grid()->EndCellEdit();
-
-    UserTplFrame& tpl = *editor_.userTpl();
-    if (!CheckUserTplFrequencies(prompts_, {tpl.box(false, 0), tpl.box(false, 1), tpl.box(false, 2)},
-                                 {tpl.box(true, 0), tpl.box(true, 1), tpl.box(true, 2)})) {
+    if (!editor_.forward([](EditingModel& m) { return m.CheckUserTplBoxes(); }).ok) {
         state_.saveCancelled = true;
         return;
     }
@@ -63,9 +59,7 @@ void FileCommands::mnuFileSave_Click() {
         state_.saveCancelled = true;
         return;
     }
-    ScanListPanel& scan = *editor_.scanList();
-    if (editor_.context().prioScanTicked() &&
-        !CheckPriorityChannel(prompts_, *scan.priorityBox(), *scan.channelList(), *editor_.tabs())) {
+    if (!editor_.forward([](EditingModel& m) { return m.CheckPriorityScanChannel(); }).ok) {
         editor_.context().closeReadWriteDialog();
         state_.saveCancelled = true;
         return;
@@ -104,18 +98,12 @@ bool FileCommands::chooseFileAndSave() {
 }
 
 QString FileCommands::CopyToFile(const QString& path) {
-    RadioInfoFrame& info = *editor_.radioInfo();
-    state_.passwordKept = !info.passwordBox()->isEnabled();
-    editor_.StorePassword();
-    UserTplBoxes boxes;
-    for (int i = 0; i < 3; ++i) {
-        boxes.rx[i] = editor_.userTpl()->box(false, i)->text().toStdString();
-        boxes.tx[i] = editor_.userTpl()->box(true, i)->text().toStdString();
-    }
-    EncodeUserTpls(state_.image, boxes);
-    const QByteArray serial = info.serialBox()->text().toLatin1();
-    return QString::fromStdString(
-        vantrel::CopyToFile(state_.image, serial.toStdString(), path.toStdString()));
+    std::string error;
+    editor_.forward([&](EditingModel& m) {
+        error = m.SaveToFile(path.toStdString());
+        return EditResult{};
+    });
+    return QString::fromStdString(error);
 }
 
 void FileCommands::CopyToBox(const QString& path) { LoadCodeplugFile(state_, prompts_, path); }

@@ -139,11 +139,18 @@ TEST_F(FactoryTest, EveryDefaultFileLoadsThroughSuperNumberEntry) {
 }
 
 TEST_F(FactoryTest, StorePasswordWritesTheBoxAsTyped) {
+    // The write's step that stores the password box, as the editor runs it.
+    auto storePassword = [this] {
+        f.editor().forward([](EditingModel& m) {
+            m.StorePassword();
+            return EditResult{};
+        });
+    };
     f.image().setByte(bm::SerialWriteEnable, 7);
     QLineEdit* box = info().passwordBox();
     type(box, "Ab3x9");
     EXPECT_TRUE(f.prompts.messages.empty());
-    f.editor().StorePassword();
+    storePassword();
     EXPECT_EQ(f.image().text(bm::Password, bm::PasswordSize), "Ab3x9");
     for (std::size_t i = 375; i <= 377; ++i) EXPECT_EQ(f.image().byte(i), 0);
     EXPECT_EQ(f.image().byte(bm::PasswordLength), 5);
@@ -152,10 +159,10 @@ TEST_F(FactoryTest, StorePasswordWritesTheBoxAsTyped) {
 
     f.state.passwordKept = true;
     box->clear();
-    f.editor().StorePassword();
+    storePassword();
     EXPECT_EQ(f.image().byte(bm::PasswordLength), 5);
     f.state.passwordKept = false;
-    f.editor().StorePassword();
+    storePassword();
     for (std::size_t i = 370; i <= 377; ++i) EXPECT_EQ(f.image().byte(i), 0);
     EXPECT_EQ(f.image().byte(bm::PasswordLength), 0);
     EXPECT_EQ(f.image().byte(bm::PasswordLengthCopy), 0);
