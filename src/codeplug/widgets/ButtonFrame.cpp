@@ -21,15 +21,13 @@ struct ButtonNames {
     const char* longCaption;
     const char* shortList;
     const char* longList;
-    std::size_t shortByte;
-    std::size_t longByte;
 };
 
 const std::array<ButtonNames, 2> kButtons = {{
     {"Label2", "Programmable Button 1 Short Press", "Label3", "Programmable Button 1 Long Press",
-     "cmbButton_S1", "cmbButton_L1", bm::ButtonCodeS1, bm::ButtonCodeL1},
+     "cmbButton_S1", "cmbButton_L1"},
     {"Label4", "Programmable Button 2 Short Press", "Label5", "Programmable Button 2 Long Press",
-     "cmbButton_S2", "cmbButton_L2", bm::ButtonCodeS2, bm::ButtonCodeL2},
+     "cmbButton_S2", "cmbButton_L2"},
 }};
 
 QStringList toQt(const std::vector<std::string>& v) {
@@ -67,80 +65,27 @@ ButtonFrame::ButtonFrame(EditorContext& ctx, QWidget* parent)
         btn.longList->setObjectName(n.longList);
         btn.shortList->setMinimumWidth(twips(2400));
         btn.longList->setMinimumWidth(twips(2400));
-        btn.shortByte = n.shortByte;
-        btn.longByte = n.longByte;
         grid->addWidget(btn.shortLabel, b * 4, 0);
         grid->addWidget(btn.shortList, b * 4 + 1, 0);
         grid->addWidget(btn.longLabel, b * 4 + 2, 0);
         grid->addWidget(btn.longList, b * 4 + 3, 0);
-        // `activated` is the user's choice; the program selects through selectShort/Long.
-        connect(btn.shortList, &QComboBox::activated, this, [this, b] { shortClicked(b); });
-        connect(btn.longList, &QComboBox::activated, this, [this, b] { longClicked(b); });
+        // `activated` is the user's choice: the model stores it and the lists
+        // show what it then holds.
+        const auto i = static_cast<std::size_t>(b);
+        connect(btn.shortList, &QComboBox::activated, this, [this, b, i](int position) {
+            ctx_.forward([b, position](EditingModel& m) { return m.ChooseShortPress(b, position); },
+                         [i](EditingCopies& now, const EditingCopies& before) {
+                             now.shortPosition[i] = before.shortPosition[i];
+                             now.longPosition[i] = before.longPosition[i];
+                         });
+        });
+        connect(btn.longList, &QComboBox::activated, this, [this, b, i](int position) {
+            ctx_.forward([b, position](EditingModel& m) { return m.ChooseLongPress(b, position); },
+                         [i](EditingCopies& now, const EditingCopies& before) {
+                             now.longPosition[i] = before.longPosition[i];
+                         });
+        });
     }
-}
-
-void ButtonFrame::selectShort(int button, int position) {
-    QComboBox* list = buttons_[static_cast<std::size_t>(button)].shortList;
-    {
-        QSignalBlocker block(list);
-        list->setCurrentIndex(position);
-    }
-    shortClicked(button);
-}
-
-void ButtonFrame::selectLong(int button, int position) {
-    QComboBox* list = buttons_[static_cast<std::size_t>(button)].longList;
-    {
-        QSignalBlocker block(list);
-        list->setCurrentIndex(position);
-    }
-    longClicked(button);
-}
-
-void ButtonFrame::shortClicked(int button) {
-    Button& btn = buttons_[static_cast<std::size_t>(button)];
-    auto& state = ctx_.state;
-    const int p = btn.shortList->currentIndex();
-    if (p < 0) {
-        // No short-press function: the long-press list keeps its entries but
-        // selects nothing and stores nothing.
-        QSignalBlocker block(btn.longList);
-        btn.longList->setCurrentIndex(-1);
-        btn.p = -1;
-        return;
-    }
-    if (p + 1 != state.image.byte(btn.shortByte)) state.dataChanged = true;
-    btn.p = p;
-    const auto list = buttons::longPressList(p, state.image.byte(bm::RadioType));
-    {
-        QSignalBlocker block(btn.longList);
-        btn.longList->clear();
-        btn.longList->addItems(toQt(list.entries));
-        btn.longList->setCurrentIndex(-1);
-    }
-    int select = list.defaultPosition;
-    if (state.loadingImage) {
-        select = -1;
-        const int stored = state.image.byte(btn.longByte);
-        for (std::size_t i = 0; i < list.codes.size(); ++i)
-            if (list.codes[i] == stored) {
-                select = static_cast<int>(i);
-                break;
-            }
-    }
-    selectLong(button, select);
-    if (!suppressButtonWrite) state.image.setByte(btn.shortByte, static_cast<std::uint8_t>(p + 1));
-}
-
-void ButtonFrame::longClicked(int button) {
-    Button& btn = buttons_[static_cast<std::size_t>(button)];
-    auto& state = ctx_.state;
-    const int pos = btn.longList->currentIndex();
-    const auto codes = buttons::longPressList(btn.p, state.image.byte(bm::RadioType)).codes;
-    if (pos < 0 || pos >= static_cast<int>(codes.size())) return;
-    const int code = codes[static_cast<std::size_t>(pos)];
-    if (code != state.image.byte(btn.longByte)) state.dataChanged = true;
-    state.image.setByte(btn.longByte, static_cast<std::uint8_t>(code));
 }
 
 void ButtonFrame::showButton(int button, const std::vector<std::string>& shortTexts, int shortPosition, int basis,
@@ -164,28 +109,6 @@ void ButtonFrame::showButton(int button, const std::vector<std::string>& shortTe
     }
     btn.p = basis;
     if (btn.longList->currentIndex() != longPosition) btn.longList->setCurrentIndex(longPosition);
-}
-
-void ButtonFrame::BuildShortPressLists(bool withPowerSwitch) {
-    const QStringList texts = toQt(buttons::shortPressTexts(withPowerSwitch));
-    for (Button& btn : buttons_) {
-        QSignalBlocker block(btn.shortList);
-        btn.shortList->clear();
-        btn.shortList->addItems(texts);
-        btn.shortList->setCurrentIndex(-1);
-    }
-}
-
-void ButtonFrame::clearShortSelections() {
-    for (Button& btn : buttons_) {
-        QSignalBlocker block(btn.shortList);
-        btn.shortList->setCurrentIndex(-1);
-    }
-}
-
-void ButtonFrame::ShowButtonCodes() {
-    for (int b = 0; b < 2; ++b)
-        selectShort(b, ctx_.state.image.byte(buttons_[static_cast<std::size_t>(b)].shortByte) - 1);
 }
 
 void ButtonFrame::setLocked(bool locked) {

@@ -21,18 +21,6 @@ public:
     QComboBox* shortList(int button) const { return buttons_[button].shortList; }
     QComboBox* longList(int button) const { return buttons_[button].longList; }
 
-    // Empties both short-press lists and fills them with the short-press
-    // functions; withPowerSwitch false leaves out "Hi/Low Power".
-    void BuildShortPressLists(bool withPowerSwitch);
-    // Selects the stored short-press positions (their handlers rebuild and
-    // select the long-press lists).
-    void ShowButtonCodes();
-    // Sets both short-press lists to no selection without storing anything.
-    void clearShortSelections();
-    // Selects a position as the program, raising the list's click handler.
-    void selectShort(int button, int position);
-    void selectLong(int button, int position);
-
     // The short-press position the long-press list was built for (-1: none).
     int longBasis(int button) const { return buttons_[static_cast<std::size_t>(button)].p; }
     // Shows a button's lists as given, nothing stored (an undo shows them):
@@ -40,8 +28,6 @@ public:
     // basis and its selection.
     void showButton(int button, const std::vector<std::string>& shortTexts, int shortPosition, int basis,
                     int longPosition);
-    // While set, a short-press selection does not write its byte.
-    bool suppressButtonWrite = false;
 
     void setLocked(bool locked);
 
@@ -51,12 +37,8 @@ private:
         QLabel* longLabel;
         QComboBox* shortList;
         QComboBox* longList;
-        std::size_t shortByte;
-        std::size_t longByte;
         int p = -1;   // short-press position the long-press list was built for
     };
-    void shortClicked(int button);
-    void longClicked(int button);
 
     EditorContext& ctx_;
     std::array<Button, 2> buttons_;

@@ -6,9 +6,16 @@
 #include <functional>
 
 #include "codeplug/AppState.h"
+#include "model/EditingModel.h"
 #include "shell/widgets/Prompts.h"
 
 namespace vantrel {
+
+// An edit for the model, and what of the model's copies to keep from before
+// the form was taken (the control the user just changed shows the new value
+// already; the model must see the old one to run the change).
+using ModelEdit = std::function<EditResult(EditingModel&)>;
+using KeepBefore = std::function<void(EditingCopies& now, const EditingCopies& before)>;
 
 struct EditorContext {
     AppState& state;
@@ -19,6 +26,11 @@ struct EditorContext {
     // Filled in by the editor form `frmMain`: whether "Priority Scan Enable"
     // is ticked.
     std::function<bool()> prioScanTicked = [] { return false; };
+
+    // Runs a user's edit in the editing model and shows the result
+    // (frmMain::forward); the default runs nothing.
+    std::function<EditResult(const ModelEdit&, const KeepBefore&)> forward =
+        [](const ModelEdit&, const KeepBefore&) { return EditResult{}; };
 
     // Whether the print preview or the about box is showing (by default: a
     // visible window named `frmMultiPgPreview` or `frmAbout`), and closing the

@@ -72,6 +72,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     setObjectName("frmMain");
     setWindowTitle("Vantrel CPS");
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
+    ctx_.forward = [this](const ModelEdit& edit, const KeepBefore& keep) { return forward(edit, keep); };
     // The editor's forms are laid out for an 8-point dialog font; the desktop's
     // larger default cuts captions and values off.
     QFont small = font();
@@ -220,8 +221,10 @@ frmMain::~frmMain() = default;
 
 void frmMain::tell(const Messages& messages) { ShowMessages(ctx_.prompts, messages); }
 
-EditResult frmMain::forward(const std::function<EditResult(EditingModel&)>& edit) {
+EditResult frmMain::forward(const ModelEdit& edit, const KeepBefore& keep) {
+    const EditingCopies before = keep ? model_->copies() : EditingCopies{};
     takeEditor(*model_, *this);
+    if (keep) keep(model_->copies(), before);
     EditResult result = edit(*model_);
     refreshEditor(*model_, *this);
     tell(result.messages);

@@ -37,7 +37,7 @@ public:
     // run there: the form is taken into the model, the operation runs, and
     // the form shows the result and then the operation's messages.
     EditingModel& model() { return *model_; }
-    EditResult forward(const std::function<EditResult(EditingModel&)>& edit);
+    EditResult forward(const ModelEdit& edit, const KeepBefore& keep = {});
 
     EditorContext& context() { return ctx_; }
 
