@@ -12,41 +12,33 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
-#include "model/ModelTexts.h"
 
 namespace vantrel {
 
-namespace bm = bytemap;
-
 namespace {
 
-struct FeatureBit {
+struct FeatureBox {
     const char* name;
     const char* caption;
-    bm::optionbit::Field bits;
 };
 
-// In the order ShowFeatureOptions sets them.
-const std::array<FeatureBit, 6> kFeatures = {{
-    {"chkTalkbakScan", "Talkback Scan Enable", bm::optionbit::TalkbackScan},
-    {"chkPowerSaveEnable", "Battery Save Mode Enable", bm::optionbit::BatterySave},
-    {"chkTotEnable", "TOT Enable", bm::optionbit::Tot},
-    {"chkPrioScanEnable", "Priority Scan Enable", bm::optionbit::PriorityScan},
-    {"chkScanEnable", "Normal Scan Enable", bm::optionbit::NormalScan},
-    {"chkQuickKey", "Quick Key Override Enable", bm::optionbit::QuickKey},
+// In the order of the model's Feature.
+const std::array<FeatureBox, 6> kFeatures = {{
+    {"chkTalkbakScan", "Talkback Scan Enable"},
+    {"chkPowerSaveEnable", "Battery Save Mode Enable"},
+    {"chkTotEnable", "TOT Enable"},
+    {"chkPrioScanEnable", "Priority Scan Enable"},
+    {"chkScanEnable", "Normal Scan Enable"},
+    {"chkQuickKey", "Quick Key Override Enable"},
 }};
 enum { fTalkback, fBattery, fTot, fPrio, fScan, fQuick };
 
-// The box's own check centres "Error!" with two blanks more than the others.
-const QString kPrioErrorText = QString::fromStdString(modeltext::PriorityNotInScanList(25));
-
 }  // namespace
 
-RadioSettings::RadioSettings(EditorContext& ctx, ChannelGrid& grid, ScanListPanel& scan,
-                             std::function<bool()> tplFilled, QWidget* parent)
-    : QObject(parent), ctx_(ctx), grid_(grid), scan_(scan) {
+RadioSettings::RadioSettings(EditorContext& ctx, ScanListPanel& scan, std::function<bool()> tplFilled,
+                             QWidget* parent)
+    : QObject(parent), ctx_(ctx), scan_(scan) {
     fraScan_ = new QGroupBox("Scan", parent);
     fraScan_->setObjectName("fraScan");
     fraTot_ = new QGroupBox("Time Out Timer", parent);
@@ -85,12 +77,14 @@ RadioSettings::RadioSettings(EditorContext& ctx, ChannelGrid& grid, ScanListPane
     vf->addWidget(checks_[fTalkback]);
 
     for (std::size_t i = 0; i < checks_.size(); ++i) {
-        QCheckBox* box = checks_[i];
-        connect(box, &QCheckBox::toggled, this, [this, i, box](bool on) {
+        connect(checks_[i], &QCheckBox::toggled, this, [this, i](bool on) {
             if (i == fScan) scanClicked(on);
             else if (i == fPrio) prioScanClicked(on);
-            else if (i == fTot) totClicked(on);
-            else featureClicked(box, on);
+            else if (i == fTot) setTotControls(on);
+            // The model stores the switch and runs what it sets off; the
+            // boxes then show what it holds.
+            ctx_.forward([i, on](EditingModel& m) { return m.SetFeature(static_cast<Feature>(i), on); },
+                         [i](EditingCopies& now, const EditingCopies& before) { now.features[i] = before.features[i]; });
         });
     }
 }
@@ -99,14 +93,6 @@ QCheckBox* RadioSettings::check(const char* name) const {
     for (std::size_t i = 0; i < kFeatures.size(); ++i)
         if (qstrcmp(kFeatures[i].name, name) == 0) return checks_[i];
     return nullptr;
-}
-
-void RadioSettings::featureClicked(QCheckBox* box, bool on) {
-    const auto i = static_cast<std::size_t>(std::find(checks_.begin(), checks_.end(), box) - checks_.begin());
-    auto& image = ctx_.state.image;
-    const unsigned mask = kFeatures[i].bits.mask;
-    const unsigned v = image.byte(bm::OptionFlags);
-    image.setByte(bm::OptionFlags, static_cast<std::uint8_t>(on ? (v | mask) : (v & ~mask)));
 }
 
 void RadioSettings::setScanTimes(bool on) {
@@ -135,19 +121,6 @@ void RadioSettings::scanClicked(bool on) {
     } else {
         checks_[fPrio]->setEnabled(true);
     }
-    featureClicked(checks_[fScan], on);
-}
-
-bool RadioSettings::priorityChannelEmpty() const {
-    bool ok = false;
-    const int v = scan_.priorityBox()->text().trimmed().toInt(&ok);
-    if (!ok) return false;
-    const QListWidget* list = scan_.channelList();
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text().toInt() != v) continue;
-        return grid_.cellText(v, 1).isEmpty() || grid_.cellText(v, 5).isEmpty();
-    }
-    return false;
 }
 
 void RadioSettings::prioScanClicked(bool on) {
@@ -155,59 +128,11 @@ void RadioSettings::prioScanClicked(bool on) {
         setPriorityControls(false);
         setScanTimes(false);
         checks_[fScan]->setEnabled(true);
-        featureClicked(checks_[fPrio], false);
         return;
     }
     setPriorityControls(true);
     checks_[fScan]->setEnabled(false);
     setScanTimes(true);
-    checks_[fScan]->setChecked(false);
-    featureClicked(checks_[fPrio], true);
-    if (!ctx_.state.loadingImage && priorityChannelEmpty()) {
-        ctx_.prompts.tell(kPrioErrorText);
-        ctx_.state.prioChannelError = true;
-        return;
-    }
-    scan_.priorityChanged();
-}
-
-void RadioSettings::totClicked(bool on) {
-    setTotControls(on);
-    featureClicked(checks_[fTot], on);
-}
-
-void RadioSettings::ShowFeatureOptions() {
-    const auto& image = ctx_.state.image;
-    for (std::size_t i = 0; i < kFeatures.size(); ++i)
-        checks_[i]->setChecked(image.bit(bm::OptionFlags, kFeatures[i].bits.readBit));
-    setTotControls(checks_[fTot]->isChecked());
-    if (checks_[fPrio]->isChecked()) {
-        checks_[fScan]->setEnabled(false);
-        setPriorityControls(true);
-    } else {
-        setPriorityControls(false);
-    }
-    if (checks_[fScan]->isChecked()) {
-        checks_[fPrio]->setEnabled(false);
-        setScanTimes(true);
-    }
-}
-
-void RadioSettings::ResetTimeOptions() { vantrel::ResetTimeOptions(ctx_.state.image); }
-
-void RadioSettings::LoadTimeOptions() {
-    for (TimingControl* t : timing_) {
-        if (t->load()) continue;
-        ctx_.prompts.tell("Time Option value is Invalid");
-        ResetTimeOptions();
-        // Every field shows what the image now holds, so display and bytes agree.
-        for (TimingControl* r : timing_) r->load();
-        return;
-    }
-}
-
-void RadioSettings::ShowTimeOptions() {
-    for (TimingControl* t : timing_) t->showText();
 }
 
 void RadioSettings::lock() {

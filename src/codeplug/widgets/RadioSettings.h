@@ -16,14 +16,12 @@ class QWidget;
 
 namespace vantrel {
 
-class ChannelGrid;
 class ScanListPanel;
 
 class RadioSettings : public QObject {
     Q_OBJECT
 public:
-    RadioSettings(EditorContext& ctx, ChannelGrid& grid, ScanListPanel& scan,
-                  std::function<bool()> tplFilled, QWidget* parent);
+    RadioSettings(EditorContext& ctx, ScanListPanel& scan, std::function<bool()> tplFilled, QWidget* parent);
 
     QGroupBox* scanFrame() const { return fraScan_; }
     QLabel* priorityLabel() const { return lblPrioScanChNo_; }
@@ -34,10 +32,6 @@ public:
     QCheckBox* featureAt(std::size_t i) const { return checks_[i]; }
     TimingControl& timing(int index) const { return *timing_[static_cast<std::size_t>(index)]; }
 
-    void ShowFeatureOptions();
-    void LoadTimeOptions();
-    void ShowTimeOptions();
-    void ResetTimeOptions();
 
     // LockEditor / UnlockEditor's part.
     void lock();
@@ -47,17 +41,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    void featureClicked(QCheckBox* box, bool on);
     void scanClicked(bool on);
     void prioScanClicked(bool on);
-    void totClicked(bool on);
     void setScanTimes(bool on);      // speed and hang time
     void setPriorityControls(bool on);  // priority channel and scan interval
     void setTotControls(bool on);
-    bool priorityChannelEmpty() const;
 
     EditorContext& ctx_;
-    ChannelGrid& grid_;
     ScanListPanel& scan_;
     QGroupBox* fraScan_;
     QGroupBox* fraTot_;

@@ -47,19 +47,6 @@ void TimingControl::setUpDownQuietly(int value) {
     programmatic_ = false;
 }
 
-bool TimingControl::load() {
-    const int b = ctx_.state.image.byte(f_.byte);
-    const int value = b * f_.unit;
-    const bool lookBack = f_.byte == bytemap::LookBackTime;
-    if (lookBack && b <= 2) ud_->setMinimum(kLookBackLowMin);
-    if (value < ud_->minimum() || value > ud_->maximum() || value > 32767) return false;
-    setUpDownQuietly(value);
-    if (lookBack && b > 2) ud_->setMinimum(f_.udMin);
-    return true;
-}
-
-void TimingControl::showText() { text_->setText(QString::number(ud_->value())); }
-
 void TimingControl::setEnabled(bool on) {
     label_->setEnabled(on);
     text_->setEnabled(on);

@@ -26,11 +26,6 @@ public:
     QLineEdit* text() const { return text_; }
     QSpinBox* upDown() const { return ud_; }
 
-    // LoadTimeOptions' step for this field: false when the byte does not fit
-    // the up-down (nothing is changed then).
-    bool load();
-    // ShowTimeOptions' step: the up-down's value into the text box.
-    void showText();
     void setEnabled(bool on);
     // Shows a text and an up-down value and minimum, nothing stored (an undo
     // shows them).
