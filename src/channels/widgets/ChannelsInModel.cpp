@@ -1,6 +1,9 @@
 #include "channels/widgets/ChannelsInModel.h"
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QString>
 #include <QTableWidget>
 #include <vector>
@@ -44,6 +47,9 @@ void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanList
     }
     e.channelList = listChannels(scan.channelList());
     e.scanList = listChannels(scan.scanList());
+    e.priorityText = scan.priorityBox()->text().toStdString();
+    e.priorityUpDown = scan.priorityUpDown()->value();
+    e.priorityMax = scan.priorityUpDown()->maximum();
 }
 
 void showCells(const EditingModel& model, ChannelGrid& grid) {
@@ -62,6 +68,17 @@ void showCells(const EditingModel& model, ChannelGrid& grid) {
 
 bool showScanLists(const EditingModel& model, ScanListPanel& scan) {
     const EditingCopies& e = model.copies();
+    {
+        QSpinBox* ud = scan.priorityUpDown();
+        const QSignalBlocker block(ud);
+        if (ud->maximum() != e.priorityMax) ud->setMaximum(e.priorityMax);
+        if (ud->value() != e.priorityUpDown) ud->setValue(e.priorityUpDown);
+    }
+    const QString priority = QString::fromStdString(e.priorityText);
+    if (scan.priorityBox()->text() != priority) {
+        const QSignalBlocker block(scan.priorityBox());
+        scan.priorityBox()->setText(priority);
+    }
     if (listChannels(scan.channelList()) == e.channelList && listChannels(scan.scanList()) == e.scanList) return false;
     scan.showLists(e.channelList, e.scanList);
     return true;

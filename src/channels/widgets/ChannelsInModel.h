@@ -9,14 +9,15 @@ class ChannelGrid;
 class EditingModel;
 class ScanListPanel;
 
-// The grid, the scan lists and the boxes the cell rules consult, as the
-// model's editing copies.
+// The grid, the scan lists, the priority box and the boxes the cell rules
+// consult, as the model's editing copies.
 void takeFromEditor(EditingModel& model, const ChannelGrid& grid, const ScanListPanel& scan);
 
 // The model's grid (rows, cells, grey marks, reverse-burst steps) into the
 // grid, touching only what differs.
 void showCells(const EditingModel& model, ChannelGrid& grid);
-// The model's scan lists into the panel when they differ; true when they did.
+// The model's priority box and up-down into the panel, and its scan lists
+// when they differ; true when the lists did.
 bool showScanLists(const EditingModel& model, ScanListPanel& scan);
 
 // The channels after a change: grid cells, shading, reverse-burst steps and

@@ -227,14 +227,7 @@ void ScanListPanel::CmdAdd_Click() {
     QListWidgetItem* item = lstChannel_->currentItem();
     if (!item || !item->isSelected()) return;  // nothing chosen, nothing to add
     const int c = item->text().toInt();
-    if (grid_.cellText(c, 1).isEmpty() || grid_.cellText(c, 5).isEmpty()) {
-        ctx_.prompts.tell(scantext::kEmptyChannel);
-        return;
-    }
-    lstScan_->addItem(itemText(c));
-    ctx_.state.prioChannelError = false;
-    delete lstChannel_->takeItem(lstChannel_->row(item));
-    setMember(c, true);
+    if (!ctx_.forward([c](EditingModel& m) { return m.AddToScanList(c); }, {}).ok) return;
     // Add's own button step: the remove side only ever gains an item here.
     if (lstChannel_->count() > 0)
         selectRow(lstChannel_, 0);
@@ -252,13 +245,7 @@ void ScanListPanel::CmdRemove_Click() {
     QListWidgetItem* item = lstScan_->currentItem();
     if (item && item->isSelected()) {
         const int c = item->text().toInt();
-        if (priorityTicked() && c == ctx_.state.image.byte(bytemap::PrioScanChNo)) {
-            ctx_.prompts.tell(scantext::kRemovePriority);
-        } else {
-            lstChannel_->addItem(itemText(c));
-            delete lstScan_->takeItem(lstScan_->row(item));
-            setMember(c, false);
-        }
+        ctx_.forward([c](EditingModel& m) { return m.RemoveFromScanList(c); }, {});
     }
     finishButtons();
 }
@@ -273,55 +260,17 @@ void ScanListPanel::removeChannel(int channel) {
     finishButtons();
 }
 
-bool ScanListPanel::storePriorityText() {
-    txtPrio_->setCursorPosition(txtPrio_->text().size());
-    const int v = boxNumber(txtPrio_->text());
-    bool outside = false;
-    if (priorityTicked() && !ctx_.state.loadingImage) {
-        // The position after the last item reads as an empty item, value 0.
-        for (int i = 0; i <= lstChannel_->count(); ++i) {
-            const int item = i < lstChannel_->count() ? boxNumber(lstChannel_->item(i)->text()) : 0;
-            if (item != v) continue;
-            ctx_.prompts.tell(scantext::priorityNotInScanList());
-            ctx_.state.prioChannelError = true;
-            const QSignalBlocker block(udPrio_);
-            udPrio_->setValue(v);
-            outside = true;
-            break;
-        }
-    }
-    const int count = ctx_.state.image.byte(bytemap::ChannelCount);
-    if (v > count) {
-        // Stored before the box changes, so that an undo running on that
-        // change aims at the limit and not back above it.
-        ctx_.state.image.setByte(bytemap::PrioScanChNo, static_cast<std::uint8_t>(count));
-        txtPrio_->setText(QString::number(count));
-        return outside;
-    }
-    ctx_.state.image.setByte(bytemap::PrioScanChNo, static_cast<std::uint8_t>(std::clamp(v, 0, 255)));
-    if (v >= udPrio_->minimum() && v <= udPrio_->maximum()) {
-        // Keeps the arrows stepping from the number the box shows.
-        const QSignalBlocker block(udPrio_);
-        udPrio_->setValue(v);
-    }
-    return outside;
-}
-
 void ScanListPanel::priorityChanged() {
+    const QString typed = txtPrio_->text();
+    txtPrio_->setCursorPosition(typed.size());
+    const EditResult r = ctx_.forward([text = typed.toStdString()](EditingModel& m) { return m.SetPriorityText(text); },
+                                      [](EditingCopies& now, const EditingCopies& before) {
+                                          now.priorityText = before.priorityText;
+                                      });
+    // A channel outside the scan list while a TPL box is empty: the box
+    // that blocks the edit takes the focus.
     QWidget* emptyTpl = hooks.firstEmptyTplBox ? hooks.firstEmptyTplBox() : nullptr;
-    if (!emptyTpl) {
-        storePriorityText();
-        return;
-    }
-    // While a TPL box is empty the edit is undone, back to the stored number.
-    // One change takes it there: stepping by one would nest a change per step,
-    // and a pasted "999999999" would exhaust the stack.
-    const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
-    if (boxNumber(txtPrio_->text()) != stored) {
-        txtPrio_->setText(QString::number(stored));
-        return;
-    }
-    if (storePriorityText()) emptyTpl->setFocus();
+    if (emptyTpl && !r.messages.empty()) emptyTpl->setFocus();
 }
 
 void ScanListPanel::txtPrioScanChNo_KeyDown(int key) {

@@ -72,9 +72,6 @@ private:
     int channelCount() const;           // 8 or 16 by ModelIndex
     void setMember(int channel, bool member);
     void finishButtons();
-    // Steps 1.1 to 1.4 of the priority box's change; true when the number
-    // named a channel outside the scan list.
-    bool storePriorityText();
     void txtPrioScanChNo_KeyDown(int key);
     void statusFor(QObject* watched);
 

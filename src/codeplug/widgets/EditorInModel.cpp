@@ -75,11 +75,6 @@ void takeEditor(EditingModel& model, const frmMain& editor) {
     e.firmwareLabel = text(info.firmwareLabel());
     e.codeplugLabel = text(info.codeplugLabel());
 
-    const ScanListPanel& scan = *editor.scanList();
-    e.priorityText = text(scan.priorityBox());
-    e.priorityUpDown = scan.priorityUpDown()->value();
-    e.priorityMax = scan.priorityUpDown()->maximum();
-
     const RadioSettings& settings = *editor.settings();
     for (std::size_t i = 0; i < e.features.size(); ++i) e.features[i] = settings.featureAt(i)->isChecked();
     for (std::size_t i = 0; i < e.timingTexts.size(); ++i) {
@@ -118,15 +113,6 @@ void refreshEditor(const EditingModel& model, frmMain& editor) {
     setLabel(info.firmwareLabel(), e.firmwareLabel);
     setLabel(info.codeplugLabel(), e.codeplugLabel);
 
-    ScanListPanel& scan = *editor.scanList();
-    {
-        QSpinBox* ud = scan.priorityUpDown();
-        const QSignalBlocker block(ud);
-        if (ud->maximum() != e.priorityMax) ud->setMaximum(e.priorityMax);
-        if (ud->value() != e.priorityUpDown) ud->setValue(e.priorityUpDown);
-    }
-    setQuietly(scan.priorityBox(), e.priorityText);
-
     RadioSettings& settings = *editor.settings();
     for (std::size_t i = 0; i < e.features.size(); ++i) {
         QCheckBox* box = settings.featureAt(i);
@@ -143,7 +129,7 @@ void refreshEditor(const EditingModel& model, frmMain& editor) {
         buttons.showButton(b, e.shortLists[i], e.shortPosition[i], e.longBasis[i], e.longPosition[i]);
     }
     showCells(model, *editor.grid());
-    if (showScanLists(model, scan)) scan.updateButtons();
+    showScanLists(model, *editor.scanList());
 }
 
 void showEditor(const EditingModel& model, frmMain& editor) {

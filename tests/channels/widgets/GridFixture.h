@@ -13,8 +13,10 @@
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ChannelsInModel.h"
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/widgets/EditorContext.h"
+#include "codeplug/widgets/ModelMessages.h"
 #include "support/ScriptedPrompts.h"
 
 namespace vantrel::testing {
@@ -28,8 +30,29 @@ protected:
     ChannelGrid* grid = nullptr;
     ScanListPanel* scan = nullptr;
     QLineEdit* other = nullptr;  // somewhere else to put the focus
+    EditingModel model{state};
+
+    // The editor's forwarding of an edit to the model, for a grid and a scan
+    // list without the rest of the form: the user TPL boxes count as filled
+    // unless the scan list's hook names an empty one.
+    EditResult forward(const ModelEdit& edit, const KeepBefore& keep) {
+        const EditingCopies before = model.copies();
+        takeFromEditor(model, *grid, *scan);
+        EditingCopies& e = model.copies();
+        const bool tplEmpty = scan->hooks.firstEmptyTplBox && scan->hooks.firstEmptyTplBox();
+        for (std::string* box : {&e.tpl.rx[0], &e.tpl.rx[1], &e.tpl.rx[2], &e.tpl.tx[0], &e.tpl.tx[1], &e.tpl.tx[2]})
+            if (box->empty()) *box = "100.0";
+        if (tplEmpty) e.tpl.tx[0].clear();
+        if (keep) keep(e, before);
+        EditResult r = edit(model);
+        showCells(model, *grid);
+        showScanLists(model, *scan);
+        ShowMessages(prompts, r.messages);
+        return r;
+    }
 
     void SetUp() override {
+        ctx.forward = [this](const ModelEdit& edit, const KeepBefore& keep) { return forward(edit, keep); };
         LoadBand(state, 3);  // VHF 150-174 MHz
         state.image.setByte(bytemap::ModelIndex, 1);
         ClearChannels(state.image);
