@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "channels/ChannelRecord.h"
+#include "channels/FrequencyCodec.h"
 #include "channels/ChannelTexts.h"
 #include "channels/UserTplCodec.h"
 #include "codeplug/AppState.h"
@@ -171,7 +172,9 @@ public:
     EditResult SetCellText(int channel, int column, std::string_view text);
     // The commit of the in-cell editor's text (CommitRxFrequency /
     // CommitTxFrequency).
-    EditResult CommitFrequency(int channel, Side side, std::string_view text);
+    // status, when given, receives what the codec made of the text (the
+    // in-cell editor hides on some refusals).
+    EditResult CommitFrequency(int channel, Side side, std::string_view text, FrequencyStatus* status = nullptr);
     // The Delete key on a channel row (any column): refused on the priority
     // channel while priority scan is ticked, otherwise deletes the column's
     // frequency when the column is a frequency column.

@@ -156,12 +156,13 @@ void EditingModel::updateTalkaround(int row) {
 
 // ---- Frequency commits ----------------------------------------------------------
 
-EditResult EditingModel::CommitFrequency(int row, Side side, std::string_view text) {
+EditResult EditingModel::CommitFrequency(int row, Side side, std::string_view text, FrequencyStatus* status) {
     EditResult r;
     if (row < 1 || row > copies_.gridRows) return {{}, false};
     const int column = side == Side::Rx ? kColRxFrequency : kColTxFrequency;
     setCell(row, column, std::string(text));
     const FrequencyResult result = EncodeFrequency(state_, row, side, text);
+    if (status) *status = result.status;
     if (const auto notice = result.notice()) r.messages.push_back(Tell(*notice));
     switch (result.status) {
     case FrequencyStatus::Stored:

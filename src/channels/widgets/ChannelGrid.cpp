@@ -196,11 +196,6 @@ void ChannelGrid::ShowChannelGrid() {
     table_->setUpdatesEnabled(true);
 }
 
-void ChannelGrid::showSignal(int row, Side side) {
-    if (const auto text = SignalText(ctx_.state.image, side, row))
-        setCellText(row, side == Side::Rx ? gc::RxPl : gc::TxPl, QString::fromStdString(*text));
-}
-
 void ChannelGrid::ShadeChannelGrid() {
     const auto& image = ctx_.state.image;
     const int count = std::min<int>(image.byte(bytemap::ChannelCount), rows());

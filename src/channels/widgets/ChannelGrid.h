@@ -75,15 +75,8 @@ public:
     void EndCellEdit(int code);  // Enter 13, Up 38, Down 40, or -1
     void CommitRxFrequency(int row);
     void CommitTxFrequency(int row);
-    void ToggleSquelch(int row);
-    void CycleMute(int row);
-    void TogglePower(int row);
-    void ToggleTurnOffCode(int row);
-    void ToggleRxOnly(int row);
-    void CycleReverseBurst(int row);
-    void ToggleBclo(int row);
-    void ToggleBandwidth(int row);
-    void ToggleTalkaround(int row);
+    // One step of a switch cell (double-click or Enter).
+    void StepSwitch(int row, int column);
     void OpenRxToneDialog(int row);
     void OpenTxToneDialog(int row);
     // The tone option window while it is open (the read/write dialog refuses
@@ -96,12 +89,6 @@ public:
     void setCellGrey(int row, int column, bool grey);
     int revBurstStep(int channel) const { return revBurstStep_[channel - 1]; }
     void setRevBurstStep(int channel, int step) { revBurstStep_[channel - 1] = step; }
-    // The talkaround rule for the channel of this row: bit, TA text and colour.
-    void UpdateTalkaround(int row);
-    // The signalling text of one side after a change of its code; a code
-    // without a text leaves the cell as it was.
-    void showSignal(int row, Side side);
-
 signals:
     // The user deleted a channel's frequency: the scan list drops it.
     void channelFrequencyDeleted(int channel);
@@ -142,7 +129,6 @@ private:
     // The commit of CommitRxFrequency / CommitTxFrequency; a commit made by a
     // cell leave leaves the current cell where the user moved it.
     void commitFrequency(int row, Side side, bool fromLeave = false);
-    void runSwitch(int column, int row);
     void applyRowCount(int n);
     void sizeRows();
     void touch();

@@ -104,39 +104,24 @@ void ChannelGrid::CommitTxFrequency(int row) { commitFrequency(row, Side::Tx); }
 
 void ChannelGrid::commitFrequency(int row, Side side, bool fromLeave) {
     const int column = side == Side::Rx ? gc::RxFreq : gc::TxFreq;
-    const QString typed = cellText(row, column);
-    const FrequencyResult result = EncodeFrequency(ctx_.state, row, side, typed.toStdString());
-    const auto notice = result.notice();
-    if (notice) ctx_.prompts.tell(noticeText(*notice));
-    if (result.hidesEditor()) txtChannelInput_->hide();
-
-    switch (result.status) {
-    case FrequencyStatus::Stored:
-        setCellText(row, column, QString::fromStdString(result.cellText));
+    const std::string typed = cellText(row, column).toStdString();
+    FrequencyStatus status = FrequencyStatus::Stored;
+    const EditResult r = ctx_.forward(
+        [&](EditingModel& m) { return m.CommitFrequency(row, side, typed, &status); }, {});
+    if (status == FrequencyStatus::NotANumber || status == FrequencyStatus::OutOfRange) txtChannelInput_->hide();
+    if (status == FrequencyStatus::Stored) {
         channelDeleted_ = false;
         touch();
-        UpdateTalkaround(row);
         if (!fromLeave) {
             setCurrent(row, column);
             table_->setFocus();
         }
-        return;
-    case FrequencyStatus::Empty:
-    case FrequencyStatus::NotANumber:
-        if (isPriorityRow(row)) {
-            if (!ctx_.state.prioChannelError) ctx_.prompts.tell(noticeText(kPriorityFrequencyDelete));
-        } else if (result.status == FrequencyStatus::Empty) {
-            DeleteFrequency(ctx_.state.image, row, side);
-            channelDeleted_ = true;
-            touch();
-            emit channelFrequencyDeleted(row);
-        }
-        break;
-    case FrequencyStatus::OutOfRange:
-    case FrequencyStatus::OffRaster:
-        break;
+    } else if (status == FrequencyStatus::Empty && r.ok) {
+        // The model took the channel out of the scan list; its buttons follow.
+        channelDeleted_ = true;
+        touch();
+        emit channelFrequencyDeleted(row);
     }
-    setCellText(row, column, QString::fromStdString(DecodeFrequency(ctx_.state, row, side)));
 }
 
 // ---- In-cell editor ----
@@ -226,7 +211,7 @@ void ChannelGrid::fgChannel_DblClick() {
         if (gc::isFrequency(column)) {
             if (!ctrlHeld_) BeginCellEdit(16);
         } else if (gc::isSwitch(column)) {
-            runSwitch(column, currentRow());
+            StepSwitch(currentRow(), column);
         }
     }
     editDone_ = false;
@@ -258,7 +243,7 @@ void ChannelGrid::fgChannel_KeyPress(int code) {
         else if (column == gc::TxPl)
             OpenTxToneDialog(currentRow());
         else if (gc::isSwitch(column))
-            runSwitch(column, currentRow());
+            StepSwitch(currentRow(), column);
     }
     editDone_ = false;
 }

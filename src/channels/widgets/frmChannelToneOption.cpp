@@ -185,12 +185,11 @@ void frmChannelToneOption::open(int row, Side side) {
     if (focusBox) focusBox->setFocus();
 }
 
-void frmChannelToneOption::writeSignal(int code, bool inverted) {
-    auto& image = ctx_.state.image;
-    image.setByte(SignalOffset(row(), side()), static_cast<std::uint8_t>(code));
-    SetOptionValue(image, row(), InversionOption(side()), inverted ? 1 : 0);
-    ctx_.state.dataChanged = true;
-    grid_.showSignal(row(), side());
+void frmChannelToneOption::choose(int code, bool inverted, bool byMouse) {
+    const int r = row();
+    const Side s = side();
+    ctx_.forward([r, s, code, inverted](EditingModel& m) { return m.ChooseSignal(r, s, code, inverted); }, {});
+    finish(byMouse);
 }
 
 void frmChannelToneOption::chooseOption(int i, bool byMouse) {
@@ -204,51 +203,21 @@ void frmChannelToneOption::chooseOption(int i, bool byMouse) {
         txtToneData_[0]->setFocus();
         return;
     }
-    const int code = kDirectCodes[i];
-    writeSignal(code, false);
-    applySideRules(KindOfSignal(code));
-    finish(byMouse);
+    choose(kDirectCodes[i], false, byMouse);
 }
 
 void frmChannelToneOption::chooseTone(int i) {
     if (i < 0 || i >= tk::kTplTable.used) return;
-    writeSignal(kFirstTplCode + i, false);
-    applySideRules(SignalKind::Tpl);
-    finish(false);
+    choose(kFirstTplCode + i, false, false);
 }
 
 void frmChannelToneOption::chooseCode(int i) {
     if (i < 0 || i >= tk::kDplTable.used) return;
-    writeSignal(kFirstDplCode + i, !optChOption_[kDplOption]->isChecked());
-    applySideRules(SignalKind::Dpl);
-    finish(false);
-}
-
-void frmChannelToneOption::applySideRules(SignalKind kind) {
-    auto& image = ctx_.state.image;
-    const int r = row();
-    if (!toneSideTx_) {
-        grid_.setCellGrey(r, gc::Mute, kind == SignalKind::Csq);
-        return;
-    }
-    const bool dpl = kind == SignalKind::Dpl;
-    grid_.setCellGrey(r, gc::TurnOffCode, !dpl);
-    if (!dpl) {
-        SetOptionValue(image, r, ChannelOption::TurnOffCode, 0);
-        grid_.setCellText(r, gc::TurnOffCode, QStringLiteral("Off"));
-    }
-    const bool tpl = kind == SignalKind::Tpl || kind == SignalKind::UserTpl;
-    grid_.setCellGrey(r, gc::RevBurst, !tpl);
-    if (!tpl) {
-        SetOptionValue(image, r, ChannelOption::ReverseBurst, 0);
-        grid_.setRevBurstStep(r, 0);
-        grid_.setCellText(r, gc::RevBurst, QStringLiteral("None"));
-    }
+    choose(kFirstDplCode + i, !optChOption_[kDplOption]->isChecked(), false);
 }
 
 void frmChannelToneOption::finish(bool byMouse) {
     close();
-    grid_.UpdateTalkaround(row());
     grid_.table()->setFocus();
     if (byMouse) {
         grid_.table()->viewport()->update();

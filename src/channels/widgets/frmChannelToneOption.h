@@ -54,8 +54,9 @@ protected:
 private:
     enum class Table { None, Tpl, Dpl };
     void showTable(Table table);
-    void writeSignal(int code, bool inverted);
-    void applySideRules(SignalKind kind);
+    // The choice goes to the editing model, which stores the code and sets
+    // the channel's other cells; the dialog then closes.
+    void choose(int code, bool inverted, bool byMouse);
     void finish(bool byMouse);
     void enableWindows();
     int row() const { return toneChannel_ + 1; }

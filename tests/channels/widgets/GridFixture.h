@@ -33,15 +33,15 @@ protected:
     EditingModel model{state};
 
     // The editor's forwarding of an edit to the model, for a grid and a scan
-    // list without the rest of the form: the user TPL boxes count as filled
-    // unless the scan list's hook names an empty one.
+    // list without the rest of the form: the user TPL receive boxes are the
+    // grid's hook, and an empty box named by the scan list's hook counts.
     EditResult forward(const ModelEdit& edit, const KeepBefore& keep) {
         const EditingCopies before = model.copies();
         takeFromEditor(model, *grid, *scan);
         EditingCopies& e = model.copies();
         const bool tplEmpty = scan->hooks.firstEmptyTplBox && scan->hooks.firstEmptyTplBox();
-        for (std::string* box : {&e.tpl.rx[0], &e.tpl.rx[1], &e.tpl.rx[2], &e.tpl.tx[0], &e.tpl.tx[1], &e.tpl.tx[2]})
-            if (box->empty()) *box = "100.0";
+        // The receive boxes are the grid's hook; the transmit ones are filled.
+        for (std::string& box : e.tpl.tx) box = "100.0";
         if (tplEmpty) e.tpl.tx[0].clear();
         if (keep) keep(e, before);
         EditResult r = edit(model);
@@ -59,6 +59,8 @@ protected:
         form = std::make_unique<QWidget>();
         grid = new ChannelGrid(ctx, form.get());
         scan = new ScanListPanel(ctx, *grid, form.get());
+        // The user TPL receive boxes hold frequencies unless a test says otherwise.
+        grid->hooks.userTplRxValue = [](int) { return 100.0; };
         other = new QLineEdit(form.get());
         auto* layout = new QVBoxLayout(form.get());
         layout->addWidget(grid);

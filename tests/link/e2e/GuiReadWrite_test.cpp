@@ -188,7 +188,7 @@ TEST(GuiReadWrite, UndoAfterAReadBringsTheEditsBack) {
     Gui gui(radio, QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/V1_APAC.cpg"));
     QCoreApplication::processEvents();  // the start-up's load becomes the first step
     const CodeplugImage opened = gui.state.image;
-    gui.main.editor()->grid()->ToggleBclo(1);
+    gui.main.editor()->grid()->StepSwitch(1, kColBclo);
     QCoreApplication::processEvents();
     const CodeplugImage edited = gui.state.image;
     ASSERT_NE(edited, opened);

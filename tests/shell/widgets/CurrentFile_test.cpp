@@ -34,7 +34,7 @@ TEST(CurrentFile, TitleNamesTheFileAndMarksUnsavedChanges) {
     EXPECT_EQ(f.main->windowTitle(), "mine.cpg[*] - Vantrel CPS");
     EXPECT_FALSE(f.main->isWindowModified());
 
-    f.editor().grid()->ToggleBclo(1);
+    f.editor().grid()->StepSwitch(1, kColBclo);
     EXPECT_TRUE(f.main->isWindowModified());
 
     // Data read from the radio are not the file's.

@@ -52,7 +52,7 @@ struct Action {
 };
 
 const std::vector<Action> kActions = {
-    {"switch cell", [](ShellFixture& f) { f.editor().grid()->ToggleBclo(1); }},
+    {"switch cell", [](ShellFixture& f) { f.editor().grid()->StepSwitch(1, kColBclo); }},
     {"typed frequency",
      [](ShellFixture& f) {
          QTableWidget* table = f.editor().grid()->table();
@@ -195,7 +195,7 @@ TEST(EditorUndo, StepsUndoInOrderAndANewActionDropsTheRedo) {
     f.openDefaultFile();
     const CodeplugImage opened = f.state.image;
     ChannelGrid& grid = *f.editor().grid();
-    grid.ToggleBclo(1);
+    grid.StepSwitch(1, kColBclo);
     QCoreApplication::processEvents();
     const CodeplugImage edited = f.state.image;
     f.load(sampleImage(), frmMain::LoadKind::Read);
@@ -209,7 +209,7 @@ TEST(EditorUndo, StepsUndoInOrderAndANewActionDropsTheRedo) {
 
     f.menu("mnuEditRedo");
     EXPECT_EQ(f.state.image, edited);
-    grid.ToggleBclo(2);
+    grid.StepSwitch(2, kColBclo);
     QCoreApplication::processEvents();
     EXPECT_FALSE(f.main->menuAction("mnuEditRedo")->isEnabled());
     EXPECT_EQ(f.main->editorUndo().history().undoSteps(), 2u);
@@ -220,7 +220,7 @@ TEST(EditorUndo, StepsUndoInOrderAndANewActionDropsTheRedo) {
 TEST(EditorUndo, ASaveIsNoStepOfItsOwn) {
     ShellFixture f;
     f.openDefaultFile();
-    f.editor().grid()->ToggleBclo(1);
+    f.editor().grid()->StepSwitch(1, kColBclo);
     QCoreApplication::processEvents();
     f.prompts.fileNames = {f.path("saved.cpg")};
     f.menu("mnuFileSave");
