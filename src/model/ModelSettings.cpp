@@ -398,4 +398,16 @@ EditResult EditingModel::CommitUserTpl(Side side, int i) {
     return r;
 }
 
+EditResult EditingModel::LeaveUserTpl(Side side, int i) {
+    if (i < 0 || i > 2) return {{}, false};
+    const auto t = ReformatUserTplText(copies_.tpl.box(side, i));
+    if (!t) return {};
+    setTplBox(side, i, *t);
+    EditResult r;
+    r.ok = encodeUserTpl(side, i, r.messages);
+    Messages more = take();
+    r.messages.insert(r.messages.end(), more.begin(), more.end());
+    return r;
+}
+
 }  // namespace vantrel

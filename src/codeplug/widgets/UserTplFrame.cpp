@@ -46,25 +46,11 @@ UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
             b->setMaxLength(5);
             b->setFixedWidth(twips(1100));
             b->installEventFilter(this);
-            connect(b, &QLineEdit::textChanged, this, [this, b] { textChanged(b); });
+            connect(b, &QLineEdit::textChanged, this, [this, tx, i] { textChanged(tx, i); });
             (tx ? tx_ : rx_)[k] = b;
             grid->addWidget(b, i + 1, tx ? 2 : 1);
         }
     }
-}
-
-UserTplBoxes UserTplFrame::boxes() const {
-    UserTplBoxes b;
-    for (int i = 0; i < 3; ++i) {
-        b.rx[static_cast<std::size_t>(i)] = box(false, i)->text().toStdString();
-        b.tx[static_cast<std::size_t>(i)] = box(true, i)->text().toStdString();
-    }
-    return b;
-}
-
-void UserTplFrame::reformat(QLineEdit* b) {
-    if (auto t = ReformatUserTplText(b->text().toStdString()))
-        b->setText(QString::fromStdString(*t));
 }
 
 bool UserTplFrame::allFilled() const {
@@ -80,44 +66,34 @@ QLineEdit* UserTplFrame::firstEmpty() const {
     return nullptr;
 }
 
-void UserTplFrame::ShowUserTpl() {
-    UserTplBoxes b = boxes();
-    vantrel::ShowUserTpl(ctx_.state.image, b);
-    for (int i = 0; i < 3; ++i) {
-        box(false, i)->setText(QString::fromStdString(b.rx[static_cast<std::size_t>(i)]));
-        box(true, i)->setText(QString::fromStdString(b.tx[static_cast<std::size_t>(i)]));
-    }
-}
-
 bool UserTplFrame::messagesAllowed() const {
     return window()->isVisible() && !ctx_.previewOrAboutShown();
 }
 
-bool UserTplFrame::encode(bool tx, int i) {
-    QLineEdit* b = box(tx, i);
-    const bool ok = tx ? vantrel::EncodeTxUserTpl(ctx_.state.image, boxes(), i)
-                       : vantrel::EncodeRxUserTpl(ctx_.state.image, boxes(), i);
-    if (ok) return true;
-    if (messagesAllowed()) {
-        ctx_.prompts.tell(kInvalid);
-        showFirstTab();
-        b->setFocus();
-    }
-    b->clear();
-    return false;
+// A commit of a box in the editing model; a refused frequency empties the
+// box, takes the focus back to it and shows the first tab, while messages
+// may be shown (not behind the preview or the about box).
+void UserTplFrame::commit(bool tx, int i, bool leaving) {
+    const bool quiet = !messagesAllowed();
+    const Side side = tx ? Side::Tx : Side::Rx;
+    const EditResult r = ctx_.forward(
+        [=](EditingModel& m) {
+            EditResult result = leaving ? m.LeaveUserTpl(side, i) : m.CommitUserTpl(side, i);
+            if (quiet) result.messages.clear();
+            return result;
+        },
+        {});
+    if (!r.ok && !quiet) box(tx, i)->setFocus();
 }
 
-bool UserTplFrame::EncodeRxUserTpl(int i) { return encode(false, i); }
-bool UserTplFrame::EncodeTxUserTpl(int i) { return encode(true, i); }
-
-void UserTplFrame::textChanged(QLineEdit* b) {
-    if (clearing_) return;
-    if (UserTplTextRefused(b->text().toStdString())) {
-        ctx_.prompts.tell(kInvalid);
-        clearing_ = true;
-        b->clear();
-        clearing_ = false;
-    }
+void UserTplFrame::textChanged(bool tx, int i) {
+    const Side side = tx ? Side::Tx : Side::Rx;
+    const auto k = static_cast<std::size_t>(i);
+    const std::string text = box(tx, i)->text().toStdString();
+    ctx_.forward([=](EditingModel& m) { return m.SetUserTplText(side, i, text); },
+                 [tx, k](EditingCopies& now, const EditingCopies& before) {
+                     (tx ? now.tpl.tx : now.tpl.rx)[k] = (tx ? before.tpl.tx : before.tpl.rx)[k];
+                 });
 }
 
 void UserTplFrame::focusLost(QLineEdit* b, bool tx, int i) {
@@ -135,9 +111,7 @@ void UserTplFrame::focusLost(QLineEdit* b, bool tx, int i) {
         b->setFocus();
         return;
     }
-    if (!ReformatUserTplText(t.toStdString())) return;
-    reformat(b);
-    if (!encode(tx, i)) b->setFocus();
+    commit(tx, i, true);
 }
 
 bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
@@ -150,10 +124,7 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (TouchesEditor(*k)) ctx_.state.dataChanged = true;
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            if (!UserTplEnterIgnored(b->text().toStdString())) {
-                reformat(b);
-                encode(tx, i);
-            }
+            commit(tx, i, false);
             return true;
         }
         const QString typed = k->text();

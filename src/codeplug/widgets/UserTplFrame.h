@@ -23,28 +23,17 @@ public:
     // The first empty box in the order receive TPL1..3, transmit TPL1..3.
     QLineEdit* firstEmpty() const;
 
-    // Population step: the stored frequencies into the boxes.
-    void ShowUserTpl();
-    // The encoders of one box: false (box emptied, nothing written) when its
-    // frequency is outside 67 to 255 Hz.
-    bool EncodeRxUserTpl(int i);
-    bool EncodeTxUserTpl(int i);
-
     void setLocked(bool locked);
 
     // Switches the editor from the channel tab to the first one.
     std::function<void()> showFirstTab = [] {};
 
-    // The boxes' texts, as the codec reads them.
-    UserTplBoxes boxes() const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    bool encode(bool tx, int i);
-    void reformat(QLineEdit* box);
-    void textChanged(QLineEdit* box);
+    void commit(bool tx, int i, bool leaving);
+    void textChanged(bool tx, int i);
     void focusLost(QLineEdit* box, bool tx, int i);
     bool messagesAllowed() const;
 
@@ -52,7 +41,6 @@ private:
     std::array<QLineEdit*, 3> rx_{};
     std::array<QLineEdit*, 3> tx_{};
     std::array<QLabel*, 3> labels_{};
-    bool clearing_ = false;
 };
 
 }  // namespace vantrel
