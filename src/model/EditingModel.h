@@ -200,6 +200,14 @@ public:
     EditResult SetFeature(Feature f, bool on);
     // A new text in a timing field (index in kTimingFields order).
     EditResult SetTimingText(int field, const std::string& text);
+    // The timing field's gestures one by one, as the editor's box and up-down
+    // receive them: a new text while typing (the change handler), leaving
+    // the box (a text that is not the stored value shows it again), the
+    // up-down moved to a value, an arrow key in the box.
+    EditResult TypeTimingText(int field, const std::string& text);
+    EditResult LeaveTimingField(int field);
+    EditResult MoveTimingUpDown(int field, int value);
+    EditResult ArrowTimingKey(int field, bool up);
     // The user's choice in a button list (button 0 or 1, list position).
     EditResult ChooseShortPress(int button, int position);
     EditResult ChooseLongPress(int button, int position);

@@ -245,20 +245,57 @@ void EditingModel::setTimingText(int field, const std::string& text) {
 
 EditResult EditingModel::SetTimingText(int field, const std::string& text) {
     if (field < 0 || field >= 5) return {{}, false};
+    state_.dataChanged = true;
+    TypeTimingText(field, text);
+    const EditResult left = LeaveTimingField(field);
+    const bool ok = left.ok && timingByteFromText(text, kTimingFields[static_cast<std::size_t>(field)].unit).has_value();
+    return {left.messages, ok};
+}
+
+EditResult EditingModel::TypeTimingText(int field, const std::string& text) {
+    if (field < 0 || field >= 5) return {{}, false};
+    setTimingText(field, text);
+    return {take(), true};
+}
+
+EditResult EditingModel::LeaveTimingField(int field) {
+    if (field < 0 || field >= 5) return {{}, false};
     const auto k = static_cast<std::size_t>(field);
     const TimingField& f = kTimingFields[k];
-    state_.dataChanged = true;
-    setTimingText(field, text);
-    // Leaving the field: a text that is not the stored value shows it again.
     const int stored = state_.image.byte(f.byte) * f.unit;
     const auto typed = strictInt(copies_.timingTexts[k]);
-    const bool ok = typed && *typed == stored && timingByteFromText(text, f.unit).has_value();
-    if (!typed || *typed != stored) {
+    const bool ok = typed && *typed == stored;
+    if (!ok) {
         restoringTiming_ = true;
         copies_.timingTexts[k] = std::to_string(stored);
         restoringTiming_ = false;
     }
     return {take(), ok};
+}
+
+EditResult EditingModel::MoveTimingUpDown(int field, int value) {
+    if (field < 0 || field >= 5) return {{}, false};
+    const auto k = static_cast<std::size_t>(field);
+    const TimingField& f = kTimingFields[k];
+    const int v = std::clamp(value, copies_.timingMin[k], f.udMax);
+    if (v == copies_.timingUpDown[k]) return {{}, false};
+    copies_.timingUpDown[k] = v;
+    if (allTplFilled()) state_.image.setByte(f.byte, static_cast<std::uint8_t>(v / f.unit));
+    // The up-down shows its value in its box; the box's change does the rest.
+    setTimingText(field, std::to_string(v));
+    return {take(), true};
+}
+
+EditResult EditingModel::ArrowTimingKey(int field, bool up) {
+    if (field < 0 || field >= 5) return {{}, false};
+    const auto k = static_cast<std::size_t>(field);
+    const TimingField& f = kTimingFields[k];
+    const auto typed = strictInt(copies_.timingTexts[k]);
+    int v = typed ? *typed : state_.image.byte(f.byte) * f.unit;
+    if (up) v = v >= f.arrowMax ? f.arrowMax : v + f.unit;
+    else v = v <= f.arrowMin ? f.arrowMin : v - f.unit;
+    setTimingText(field, std::to_string(v));
+    return {take(), true};
 }
 
 // ---- Programmable buttons -------------------------------------------------------

@@ -36,8 +36,7 @@ enum { fTalkback, fBattery, fTot, fPrio, fScan, fQuick };
 
 }  // namespace
 
-RadioSettings::RadioSettings(EditorContext& ctx, ScanListPanel& scan, std::function<bool()> tplFilled,
-                             QWidget* parent)
+RadioSettings::RadioSettings(EditorContext& ctx, ScanListPanel& scan, QWidget* parent)
     : QObject(parent), ctx_(ctx), scan_(scan) {
     fraScan_ = new QGroupBox("Scan", parent);
     fraScan_->setObjectName("fraScan");
@@ -52,7 +51,7 @@ RadioSettings::RadioSettings(EditorContext& ctx, ScanListPanel& scan, std::funct
         checks_[i] = box;
     }
     for (std::size_t i = 0; i < timing_.size(); ++i)
-        timing_[i] = new TimingControl(ctx_, kTimingFields[i], tplFilled, parent);
+        timing_[i] = new TimingControl(ctx_, static_cast<int>(i), parent);
     lblPrioScanChNo_ = new QLabel(" Prio. Scan Ch. No.", parent);
     lblPrioScanChNo_->setObjectName("lblPrioScanChNo");
 

@@ -21,7 +21,7 @@ class ScanListPanel;
 class RadioSettings : public QObject {
     Q_OBJECT
 public:
-    RadioSettings(EditorContext& ctx, ScanListPanel& scan, std::function<bool()> tplFilled, QWidget* parent);
+    RadioSettings(EditorContext& ctx, ScanListPanel& scan, QWidget* parent);
 
     QGroupBox* scanFrame() const { return fraScan_; }
     QLabel* priorityLabel() const { return lblPrioScanChNo_; }

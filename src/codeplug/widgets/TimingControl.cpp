@@ -14,9 +14,8 @@
 
 namespace vantrel {
 
-TimingControl::TimingControl(EditorContext& ctx, const TimingField& field,
-                             std::function<bool()> tplFilled, QWidget* parent)
-    : QObject(parent), ctx_(ctx), f_(field), tplFilled_(std::move(tplFilled)) {
+TimingControl::TimingControl(EditorContext& ctx, int index, QWidget* parent)
+    : QObject(parent), ctx_(ctx), index_(index), f_(kTimingFields[static_cast<std::size_t>(index)]) {
     label_ = new QLabel(QString::fromLatin1(f_.caption), parent);
     label_->setObjectName(QString::fromLatin1(f_.label));
     text_ = new QLineEdit(parent);
@@ -39,14 +38,6 @@ TimingControl::TimingControl(EditorContext& ctx, const TimingField& field,
     ud_->installEventFilter(this);
 }
 
-int TimingControl::storedValue() const { return ctx_.state.image.byte(f_.byte) * f_.unit; }
-
-void TimingControl::setUpDownQuietly(int value) {
-    programmatic_ = true;
-    ud_->setValue(value);
-    programmatic_ = false;
-}
-
 void TimingControl::setEnabled(bool on) {
     label_->setEnabled(on);
     text_->setEnabled(on);
@@ -61,42 +52,24 @@ void TimingControl::showState(const QString& text, int value, int minimum) {
     if (text_->text() != text) text_->setText(text);
 }
 
-void TimingControl::restoreStoredText() {
-    restoring_ = true;
-    text_->setText(QString::number(storedValue()));
-    restoring_ = false;
+// The field's gestures go to the editing model; the box and the up-down then
+// show what it holds.
+void TimingControl::forward(const ModelEdit& edit) {
+    const auto k = static_cast<std::size_t>(index_);
+    ctx_.forward(edit, [k](EditingCopies& now, const EditingCopies& before) {
+        now.timingTexts[k] = before.timingTexts[k];
+        now.timingUpDown[k] = before.timingUpDown[k];
+    });
+    text_->setCursorPosition(text_->text().size());
 }
 
 void TimingControl::textChanged() {
-    if (restoring_) return;
-    if (!tplFilled_()) {
-        // An empty TPL box blocks timing edits: the field returns to the stored value.
-        restoreStoredText();
-        return;
-    }
-    text_->setCursorPosition(text_->text().size());
-    auto b = timingByteFromText(text_->text().toStdString(), f_.unit);
-    // A text that is no storable value is refused; focus loss shows the byte again.
-    if (!b) return;
-    ctx_.state.image.setByte(f_.byte, *b);
-    ud_->blockSignals(true);
-    ud_->setValue(*b * f_.unit);
-    ud_->blockSignals(false);
+    const std::string text = text_->text().toStdString();
+    forward([i = index_, text](EditingModel& m) { return m.TypeTimingText(i, text); });
 }
 
 void TimingControl::upDownChanged(int value) {
-    if (tplFilled_()) ctx_.state.image.setByte(f_.byte, static_cast<std::uint8_t>(value / f_.unit));
-    if (!programmatic_) text_->setText(QString::number(value));
-}
-
-void TimingControl::arrowKey(bool up) {
-    bool ok = false;
-    int v = text_->text().trimmed().toInt(&ok);
-    if (!ok) v = storedValue();
-    if (up) v = v >= f_.arrowMax ? f_.arrowMax : v + f_.unit;
-    else v = v <= f_.arrowMin ? f_.arrowMin : v - f_.unit;
-    text_->setText(QString::number(v));
-    text_->setCursorPosition(text_->text().size());
+    forward([i = index_, value](EditingModel& m) { return m.MoveTimingUpDown(i, value); });
 }
 
 bool TimingControl::eventFilter(QObject* watched, QEvent* e) {
@@ -104,14 +77,13 @@ bool TimingControl::eventFilter(QObject* watched, QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
             ctx_.state.dataChanged = true;
-            arrowKey(k->key() == Qt::Key_Up);
+            const bool up = k->key() == Qt::Key_Up;
+            forward([i = index_, up](EditingModel& m) { return m.ArrowTimingKey(i, up); });
             return true;
         }
         if (TouchesEditor(*k)) ctx_.state.dataChanged = true;
     } else if (watched == text_ && e->type() == QEvent::FocusOut) {
-        bool ok = false;
-        const int v = text_->text().trimmed().toInt(&ok);
-        if (!ok || v != storedValue()) restoreStoredText();
+        ctx_.forward([i = index_](EditingModel& m) { return m.LeaveTimingField(i); }, {});
     } else if (watched == ud_ && e->type() == QEvent::MouseButtonPress) {
         ud_->setFocus();
         ctx_.state.dataChanged = true;

@@ -17,10 +17,8 @@ namespace vantrel {
 class TimingControl : public QObject {
     Q_OBJECT
 public:
-    // tplFilled tells whether all six user TPL boxes hold text: only then do
-    // the timing edits reach the image.
-    TimingControl(EditorContext& ctx, const TimingField& field, std::function<bool()> tplFilled,
-                  QWidget* parent);
+    // The field of kTimingFields at index.
+    TimingControl(EditorContext& ctx, int index, QWidget* parent);
 
     QLabel* label() const { return label_; }
     QLineEdit* text() const { return text_; }
@@ -35,21 +33,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void forward(const ModelEdit& edit);
     void textChanged();
     void upDownChanged(int value);
-    void arrowKey(bool up);
-    void restoreStoredText();
-    int storedValue() const;
-    void setUpDownQuietly(int value);
 
     EditorContext& ctx_;
+    int index_;
     const TimingField& f_;
-    std::function<bool()> tplFilled_;
     QLabel* label_;
     QLineEdit* text_;
     QSpinBox* ud_;
-    bool programmatic_ = false;   // the up-down is being set by the program, not the user
-    bool restoring_ = false;
 };
 
 }  // namespace vantrel

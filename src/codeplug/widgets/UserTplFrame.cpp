@@ -53,12 +53,6 @@ UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
     }
 }
 
-bool UserTplFrame::allFilled() const {
-    for (int i = 0; i < 3; ++i)
-        if (box(false, i)->text().isEmpty() || box(true, i)->text().isEmpty()) return false;
-    return true;
-}
-
 QLineEdit* UserTplFrame::firstEmpty() const {
     for (bool tx : {false, true})
         for (int i = 0; i < 3; ++i)

@@ -19,7 +19,6 @@ public:
     explicit UserTplFrame(EditorContext& ctx, QWidget* parent = nullptr);
 
     QLineEdit* box(bool tx, int i) const { return (tx ? tx_ : rx_)[static_cast<std::size_t>(i)]; }
-    bool allFilled() const;
     // The first empty box in the order receive TPL1..3, transmit TPL1..3.
     QLineEdit* firstEmpty() const;
 

@@ -128,7 +128,7 @@ void frmMain::buildForm() {
     info_ = new RadioInfoFrame(ctx_, tab0);
     tpl_ = new UserTplFrame(ctx_, tab0);
     buttons_ = new ButtonFrame(ctx_, tab0);
-    settings_ = new RadioSettings(ctx_, *scan_, [this] { return tpl_->allFilled(); }, tab0);
+    settings_ = new RadioSettings(ctx_, *scan_, tab0);
     auto* l0 = new QGridLayout(tab0);
     l0->addWidget(info_, 0, 0, 2, 1);
     l0->addWidget(settings_->scanFrame(), 0, 1);
