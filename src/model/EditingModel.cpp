@@ -157,11 +157,21 @@ Messages EditingModel::OpenDataFile(LoadKind kind, const std::string& path) {
 }
 
 Messages EditingModel::EnterSuperNumber(const std::string& typed, const std::string& dataFolder) {
+    return EnterSuperNumber(typed, [] { return true; }, dataFolder);
+}
+
+Messages EditingModel::EnterSuperNumber(const std::string& typed, const std::function<bool()>& confirm,
+                                        const std::string& dataFolder) {
     std::string upper = typed;
     for (char& c : upper)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     copies_.superNumber = upper;
     state_.image.setText(bm::SuperNumber, bm::SuperNumberSize, upper);
+    if (!confirm()) {
+        copies_.superNumber.clear();
+        copies_.superEnabled = true;
+        return {};
+    }
     copies_.superEnabled = false;
     const DefaultFileRow* row = FindSuperNumber(upper);
     if (!row) {
@@ -286,6 +296,10 @@ EditResult EditingModel::SetPassword(const std::string& text) {
 }
 
 EditResult EditingModel::EnterSerialNumber(const std::string& typed, bool confirmed) {
+    return EnterSerialNumber(typed, [confirmed] { return confirmed; });
+}
+
+EditResult EditingModel::EnterSerialNumber(const std::string& typed, const std::function<bool()>& confirm) {
     std::string upper = typed;
     for (char& c : upper)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -295,6 +309,7 @@ EditResult EditingModel::EnterSerialNumber(const std::string& typed, bool confir
         return {{Tell(kInvalidSerial)}, false};
     }
     state_.image.setText(bm::SerialNumber, bm::SerialNumberSize, upper);
+    const bool confirmed = confirm();
     copies_.serial = confirmed ? upper : std::string();
     copies_.serialEnabled = !confirmed;
     return {};

@@ -16,6 +16,7 @@
 // vantrelctl, `show`, the report and import run the same operations, so a file
 // the editor would refuse or correct is refused or corrected the same way.
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -154,6 +155,10 @@ public:
     // answered Yes: an unknown number is refused, a known one loads the
     // model's default data file from dataFolder and populates.
     Messages EnterSuperNumber(const std::string& typed, const std::string& dataFolder);
+    // The whole entry: the text reaches the image, then confirm() is the
+    // answer to the question; No empties the box.
+    Messages EnterSuperNumber(const std::string& typed, const std::function<bool()>& confirm,
+                              const std::string& dataFolder);
     // The Default command.
     Messages Default();
     // The population of the editor from the image (the common sequence).
@@ -226,6 +231,8 @@ public:
     void UnlockProtected();
     // Serial-number entry with the question's answer.
     EditResult EnterSerialNumber(const std::string& typed, bool confirmed);
+    // The same with the question asked only when the number can be stored.
+    EditResult EnterSerialNumber(const std::string& typed, const std::function<bool()>& confirm);
 
     // ---- Before the image leaves the program --------------------------------
     // The Write command's checks: the priority channel (when priority scan is

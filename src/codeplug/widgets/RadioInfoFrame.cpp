@@ -95,24 +95,6 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
     connect(txtPassword_, &QLineEdit::textChanged, this, &RadioInfoFrame::passwordChanged);
 }
 
-void RadioInfoFrame::ShowSerialNumber() {
-    const auto& image = ctx_.state.image;
-    if (serialNumberBlank(image))
-        txtSerial_->clear();
-    else
-        txtSerial_->setText(QString::fromLatin1(
-            image.text(bm::SerialNumber, bm::SerialNumberSize).c_str()));
-    txtSerial_->setEnabled(txtSerial_->text().isEmpty());
-}
-
-void RadioInfoFrame::ShowSuperNumber() {
-    auto& image = ctx_.state.image;
-    txtSuper_->setText(QString::fromLatin1(image.text(bm::SuperNumber, bm::SuperNumberSize).c_str()));
-    if (auto row = superNumberRow(txtSuper_->text().toStdString()))
-        image.setByte(bm::ModelIndex, static_cast<std::uint8_t>(*row));
-    txtSuper_->setEnabled(txtSuper_->text().isEmpty());
-}
-
 void RadioInfoFrame::setLocked(bool locked) {
     txtPassword_->setEnabled(!locked);
     txtSerial_->setEnabled(!locked);
@@ -135,59 +117,35 @@ void RadioInfoFrame::restoreCaption(QLabel* l, const char* caption) {
 
 void RadioInfoFrame::serialEntered() {
     restoreCaption(lblSerial_, kSerialCaption);
-    txtSerial_->setText(txtSerial_->text().toUpper());
-    const QString text = txtSerial_->text();
-    if (text.size() > static_cast<int>(bm::SerialNumberSize)) {
-        ctx_.prompts.tell("Invalid Serial Number");
-        txtSerial_->setEnabled(true);
-        txtSerial_->clear();
-        return;
-    }
-    // One byte per character, read back the same way by ShowSerialNumber.
-    ctx_.state.image.setText(bm::SerialNumber, bm::SerialNumberSize, text.toLatin1().toStdString());
-    const auto answer = ctx_.prompts.message({"Enter Current Serial Number to Radio ?", "Save ?",
-                                              Prompts::Icon::None, Prompts::Buttons::YesNo,
-                                              Prompts::Answer::Yes});
-    if (answer == Prompts::Answer::Yes) {
-        txtSerial_->setEnabled(false);
-    } else {
-        txtSerial_->clear();
-        txtSerial_->setEnabled(true);
-    }
+    const std::string typed = txtSerial_->text().toLatin1().toStdString();
+    bool confirmed = false;
+    const auto ask = [this, &confirmed] {
+        confirmed = ctx_.prompts.message({"Enter Current Serial Number to Radio ?", "Save ?", Prompts::Icon::None,
+                                          Prompts::Buttons::YesNo, Prompts::Answer::Yes}) == Prompts::Answer::Yes;
+        return confirmed;
+    };
+    const EditResult r = ctx_.forward([&](EditingModel& m) { return m.EnterSerialNumber(typed, ask); }, {});
+    // A confirmed number is kept; a refused or declined one can be typed again.
+    txtSerial_->setEnabled(!r.ok || !confirmed);
 }
 
 void RadioInfoFrame::superEntered() {
     restoreCaption(lblSuper_, kSuperCaption);
-    txtSuper_->setText(txtSuper_->text().toUpper());
-    const std::string text = txtSuper_->text().toStdString();
-    ctx_.state.image.setText(bm::SuperNumber, bm::SuperNumberSize, txtSuper_->text().toLatin1().toStdString());
-    const auto answer = ctx_.prompts.message(
-        {"Enter Current Regional Super Velmar Number to Radio ?", "Save ?", Prompts::Icon::None,
-         Prompts::Buttons::YesNo, Prompts::Answer::Yes});
-    if (answer != Prompts::Answer::Yes) {
-        txtSuper_->clear();
-        txtSuper_->setEnabled(true);
-        return;
-    }
-    txtSuper_->setEnabled(false);
-    if (!superNumberRow(text)) {
-        ctx_.prompts.tell("Region Code is not valid...");
-        txtSuper_->clear();
-        txtSuper_->setEnabled(true);
-        return;
-    }
-    loadDefaultCodeplug(text);
+    const std::string typed = txtSuper_->text().toLatin1().toStdString();
+    enterSuperNumber(typed, [this] {
+        return ctx_.prompts.message({"Enter Current Regional Super Velmar Number to Radio ?", "Save ?",
+                                     Prompts::Icon::None, Prompts::Buttons::YesNo,
+                                     Prompts::Answer::Yes}) == Prompts::Answer::Yes;
+    });
 }
 
 void RadioInfoFrame::passwordChanged() {
-    ctx_.state.toolbarButtonDown = false;
-    if (clearingPassword_) return;
-    if (isPasswordText(txtPassword_->text().toStdU32String())) return;
-    ctx_.prompts.tell(kInvalidPassword);
-    txtPassword_->setFocus();
-    clearingPassword_ = true;
-    txtPassword_->clear();
-    clearingPassword_ = false;
+    const std::string text = txtPassword_->text().toStdString();
+    const EditResult r = ctx_.forward([&](EditingModel& m) { return m.SetPassword(text); },
+                                      [](EditingCopies& now, const EditingCopies& before) {
+                                          now.password = before.password;
+                                      });
+    if (!r.ok) txtPassword_->setFocus();
 }
 
 bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {

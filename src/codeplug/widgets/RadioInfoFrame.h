@@ -27,18 +27,12 @@ public:
     QLabel* firmwareLabel() const { return lblVersion_; }
     QLabel* codeplugLabel() const { return lblCodeplug_; }
 
-    void ShowSerialNumber();
-    void ShowSuperNumber();
 
     void setLocked(bool locked);
 
-    // The super-number table: the ModelIndex of the first row equal to the
-    // text, if any. Set by the editor form.
-    std::function<std::optional<int>(const std::string&)> superNumberRow =
-        [](const std::string&) { return std::nullopt; };
-    // Loads the default data file of a super-number row (LoadDefaultCodeplug).
-    std::function<void(const std::string& superNumber)> loadDefaultCodeplug =
-        [](const std::string&) {};
+    // The super-number entry with its question (frmMain::EnterSuperNumber).
+    std::function<void(const std::string& typed, const std::function<bool()>& confirm)> enterSuperNumber =
+        [](const std::string&, const std::function<bool()>&) {};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -61,7 +55,6 @@ private:
     QLineEdit* txtSuper_;
     QLineEdit* txtPassword_;
     QCheckBox* chkPOP_;
-    bool clearingPassword_ = false;
 };
 
 }  // namespace vantrel

@@ -161,11 +161,9 @@ void frmMain::buildForm() {
     tpl_->showFirstTab = [this] {
         if (sstMain_->currentIndex() == 1) sstMain_->setCurrentIndex(0);
     };
-    info_->superNumberRow = [](const std::string& text) -> std::optional<int> {
-        if (const DefaultFileRow* row = FindSuperNumber(text)) return row->modelIndex;
-        return std::nullopt;
+    info_->enterSuperNumber = [this](const std::string& typed, const std::function<bool()>& confirm) {
+        EnterSuperNumber(typed, confirm);
     };
-    info_->loadDefaultCodeplug = [this](const std::string& s) { LoadDefaultCodeplug(s); };
     connect(sstMain_, &QTabWidget::currentChanged, this, &frmMain::tabChanged);
     tabChanged(sstMain_->currentIndex());
 }
@@ -308,13 +306,22 @@ void frmMain::UnlockEditor() {
 
 // ---- Factory fields ---------------------------------------------------------
 
-void frmMain::LoadDefaultCodeplug(const std::string& superNumber) {
-    emit populating(LoadKind::SuperNumber);
+void frmMain::EnterSuperNumber(const std::string& typed, const std::function<bool()>& confirm) {
+    bool confirmed = false;
+    const auto ask = [&] { return confirmed = confirm(); };
     takeEditor(*model_, *this);
-    const Messages messages = model_->EnterSuperNumber(superNumber, DataFolder());
+    const Messages messages = model_->EnterSuperNumber(typed, ask, DataFolder());
     refreshEditor(*model_, *this);
-    applyLock();
+    // A known number after Yes loaded its radio's default data.
+    const bool loaded = confirmed && !model_->copies().superEnabled;
+    if (loaded) {
+        emit populating(LoadKind::SuperNumber);
+        applyLock();
+    } else {
+        info_->superBox()->setEnabled(model_->copies().superEnabled);
+    }
     tell(messages);
+    if (!loaded) return;
     setEditorVisible(true);
     info_->serialBox()->setFocus();
 }

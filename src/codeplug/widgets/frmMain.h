@@ -49,8 +49,9 @@ public:
     void LockEditor();
     void UnlockEditor();
     void DefaultCommand();
-    // Super-number entry after its question was answered Yes.
-    void LoadDefaultCodeplug(const std::string& superNumber);
+    // Super-number entry: the text reaches the image, confirm() answers the
+    // question, and a known number loads its radio's default data file.
+    void EnterSuperNumber(const std::string& typed, const std::function<bool()>& confirm);
 
     // Shows or hides the editor (its MDI frame when it has one).
     void setEditorVisible(bool visible);

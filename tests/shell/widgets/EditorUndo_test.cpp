@@ -91,7 +91,7 @@ const std::vector<Action> kActions = {
          QTest::keyClick(list, Qt::Key_Down);
      }},
     {"Default", [](ShellFixture& f) { f.menu("mnuDefault"); }},
-    {"super number load", [](ShellFixture& f) { f.editor().LoadDefaultCodeplug("RTKV6101AAE"); }},
+    {"super number load", [](ShellFixture& f) { f.editor().EnterSuperNumber("RTKV6101AAE", [] { return true; }); }},
     {"paste",
      [](ShellFixture& f) {
          QTableWidget* table = f.editor().grid()->table();
