@@ -1,5 +1,7 @@
 #include "codeplug/FactoryFields.h"
 
+#include <algorithm>
+
 #include <cstdint>
 
 namespace vantrel {
@@ -15,6 +17,13 @@ bool isPasswordText(const std::u32string& text) {
     for (char32_t c : text)
         if (!isPasswordChar(c)) return false;
     return true;
+}
+
+std::string StoredPassword(const CodeplugImage& image) {
+    const std::size_t n = std::min<std::size_t>(image.byte(bm::PasswordLengthCopy), bm::PasswordSize);
+    std::string text;
+    for (std::size_t k = 0; k < n; ++k) text += static_cast<char>(image.byte(bm::Password + k));
+    return text;
 }
 
 void StorePassword(AppState& state, const std::string& boxText) {

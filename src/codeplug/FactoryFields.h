@@ -10,6 +10,10 @@ namespace vantrel {
 bool isPasswordChar(char32_t c);
 bool isPasswordText(const std::u32string& text);
 
+// The codeplug's password as the unlock prompt compares it: the stored
+// bytes up to the length copy (byte 379), one character each.
+std::string StoredPassword(const CodeplugImage& image);
+
 // Stores the password box's text, unless passwordKept is set.
 void StorePassword(AppState& state, const std::string& boxText);
 

@@ -271,7 +271,7 @@ void EditingModel::UnlockProtected() {
     unlockEditor();
     shadeChannelGrid();
     state_.passwordKept = false;
-    SetPassword(state_.image.text(bm::Password, bm::PasswordSize));
+    SetPassword(StoredPassword(state_.image));
     state_.passwordAttempts = 0;
 }
 

@@ -283,6 +283,13 @@ void frmMain::PopulateEditor(LoadKind kind) {
     if (model_->copies().locked) emit protectedLoaded();
 }
 
+void frmMain::UnlockProtected() {
+    takeEditor(*model_, *this);
+    model_->UnlockProtected();
+    refreshEditor(*model_, *this);
+    applyLock();
+}
+
 void frmMain::LockEditor() {
     Load();
     info_->setLocked(true);

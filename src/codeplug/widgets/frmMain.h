@@ -48,6 +48,9 @@ public:
     void PopulateEditor(LoadKind kind);
     void LockEditor();
     void UnlockEditor();
+    // The password prompt accepted the codeplug's password: the editor opens
+    // with the password in its box.
+    void UnlockProtected();
     void DefaultCommand();
     // Super-number entry: the text reaches the image, confirm() answers the
     // question, and a known number loads its radio's default data file.

@@ -1,5 +1,7 @@
 #include "link/widgets/frmProtection.h"
 
+#include "codeplug/FactoryFields.h"
+
 #include <QLineEdit>
 
 #include "channels/widgets/ChannelGrid.h"
@@ -13,13 +15,6 @@
 namespace vantrel {
 
 namespace bm = bytemap;
-
-QString StoredPassword(const CodeplugImage& image) {
-    const std::size_t n = std::min<std::size_t>(image.byte(bm::PasswordLengthCopy), bm::PasswordSize);
-    QString text;
-    for (std::size_t k = 0; k < n; ++k) text += QChar(image.byte(bm::Password + k));
-    return text;
-}
 
 frmProtection::frmProtection(AppState& state, Prompts& prompts, MDIFormMain& main)
     : PasswordForm("frmProtection", &main), state_(state), prompts_(prompts), main_(main) {}
@@ -38,23 +33,17 @@ void frmProtection::lockedCommands() {
 
 void frmProtection::okClicked() {
     main_.setEnabled(true);
-    const QString stored = StoredPassword(state_.image);
+    const std::string stored = StoredPassword(state_.image);
     frmMain& editor = *main_.editor();
-    QLineEdit* editorPassword = editor.radioInfo()->passwordBox();
-    switch (link::CheckPasswordEntry(txtPassword()->text().toStdString(), stored.toStdString(),
+    switch (link::CheckPasswordEntry(txtPassword()->text().toStdString(), stored,
                                      state_.passwordAttempts)) {
     case link::PasswordEntry::Accepted:
-        editor.UnlockEditor();
-        editorPassword->setEnabled(true);
-        state_.passwordKept = false;
-        editor.grid()->ShadeChannelGrid();
+        // The unload marks the password as kept; the unlock opens the box
+        // again with the codeplug's password in it.
         unload();
-        // The unload marks the password as kept; the box is open again now.
-        state_.passwordKept = false;
-        editorPassword->setText(stored);
+        editor.UnlockProtected();
         SetCommandsEnabled(main_, kWriteCommands, true);
         SetCommandsEnabled(main_, kPrintAndDefault, true);
-        state_.passwordAttempts = 0;
         break;
     case link::PasswordEntry::TryAgain:
         showInvalidTexts();

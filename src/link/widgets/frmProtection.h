@@ -11,10 +11,6 @@ namespace vantrel {
 
 class MDIFormMain;
 
-// The stored password: the first N characters from byte 370 on, N being
-// byte 379, each byte the character of that code.
-QString StoredPassword(const CodeplugImage& image);
-
 class frmProtection : public PasswordForm {
     Q_OBJECT
 public:
