@@ -179,6 +179,39 @@ TEST(EditingModel, SnapshotPutsImageAndBoxesBack) {
     EXPECT_EQ(o.model.cell(1, kColRxFrequency).text, before.copies.cells[1][kColRxFrequency].text);
 }
 
+// The priority channel a load shows: the stored number, kept within the
+// radio's channels by the up-down.
+TEST(EditingModel, APriorityChannelAboveTheChannelCountLoadsAsTheCount) {
+    for (int modelIndex : {1, 4, 9}) {
+        SCOPED_TRACE(modelIndex);
+        CodeplugImage image;
+        image.replaceAll(DefaultFile("U2_NAG.cpg"));
+        image.setByte(bm::ModelIndex, static_cast<std::uint8_t>(modelIndex));
+        image.setByte(bm::PrioScanChNo, 12);
+        Opened o(image.bytes());
+        const bool eight = o.model.channelCount() == 8;
+        EXPECT_EQ(o.model.copies().priorityText, eight ? "8" : "12");
+        EXPECT_EQ(o.state.image.byte(bm::PrioScanChNo), eight ? 8 : 12);
+    }
+}
+
+// Selecting the channel tab trims an eight-channel radio's records above 8.
+TEST(EditingModel, TrimmingClearsTheChannelsAboveTheCount) {
+    Opened o(DefaultFile("U2_NAG.cpg"));
+    ASSERT_EQ(o.model.CommitFrequency(12, Side::Rx, o.model.cell(1, kColRxFrequency).text).messages.size(), 0u);
+    o.state.image.setByte(bm::ModelIndex, 4);
+    o.model.TrimChannels();
+    EXPECT_EQ(o.model.channelCount(), 8);
+    EXPECT_EQ(o.model.copies().gridRows, 8);
+    for (int v = 9; v <= 16; ++v) {
+        for (std::size_t i = 0; i < bm::ChannelRecordSize; ++i)
+            EXPECT_EQ(o.state.image.byte(bm::channelRecord(v) + i), kEmptyChannelRecord[i]);
+        EXPECT_EQ(o.state.image.byte(bm::rxRasterFlag(v)), 0);
+        EXPECT_EQ(o.state.image.byte(bm::txRasterFlag(v)), 0);
+    }
+    EXPECT_FALSE(o.model.cell(1, kColRxFrequency).text.empty());
+}
+
 TEST(EditorPaths, MessagesBecomeOneTerminalLine) {
     EXPECT_EQ(MessageLine(Message{modeltext::PriorityNotInScanList()}),
               "Error! Prio. Scan Ch. No. not in active scan list");

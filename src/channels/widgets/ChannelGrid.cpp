@@ -148,13 +148,6 @@ void ChannelGrid::applyRowCount(int n) {
     if (table_->currentRow() < 1 || table_->currentColumn() < 1) setCurrent(1, 1);
 }
 
-// Row count and height for 8 or 16 channels by ModelIndex; byte 2 follows.
-void ChannelGrid::sizeRows() {
-    const int n = ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex));
-    ctx_.state.image.setByte(bytemap::ChannelCount, static_cast<std::uint8_t>(n));
-    showRows(n);
-}
-
 void ChannelGrid::showSize(int rows, int channelCount) {
     if (channelCount > 0) {
         if (channelCount != channelCount_ || table_->rowCount() != channelCount + 1) showRows(channelCount);
@@ -171,67 +164,12 @@ void ChannelGrid::showRows(int channelCount) {
                            twips(gc::kRowHeightTwips) * (channelCount_ + 1));
 }
 
-void ChannelGrid::SizeChannelGrid() {
-    sizeRows();
-    emit channelCountSized(channelCount_);
-}
-
-void ChannelGrid::TrimChannels() {
-    sizeRows();
-    ClearChannelsAbove(ctx_.state.image, channelCount_);
-    ShowChannelGrid();
-}
-
-void ChannelGrid::ShowChannelGrid() {
-    AppState& st = ctx_.state;
-    RefreshUhfBand(st);
-    table_->setUpdatesEnabled(false);
-    const int count = std::min<int>(st.image.byte(bytemap::ChannelCount), rows());
-    for (int n = 1; n <= count; ++n) {
-        for (int c = 1; c < gc::kColumns; ++c) {
-            // A signalling code without a text leaves its cell as it was.
-            if (const auto text = ChannelCellText(st, n, c)) setCellText(n, c, QString::fromStdString(*text));
-        }
-    }
-    table_->setUpdatesEnabled(true);
-}
-
-void ChannelGrid::ShadeChannelGrid() {
-    const auto& image = ctx_.state.image;
-    const int count = std::min<int>(image.byte(bytemap::ChannelCount), rows());
-    for (int n = 1; n <= count; ++n) {
-        setCellGrey(n, gc::Mute, image.byte(SignalOffset(n, Side::Rx)) == 0);
-        const int tx = image.byte(SignalOffset(n, Side::Tx));
-        if (tx == 0) {
-            setCellGrey(n, gc::TurnOffCode, true);
-            setCellGrey(n, gc::RevBurst, true);
-        } else if ((tx >= 1 && tx <= 42) || (tx >= 128 && tx <= 130)) {
-            setCellGrey(n, gc::TurnOffCode, true);
-            setCellGrey(n, gc::RevBurst, false);
-        } else if (tx >= 43 && tx <= 127) {
-            setCellGrey(n, gc::TurnOffCode, false);
-            setCellGrey(n, gc::RevBurst, true);
-        }
-        setCellGrey(n, gc::Talkaround,
-                    cellText(n, gc::RxFreq) == cellText(n, gc::TxFreq) &&
-                        cellText(n, gc::RxPl) == cellText(n, gc::TxPl));
-    }
-}
-
-void ChannelGrid::GreyChannelGrid() {
-    const int count = std::min<int>(ctx_.state.image.byte(bytemap::ChannelCount), rows());
-    for (int n = 1; n <= count; ++n)
-        for (int c : {gc::Mute, gc::TurnOffCode, gc::RevBurst, gc::Talkaround}) setCellGrey(n, c, true);
-}
-
 void ChannelGrid::setLocked(bool locked) {
     table_->setEnabled(!locked);
     QPalette pal = table_->palette();
     pal.setColor(QPalette::Text, locked ? greyColour() : normalColour());
     table_->setPalette(pal);
 }
-
-void ChannelGrid::tabSelected() { TrimChannels(); }
 
 void ChannelGrid::hideCellEditor() { txtChannelInput_->hide(); }
 

@@ -42,27 +42,19 @@ public:
 
     QTableWidget* table() const;
     QLineEdit* cellEditor() const { return txtChannelInput_; }
-    // Channel count kept by the grid: set by SizeChannelGrid and by selecting
-    // the grid's tab; 0 until either has run.
+    // Channel count the grid was sized for by a load; 0 until then.
     int channelCount() const { return channelCount_; }
 
     void LayoutGrid();          // column headers, widths, tooltips (editor load)
-    void SizeChannelGrid();     // 8 or 16 rows from ModelIndex
     // Rows for this many channels, the image untouched.
     void showRows(int channelCount);
     // The rows shown and the channel count the grid was sized for (0: not
     // yet, all rows kept), as a kept state has them.
     void showSize(int rows, int channelCount);
-    void ShowChannelGrid();     // fills the cells (a code without a text keeps its cell)
-    void ShadeChannelGrid();    // colours for the unlocked editor
-    void GreyChannelGrid();     // colours for the locked editor
-    void TrimChannels();
     // The pending-edit commit of every menu command: an open edit is
     // committed as Enter in the in-cell editor would; the editor is hidden.
     void EndCellEdit();
     void setLocked(bool locked);  // LockEditor / UnlockEditor's part
-    // Runs the rules for selecting the grid's tab.
-    void tabSelected();
     // Selecting the other tab: the in-cell editor is hidden.
     void hideCellEditor();
     // Tab key on the tab control while the grid's tab shows.
@@ -93,8 +85,6 @@ signals:
     // The user deleted a channel's frequency: the scan list drops it.
     void channelFrequencyDeleted(int channel);
     void edited();  // the user changed channel data
-    // SizeChannelGrid set the channel count (the priority channel follows).
-    void channelCountSized(int channelCount);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -130,7 +120,6 @@ private:
     // cell leave leaves the current cell where the user moved it.
     void commitFrequency(int row, Side side, bool fromLeave = false);
     void applyRowCount(int n);
-    void sizeRows();
     void touch();
 
     EditorContext& ctx_;

@@ -258,10 +258,7 @@ void ChannelGrid::fgChannel_LeaveCell(int row, int column) {
             editDone_ = true;  // hiding the editor must not commit a second time
             setCellText(row, column, txtChannelInput_->text());
             txtChannelInput_->hide();
-            if (gc::isFrequency(column)) {
-                commitFrequency(row, sideOf(column), true);
-                ShowChannelGrid();
-            }
+            if (gc::isFrequency(column)) commitFrequency(row, sideOf(column), true);
         }
         editDone_ = true;
     }

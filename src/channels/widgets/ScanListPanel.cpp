@@ -33,11 +33,6 @@ int boxNumber(const QString& text) {
     return v ? static_cast<int>(*v) : 0;
 }
 
-QListWidgetItem* findItem(QListWidget* list, int channel) {
-    const auto found = list->findItems(itemText(channel), Qt::MatchExactly);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 void selectRow(QListWidget* list, int row) {
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
@@ -46,9 +41,6 @@ void selectRow(QListWidget* list, int row) {
 
 ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* parent)
     : QWidget(parent), ctx_(ctx), grid_(grid) {
-    hooks.priorityScanTicked = [this] {
-        return ctx_.state.image.bit(bytemap::OptionFlags, bytemap::optionbit::PriorityScan.readBit);
-    };
 
     auto* label1 = new QLabel(QStringLiteral("Channel"), this);
     label1->setObjectName("Label1");
@@ -116,18 +108,9 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
         if (boxNumber(txtPrio_->text()) != v || txtPrio_->text().isEmpty())
             txtPrio_->setText(QString::number(v));
     });
-    connect(&grid_, &ChannelGrid::channelFrequencyDeleted, this, &ScanListPanel::removeChannel);
-    connect(&grid_, &ChannelGrid::channelCountSized, this, [this](int n) {
-        if (n >= udPrio_->value()) return;
-        {
-            const QSignalBlocker block(udPrio_);
-            udPrio_->setValue(1);
-        }
-        // Stored first: with an empty TPL box the box's change undoes itself
-        // back to the stored number.
-        ctx_.state.image.setByte(bytemap::PrioScanChNo, 1);
-        txtPrio_->setText(QString::number(udPrio_->value()));
-    });
+    // A deleted frequency took its channel out of the scan list (in the
+    // model); the buttons follow the lists.
+    connect(&grid_, &ChannelGrid::channelFrequencyDeleted, this, &ScanListPanel::finishButtons);
 
     for (QWidget* w : {static_cast<QWidget*>(lstChannel_), static_cast<QWidget*>(lstScan_),
                        lstChannel_->viewport(), lstScan_->viewport(), static_cast<QWidget*>(cmdAdd_),
@@ -140,47 +123,12 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
 
 void ScanListPanel::placePriorityLabel(QLabel* label) { prioRow_->insertWidget(0, label); }
 
-int ScanListPanel::channelCount() const { return ChannelCountFor(ctx_.state.image.byte(bytemap::ModelIndex)); }
-
-bool ScanListPanel::priorityTicked() const {
-    return hooks.priorityScanTicked && hooks.priorityScanTicked();
-}
-
-void ScanListPanel::ResetScanLists() {
-    lstChannel_->clear();
-    lstScan_->clear();
-    for (int c = 1; c <= channelCount(); ++c) lstChannel_->addItem(itemText(c));
-}
-
-void ScanListPanel::ShowScanList() {
-    lstChannel_->clear();
-    for (int c = 1; c <= channelCount(); ++c) {
-        // Membership is by position: a slot holding anything but 0 puts its
-        // own channel in the list, so a stray value cannot name another one.
-        if (ctx_.state.image.byte(bytemap::scanSlot(c)) != 0)
-            lstScan_->addItem(itemText(c));
-        else
-            lstChannel_->addItem(itemText(c));
-    }
-}
-
 void ScanListPanel::showLists(const std::vector<int>& channels, const std::vector<int>& scanned) {
     lstChannel_->clear();
     lstScan_->clear();
     for (int c : channels) lstChannel_->addItem(itemText(c));
     for (int c : scanned) lstScan_->addItem(itemText(c));
 }
-
-void ScanListPanel::ShowPriorityChannel() {
-    const int stored = ctx_.state.image.byte(bytemap::PrioScanChNo);
-    {
-        const QSignalBlocker block(udPrio_);
-        udPrio_->setValue(stored);
-    }
-    txtPrio_->setText(QString::number(stored));
-}
-
-void ScanListPanel::setPriorityMaximum(int channelCount) { udPrio_->setMaximum(channelCount); }
 
 void ScanListPanel::updateButtons() {
     const bool channels = lstChannel_->count() > 0;
@@ -195,15 +143,6 @@ void ScanListPanel::setLocked(bool locked) {
     for (QWidget* w : std::initializer_list<QWidget*>{lstChannel_, lstScan_, cmdAdd_, cmdRemove_,
                                                        txtPrio_, udPrio_})
         w->setEnabled(!locked);
-}
-
-void ScanListPanel::setMember(int channel, bool member) {
-    auto& image = ctx_.state.image;
-    image.setByte(bytemap::scanSlot(channel), member ? static_cast<std::uint8_t>(channel) : 0);
-    std::uint16_t mask = image.word(bytemap::ScanMask);
-    const auto bit = static_cast<std::uint16_t>(1u << (channel - 1));
-    mask = member ? static_cast<std::uint16_t>(mask | bit) : static_cast<std::uint16_t>(mask & ~bit);
-    image.setWord(bytemap::ScanMask, mask);
 }
 
 void ScanListPanel::finishButtons() {
@@ -247,16 +186,6 @@ void ScanListPanel::CmdRemove_Click() {
         const int c = item->text().toInt();
         ctx_.forward([c](EditingModel& m) { return m.RemoveFromScanList(c); }, {});
     }
-    finishButtons();
-}
-
-void ScanListPanel::removeChannel(int channel) {
-    QListWidgetItem* item = findItem(lstScan_, channel);
-    if (!item) return;
-    ctx_.state.dataChanged = true;
-    lstChannel_->addItem(itemText(channel));
-    delete lstScan_->takeItem(lstScan_->row(item));
-    setMember(channel, false);
     finishButtons();
 }
 

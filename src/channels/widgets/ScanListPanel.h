@@ -26,25 +26,16 @@ public:
 
     // Controls of the editor form that the scan list consults but does not own.
     struct Hooks {
-        // The "Priority Scan Enable" box; by default bit 1 of OptionFlags,
-        // which that box writes on every click.
-        std::function<bool()> priorityScanTicked;
         // The first empty user-defined TPL box in the order receive TPL1..3,
         // transmit TPL1..3, or nullptr while all six have text.
         std::function<QWidget*()> firstEmptyTplBox = [] { return static_cast<QWidget*>(nullptr); };
     };
     Hooks hooks;
 
-    void ResetScanLists();
-    void ShowScanList();
-    void ShowPriorityChannel();      // byte 14 into the up-down and its box
     // Both lists as given, in their order (an undo shows them).
     void showLists(const std::vector<int>& channels, const std::vector<int>& scanned);
-    void setPriorityMaximum(int channelCount);
     void updateButtons();            // Add / Remove enables after a load
     void setLocked(bool locked);     // LockEditor / UnlockEditor's part
-    // Removes channel n from the scan list (its frequency was deleted).
-    void removeChannel(int channel);
     // The change handler of txtPrioScanChNo; the Priority Scan check box runs
     // it too.
     void priorityChanged();
@@ -68,9 +59,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool priorityTicked() const;
-    int channelCount() const;           // 8 or 16 by ModelIndex
-    void setMember(int channel, bool member);
     void finishButtons();
     void txtPrioScanChNo_KeyDown(int key);
     void statusFor(QObject* watched);

@@ -87,7 +87,6 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
     grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
-    scan_->hooks.priorityScanTicked = ctx_.prioScanTicked;
     grid_->hooks.userTplRxValue = [this](int k) {
         // The box's leading number; an empty box is 0.
         return LeadingNumber(tpl_->box(false, k)->text().toStdString()).scaledUnits() / 1e9;

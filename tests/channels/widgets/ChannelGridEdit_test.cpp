@@ -259,21 +259,5 @@ TEST_F(GridEdit, DoubleClickOpensTheEditorUnlessCtrlIsHeld) {
     EXPECT_TRUE(editor()->isVisible());
 }
 
-TEST_F(GridEdit, SelectingTheGridTabTrimsAnEightChannelRadio) {
-    setChannel(12, "151.025", "156.000");
-    state.image.setByte(bytemap::ModelIndex, 4);
-    grid->tabSelected();
-    EXPECT_EQ(grid->channelCount(), 8);
-    EXPECT_EQ(table()->rowCount(), 9);
-    EXPECT_EQ(state.image.byte(bytemap::ChannelCount), 8);
-    for (int v = 9; v <= 16; ++v) {
-        for (std::size_t i = 0; i < bytemap::ChannelRecordSize; ++i)
-            EXPECT_EQ(state.image.byte(bytemap::channelRecord(v) + i), kEmptyChannelRecord[i]);
-        EXPECT_EQ(state.image.byte(bytemap::rxRasterFlag(v)), 0);
-        EXPECT_EQ(state.image.byte(bytemap::txRasterFlag(v)), 0);
-    }
-    EXPECT_EQ(cell(1, 1), "151.02500");
-}
-
 }  // namespace
 }  // namespace vantrel::testing

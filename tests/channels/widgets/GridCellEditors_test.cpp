@@ -74,7 +74,7 @@ TEST_F(SwitchCells, MuteCyclesOnlyWithReceiveSignalling) {
 
 TEST_F(SwitchCells, TurnOffCodeOnlyWithTransmitDpl) {
     setSignal(2, Side::Tx, 5);  // TPL
-    grid->ShowChannelGrid();
+    populate();
     const CodeplugImage before = state.image;
     EXPECT_EQ(cycle(2, 8, 1), QStringList{"Off"});
     EXPECT_TRUE(grid->isCellGrey(2, 8));
@@ -82,7 +82,7 @@ TEST_F(SwitchCells, TurnOffCodeOnlyWithTransmitDpl) {
 
     setSignal(2, Side::Tx, 50);
     state.image.setBit(FlagsBOffset(2), 6, true);  // IDPL
-    grid->ShowChannelGrid();
+    populate();
     EXPECT_EQ(cycle(2, 8, 1), QStringList{"On"});
     EXPECT_FALSE(grid->isCellGrey(2, 8));
 }
@@ -96,7 +96,7 @@ TEST_F(SwitchCells, ReverseBurstOnlyWithTransmitTpl) {
     // Loaded with 240 degrees, the step counter still starts at 180.
     setSignal(2, Side::Tx, 130);  // TPL3
     SetOptionText(state.image, 2, ChannelOption::ReverseBurst, "240");
-    grid->ShowChannelGrid();
+    populate();
     EXPECT_EQ(cycle(2, 10, 4), (QStringList{"180", "240", "None", "180"}));
     EXPECT_EQ(option(2, ChannelOption::ReverseBurst), 2u);
     EXPECT_FALSE(grid->isCellGrey(2, 10));
@@ -105,7 +105,7 @@ TEST_F(SwitchCells, ReverseBurstOnlyWithTransmitTpl) {
 TEST_F(SwitchCells, ReverseBurstNeedsTheUserTplReceiveFrequency) {
     setSignal(2, Side::Rx, 129);  // TPL2: box 1 is read
     setSignal(2, Side::Tx, 3);
-    grid->ShowChannelGrid();
+    populate();
     // Only the box of TPL2 is empty.
     grid->hooks.userTplRxValue = [](int k) { return k == 1 ? 0.0 : 100.0; };
     const CodeplugImage before = state.image;
@@ -116,7 +116,7 @@ TEST_F(SwitchCells, ReverseBurstNeedsTheUserTplReceiveFrequency) {
 
 TEST_F(SwitchCells, FixedPowerRadiosShowTwoWatts) {
     state.image.setByte(bytemap::RadioType, 5);
-    grid->ShowChannelGrid();
+    populate();
     const CodeplugImage before = state.image;
     EXPECT_EQ(cell(1, 7), "2W");
     EXPECT_EQ(cycle(1, 7, 2), (QStringList{"2W", "2W"}));
@@ -152,7 +152,9 @@ TEST_F(SwitchCells, ShadingFollowsTheSignalling) {
     EXPECT_TRUE(grid->isCellGrey(2, 4));  // CSQ
     EXPECT_TRUE(grid->isCellGrey(2, 8));
     EXPECT_TRUE(grid->isCellGrey(2, 10));
-    grid->GreyChannelGrid();
+    // A protected codeplug shows every switch grey until it is unlocked.
+    state.image.setByte(bytemap::Password, 'A');
+    populate();
     for (int c : {4, 8, 10, 13}) EXPECT_TRUE(grid->isCellGrey(1, c));
 }
 

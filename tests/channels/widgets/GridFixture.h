@@ -67,8 +67,7 @@ protected:
         layout->addWidget(scan);
         layout->addWidget(other);
         grid->LayoutGrid();
-        grid->SizeChannelGrid();
-        scan->setPriorityMaximum(grid->channelCount());
+        populate();
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -90,15 +89,15 @@ protected:
         state.image.setBit(bytemap::OptionFlags, 1, ticked);
     }
 
-    // The population steps of an unlocked load.
+    // An unlocked load of the image as the editor runs it, for the grid and
+    // the scan list (the messages belong to boxes this fixture does not have).
     void populate() {
-        scan->ResetScanLists();
-        scan->ShowPriorityChannel();
-        grid->SizeChannelGrid();
-        scan->ShowScanList();
-        grid->setLocked(false);
-        grid->ShowChannelGrid();
-        grid->ShadeChannelGrid();
+        takeFromEditor(model, *grid, *scan);
+        model.copies().editorLoaded = true;  // the start-up load is behind the fixture
+        model.PopulateEditor(LoadKind::FileOpen);
+        showCells(model, *grid);
+        showScanLists(model, *scan);
+        grid->setLocked(model.copies().locked);
         scan->updateButtons();
     }
 

@@ -177,21 +177,11 @@ TEST_F(ScanList, WithAnEmptyTplBoxAStoredNumberAboveTheCountEndsAtTheLimit) {
     EXPECT_EQ(scan->priorityBox()->text(), "8");
     EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 8);
 
-    // Sizing the grid for 8 channels resets a priority number above 8 to 1.
-    state.image.setByte(bytemap::ModelIndex, 1);
-    populate();
-    state.image.setByte(bytemap::PrioScanChNo, 12);
-    scan->ShowPriorityChannel();
-    state.image.setByte(bytemap::ModelIndex, 4);
-    grid->SizeChannelGrid();
-    EXPECT_EQ(scan->priorityBox()->text(), "1");
-    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 1);
 }
 
 TEST_F(ScanList, ArrowKeysAndTheUpDownStepTheBox) {
     state.image.setByte(bytemap::ModelIndex, 4);
     populate();
-    scan->setPriorityMaximum(8);
     QLineEdit* box = scan->priorityBox();
     box->setText("8");
     QTest::keyClick(box, Qt::Key_Up);
@@ -206,20 +196,6 @@ TEST_F(ScanList, ArrowKeysAndTheUpDownStepTheBox) {
     scan->priorityUpDown()->stepUp();
     EXPECT_EQ(box->text(), "3");
     EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 3);
-}
-
-TEST_F(ScanList, ShowPriorityChannelAndSizingTheGrid) {
-    state.image.setByte(bytemap::PrioScanChNo, 12);
-    scan->ShowPriorityChannel();
-    EXPECT_EQ(scan->priorityUpDown()->value(), 12);
-    EXPECT_EQ(scan->priorityBox()->text(), "12");
-
-    // A radio with fewer channels than the up-down's value: back to 1.
-    state.image.setByte(bytemap::ModelIndex, 9);
-    grid->SizeChannelGrid();
-    EXPECT_EQ(scan->priorityUpDown()->value(), 1);
-    EXPECT_EQ(scan->priorityBox()->text(), "1");
-    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 1);
 }
 
 TEST_F(ScanList, StatusTexts) {

@@ -32,7 +32,7 @@ protected:
 TEST_F(ToneDialog, OpensOnTheChannelsCodeWithTheMainWindowDisabled) {
     setSignal(1, Side::Rx, 43);
     state.image.setBit(FlagsBOffset(1), 5, true);  // receive IDPL 023
-    grid->ShowChannelGrid();
+    populate();
     frmChannelToneOption* dlg = openOn(Side::Rx);
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->windowTitle(), "Channel Tone Option");
@@ -97,7 +97,7 @@ TEST_F(ToneDialog, CsqOnTheTransmitSideClearsTurnOffCodeAndReverseBurst) {
     SetOptionText(state.image, 1, ChannelOption::ReverseBurst, "240");
     SetOptionValue(state.image, 1, ChannelOption::TurnOffCode, 1);
     grid->setRevBurstStep(1, 2);
-    grid->ShowChannelGrid();
+    populate();
     frmChannelToneOption* dlg = openOn(Side::Tx);
     EXPECT_TRUE(dlg->option(2)->isChecked());
     EXPECT_EQ(dlg->focusWidget(), dlg->toneBox(4));
@@ -117,7 +117,7 @@ TEST_F(ToneDialog, CsqOnTheTransmitSideClearsTurnOffCodeAndReverseBurst) {
 TEST_F(ToneDialog, ReceiveTplKeepsTheTransmitInversion) {
     setSignal(1, Side::Tx, 60);
     state.image.setBit(FlagsBOffset(1), 6, true);
-    grid->ShowChannelGrid();
+    populate();
     frmChannelToneOption* dlg = openOn(Side::Rx);
     QTest::mouseClick(dlg->option(2), Qt::LeftButton);
     EXPECT_TRUE(dlg->toneFrame()->isVisible());
@@ -142,7 +142,7 @@ TEST_F(ToneDialog, EnterOnASignallingCellOpensItsSide) {
 TEST_F(ToneDialog, UserTplAndTheTalkaroundRule) {
     setChannel(1, "151.025", "151.025");
     setSignal(1, Side::Rx, 129);
-    grid->ShowChannelGrid();
+    populate();
     EXPECT_EQ(cell(1, 13), "Off");  // stale: the rule runs on the next choice
     frmChannelToneOption* dlg = openOn(Side::Tx);
     QTest::mouseClick(dlg->option(5), Qt::LeftButton);
@@ -161,7 +161,7 @@ TEST_F(ToneDialog, UserTplAndTheTalkaroundRule) {
 
 TEST_F(ToneDialog, EscLeavesTheChannelUnchanged) {
     setSignal(1, Side::Rx, 20);
-    grid->ShowChannelGrid();
+    populate();
     const CodeplugImage before = state.image;
     QPointer<frmChannelToneOption> dlg = openOn(Side::Rx);
     QTest::keyClick(dlg->toneBox(19), Qt::Key_Down);
@@ -204,7 +204,7 @@ TEST_F(ToneDialog, ArrowKeysWrapAroundTheTables) {
 
     // The keys in the dialog.
     setSignal(1, Side::Rx, 36);  // box 35
-    grid->ShowChannelGrid();
+    populate();
     frmChannelToneOption* dlg = openOn(Side::Rx);
     dlg->activateWindow();  // focus colours need an active window
     ASSERT_TRUE(QTest::qWaitFor([&] { return dlg->isActiveWindow(); }));
