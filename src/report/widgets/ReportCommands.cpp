@@ -2,15 +2,21 @@
 
 #include "codeplug/widgets/frmMain.h"
 #include "report/widgets/CodeplugReport.h"
-#include "report/widgets/ReportFromForm.h"
+#include "codeplug/widgets/EditorInModel.h"
+#include "report/ReportFromImage.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel::report {
 
+ReportContent ReportContentFromEditor(frmMain& editor) {
+    takeEditor(editor.model(), editor);
+    return ReportContentFromModel(editor.model());
+}
+
 void InstallReportCommands(MDIFormMain& window) {
     using Command = MDIFormMain::Command;
     MDIFormMain* w = &window;
-    const ReportSource source = [w] { return ReportContentFromForm(*w->editor(), w->state().image); };
+    const ReportSource source = [w] { return ReportContentFromEditor(*w->editor()); };
     window.setCommand(Command::PrintPreview,
                       [w, source] { RunPreviewCommand(w->state(), w->prompts(), source); });
     window.setCommand(Command::Print, [w, source] { PrintReport(w->state(), w->prompts(), source); });

@@ -7,7 +7,16 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "channels/widgets/ChannelGrid.h"
+#include "channels/widgets/ScanListPanel.h"
+#include "codeplug/widgets/ButtonFrame.h"
 #include "codeplug/widgets/EditorFixture.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/UserTplFrame.h"
 #include "report/widgets/ReportCommands.h"
 #include "report/widgets/frmMultiPgPreview.h"
 
@@ -53,6 +62,23 @@ TEST(EditorReport, PrintAndPreviewCommandsReportTheEditorsValues) {
     f.main->menuAction("mnuFilePrintPreview")->trigger();
     EXPECT_TRUE(previewShown);
     EXPECT_TRUE(f.state.printerInInches);
+}
+
+// The report takes what the editor shows, a box's text not yet committed
+// included.
+TEST(EditorReport, TheReportTakesWhatTheEditorShows) {
+    EditorFixture f;
+    f.startUp();
+    f.load(sampleImage());
+    f.editor().userTpl()->box(false, 0)->setText("100.0");
+    f.editor().grid()->StepSwitch(3, kColBclo);
+    const report::ReportContent c = report::ReportContentFromEditor(f.editor());
+    EXPECT_EQ(c.modelNumber, f.editor().radioInfo()->modelLabel()->text().toStdString());
+    EXPECT_EQ(c.tplRxFrequency[0], "100.0");
+    EXPECT_EQ(c.grid[2][kColBclo - 1], f.editor().grid()->cellText(3, kColBclo).toStdString());
+    EXPECT_EQ(c.shortPress1, f.editor().buttons()->shortList(0)->currentIndex());
+    EXPECT_EQ(c.prioScanChNo, f.editor().scanList()->priorityBox()->text().toStdString());
+    EXPECT_EQ(c.editorChannelCount, 16);
 }
 
 }  // namespace
