@@ -12,6 +12,7 @@
 
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
+#include "channels/widgets/frmChannelToneOption.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
 #include "codeplug/widgets/EditorSizes.h"
@@ -66,9 +67,8 @@ ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
     dialog_->onRead = [this] { cmdRead_Click(); };
     dialog_->onWrite = [this] { cmdWrite_Click(); };
     dialog_->setStatusText = [&editor](const QString& t) { editor.setStatusText(t); };
-    dialog_->closeCompanions = [this] {
-        for (QWidget* w : QApplication::allWidgets())
-            if (w->objectName() == QLatin1String("frmChannelToneOption") && w->isVisible()) w->close();
+    dialog_->closeCompanions = [this, &editor] {
+        editor.grid()->closeToneDialog();
         writePrompt_->unload();
     };
 
@@ -87,9 +87,8 @@ ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
 ProgramCommands::~ProgramCommands() = default;
 
 bool ProgramCommands::toneWindowOpen() const {
-    for (QWidget* w : QApplication::allWidgets())
-        if (w->objectName() == QLatin1String("frmChannelToneOption") && w->isVisible()) return true;
-    return false;
+    const frmChannelToneOption* tone = main_.editor()->grid()->toneDialog();
+    return tone && tone->isVisible();
 }
 
 void ProgramCommands::openDialog(bool write) {

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
+#include "channels/widgets/ChannelGrid.h"
+
 #include <map>
 
 #include "channels/widgets/ScanListPanel.h"
@@ -103,9 +105,7 @@ TEST(ProgramDialog, ClosedPortOnlyTriesToOpenIt) {
 
 TEST(ProgramDialog, ToneWindowOpenRefusesReadAndWrite) {
     LinkFixture f;
-    QWidget toneWindow;
-    toneWindow.setObjectName("frmChannelToneOption");
-    toneWindow.show();
+    f.editor().grid()->OpenRxToneDialog(1);
     for (C c : {C::Read, C::Write}) {
         f.prompts.clear();
         const int opens = f.portOpens;
@@ -132,9 +132,7 @@ TEST(ProgramDialog, WriteChecksRunInOrderBeforeTheDialogOpens) {
     for (auto* box : f.editor().findChildren<QLineEdit*>("txtTPL_RxFrequency"))
         if (box->property("index").toInt() == 1) rx2 = box;
     ASSERT_TRUE(prioEnable && rx2);
-    QWidget toneWindow;
-    toneWindow.setObjectName("frmChannelToneOption");
-    toneWindow.show();
+    f.editor().grid()->OpenRxToneDialog(1);
 
     prioEnable->setChecked(true);
     tabs->setCurrentIndex(1);
@@ -161,7 +159,7 @@ TEST(ProgramDialog, WriteChecksRunInOrderBeforeTheDialogOpens) {
     EXPECT_EQ(f.portOpens, opens);
     EXPECT_EQ(f.state.image.byte(bm::Fixed60), 0);
 
-    toneWindow.hide();
+    f.editor().grid()->closeToneDialog();
     f.prompts.clear();
     f.main->runCommand(C::Write);
     EXPECT_TRUE(f.prompts.messages.empty());
