@@ -39,7 +39,7 @@ constexpr int kRetryMs = 50;
 }  // namespace
 
 EditorUndo::EditorUndo(frmMain& editor, QAction& undoItem, QAction& redoItem)
-    : QObject(&editor), editor_(editor), undoItem_(undoItem), redoItem_(redoItem), model_(editor.context().state) {
+    : QObject(&editor), editor_(editor), undoItem_(undoItem), redoItem_(redoItem), model_(editor.model()) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &EditorUndo::pendingCheckpoint);
     connect(editor_.grid(), &ChannelGrid::edited, this, &EditorUndo::schedule);

@@ -51,7 +51,7 @@ private:
     frmMain& editor_;
     QAction& undoItem_;
     QAction& redoItem_;
-    EditingModel model_;
+    EditingModel& model_;   // the editor's own
     UndoHistory history_;
     QTimer timer_;
     bool showing_ = false;
