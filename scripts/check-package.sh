@@ -34,6 +34,7 @@ paths=$(cut -d' ' -f2 "$work/contents")
 expected=(
   ./usr/bin/vantrel-cps
   ./usr/bin/vantrelctl
+  ./usr/libexec/vantrel-cps/vantrelctl-link
   ./usr/libexec/vantrel-cps/vantrelctl-report
   ./usr/share/applications/vantrel-cps.desktop
   ./usr/share/mime/packages/vantrel-cps.xml
@@ -55,7 +56,7 @@ done
 
 outside=$(awk '$0 != "./" && (!/^\.\/usr\// || /^\.\/usr\/local\//)' <<<"$paths")
 [ -z "$outside" ] || problem "installs outside /usr or under /usr/local: $outside"
-for program in bin/vantrel-cps bin/vantrelctl libexec/vantrel-cps/vantrelctl-report; do
+for program in bin/vantrel-cps bin/vantrelctl libexec/vantrel-cps/vantrelctl-link libexec/vantrel-cps/vantrelctl-report; do
   grep -qxF -- "-rwxr-xr-x ./usr/$program" "$work/contents" || problem "/usr/$program is not mode 0755"
 done
 

@@ -170,13 +170,20 @@ TEST(CliConventions, FailuresGiveTheSystemsReasonAndNoToolkitWarnings) {
     EXPECT_TRUE(fs::exists(folder / "report.pdf"));
 }
 
-TEST(CliConventions, OnlyTheReportLoadsQtGui) {
+// show loads no Qt at all, the serial-port commands Qt Core without Qt Gui,
+// and only the report the printing.
+TEST(CliConventions, OnlyThePortCommandsLoadQtAndOnlyTheReportQtGui) {
     const std::vector<EnvChange> traceLibraries = {{"LD_DEBUG", "libs"}};
     const ProgramRun show = Ctl({"show", kData + "/U2_NAG.cpg"}, traceLibraries);
     ASSERT_EQ(show.exitCode, 0);
-    EXPECT_NE(show.err.find("libQt6Core.so"), std::string::npos) << "the loader's trace is missing";
+    EXPECT_NE(show.err.find("libstdc++.so"), std::string::npos) << "the loader's trace is missing";
+    EXPECT_EQ(show.err.find("libQt6"), std::string::npos);
+
+    const ProgramRun ports = Ctl({"ports"}, traceLibraries);
+    ASSERT_EQ(ports.exitCode, 0);
+    EXPECT_NE(ports.err.find("libQt6Core.so"), std::string::npos);
     for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport"})
-        EXPECT_EQ(show.err.find(library), std::string::npos) << library;
+        EXPECT_EQ(ports.err.find(library), std::string::npos) << library;
 
     TempFolder folder;
     const ProgramRun report = Ctl({"report", kData + "/U2_NAG.cpg", "-o", folder / "r.pdf"}, traceLibraries);

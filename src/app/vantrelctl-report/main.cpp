@@ -64,9 +64,7 @@ void WithoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& conte
     qtMessages(type, context, message);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int PrintReportCommand(int argc, char** argv) {
     using namespace vantrelctl;
     Args args;
     if (const auto done = ParseCommand(kReportCommand, argc, argv, args)) return *done;
@@ -91,4 +89,11 @@ int main(int argc, char** argv) {
     if (!PrintPdf(content, output, !args.has("--twips"))) return Fail("cannot write '" + output + "'");
     if (!page.empty() && !PreviewPage(content, page)) return Fail("cannot write '" + page + "'");
     return 0;
+}
+
+}  // namespace
+
+// Run by vantrelctl as `vantrelctl-report report FILE.cpg ...`.
+int main(int argc, char** argv) {
+    return vantrelctl::RunCommandLine({{&vantrelctl::kReportCommand, PrintReportCommand}}, argc, argv);
 }

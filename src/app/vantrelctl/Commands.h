@@ -2,16 +2,13 @@
 // vantrelctl's sub-commands, one file each: its options table and its body,
 // which returns the process exit code.
 #include "cli/CommandLine.h"
+#include "cli/LinkCommands.h"
 
 namespace vantrelctl {
 
-extern const CommandSpec kReadCommand;
-extern const CommandSpec kWriteCommand;
 extern const CommandSpec kCheckCommand;
 extern const CommandSpec kShowCommand;
 extern const CommandSpec kDiffCommand;
-extern const CommandSpec kSimulateCommand;
-extern const CommandSpec kPortsCommand;
 extern const CommandSpec kExportCommand;
 extern const CommandSpec kImportCommand;
 

@@ -9,14 +9,6 @@
 
 namespace vantrelctl {
 
-const CommandSpec kReadCommand{
-    "read", "", 0, "Reads the radio's codeplug into a data file.",
-    {
-        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
-        {"-o", "FILE.cpg", "the data file to write; it is replaced only after a complete read", true},
-        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
-    }};
-
 int CmdRead(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kReadCommand, argc, argv, args)) return *done;

@@ -9,27 +9,6 @@
 
 namespace vantrelctl {
 
-const CommandSpec kSimulateCommand{
-    "simulate", "", 0,
-    "Plays a radio in programming mode on a pseudo-terminal until SIGTERM or SIGINT.",
-    {
-        {"--image", "FILE.cpg", "the radio's codeplug", true},
-        {"--link", "PATH", "the link to create to the pseudo-terminal (the program's port)", true},
-        {"--reaction", "MS", "delay before each answer (default 10; 0 answers at once)"},
-        {"--pace", nullptr, "bytes take 11 bit times at 1200 baud, both directions"},
-        {"--echo", nullptr, "every program byte comes back, as on a single-wire cable"},
-        {"--echo-delay", "MS", "the echo comes this much later, as through a USB adapter (implies --echo)"},
-        {"--identity", "BYTE", "identity answered to R and P (default 0x31)"},
-        {"--bad-checksum", "BLK:N", "block BLK goes out with a wrong checksum N times"},
-        {"--silent-at", "N", "the N-th answer (1 = identity) and all later ones are not sent"},
-        {"--version-first", "BYTE", "first byte of the version answer instead of 0x4F"},
-        {"--radio-password", "TEXT", "the password the radio reports to a write"},
-        {"--target", "BYTE|auto", "answer to T (default auto: from the radio's image)"},
-        {"--target-busy", "N", "answer T with 0x46 N times first"},
-        {"--refuse-block", "BLK:N", "ask for a correctly written block again N times"},
-        {"--save", "FILE.cpg", "store the radio's image there after each write"},
-    }};
-
 int CmdSimulate(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kSimulateCommand, argc, argv, args)) return *done;

@@ -12,11 +12,6 @@
 
 namespace vantrelctl {
 
-const CommandSpec kPortsCommand{
-    "ports", "", 0,
-    "Lists Com1..Com8 with the device behind each, its USB description and whether you may open it.",
-    {}};
-
 int CmdPorts(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kPortsCommand, argc, argv, args)) return *done;

@@ -95,15 +95,6 @@ int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
 
 }  // namespace
 
-const CommandSpec kWriteCommand{
-    "write", "FILE.cpg", 1, "Writes a data file into the radio, as Open then Write in the editor would.",
-    {
-        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
-        {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
-        {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
-        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
-    }};
-
 int CmdWrite(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kWriteCommand, argc, argv, args)) return *done;

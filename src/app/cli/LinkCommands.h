@@ -1,0 +1,56 @@
+#pragma once
+// The commands that talk to a serial port. vantrelctl checks their arguments
+// (and answers --help) before it runs vantrelctl-link, which holds the serial
+// layer and Qt, so that no other command loads them.
+#include "cli/CommandLine.h"
+
+namespace vantrelctl {
+
+inline const CommandSpec kReadCommand{
+    "read", "", 0, "Reads the radio's codeplug into a data file.",
+    {
+        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
+        {"-o", "FILE.cpg", "the data file to write; it is replaced only after a complete read", true},
+        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
+    }};
+
+inline const CommandSpec kWriteCommand{
+    "write", "FILE.cpg", 1, "Writes a data file into the radio, as Open then Write in the editor would.",
+    {
+        {"--port", "DEVICE", "the radio's serial device, or Com1..Com8", true},
+        {"--password", "TEXT", "answer to a protected radio's password question (else asked on the terminal)"},
+        {"--verify", nullptr, "read the radio back afterwards and compare every byte"},
+        {"--trace", "FILE", "log every byte on the line, with its time and step, into FILE"},
+    }};
+
+inline const CommandSpec kSimulateCommand{
+    "simulate", "", 0,
+    "Plays a radio in programming mode on a pseudo-terminal until SIGTERM or SIGINT.",
+    {
+        {"--image", "FILE.cpg", "the radio's codeplug", true},
+        {"--link", "PATH", "the link to create to the pseudo-terminal (the program's port)", true},
+        {"--reaction", "MS", "delay before each answer (default 10; 0 answers at once)"},
+        {"--pace", nullptr, "bytes take 11 bit times at 1200 baud, both directions"},
+        {"--echo", nullptr, "every program byte comes back, as on a single-wire cable"},
+        {"--echo-delay", "MS", "the echo comes this much later, as through a USB adapter (implies --echo)"},
+        {"--identity", "BYTE", "identity answered to R and P (default 0x31)"},
+        {"--bad-checksum", "BLK:N", "block BLK goes out with a wrong checksum N times"},
+        {"--silent-at", "N", "the N-th answer (1 = identity) and all later ones are not sent"},
+        {"--version-first", "BYTE", "first byte of the version answer instead of 0x4F"},
+        {"--radio-password", "TEXT", "the password the radio reports to a write"},
+        {"--target", "BYTE|auto", "answer to T (default auto: from the radio's image)"},
+        {"--target-busy", "N", "answer T with 0x46 N times first"},
+        {"--refuse-block", "BLK:N", "ask for a correctly written block again N times"},
+        {"--save", "FILE.cpg", "store the radio's image there after each write"},
+    }};
+
+inline const CommandSpec kPortsCommand{
+    "ports", "", 0,
+    "Lists Com1..Com8 with the device behind each, its USB description and whether you may open it.",
+    {}};
+
+// The name of the program that runs them, installed beside vantrelctl or in
+// the package's libexec folder.
+constexpr const char* kLinkProgram = "vantrelctl-link";
+
+}  // namespace vantrelctl
