@@ -98,11 +98,6 @@ void ChannelGrid::touch() {
     emit edited();
 }
 
-bool ChannelGrid::isPriorityRow(int row) const {
-    return hooks.priorityScanTicked && hooks.priorityScanTicked() &&
-           ctx_.state.image.byte(bytemap::PrioScanChNo) == row;
-}
-
 QString ChannelGrid::cellText(int row, int column) const {
     auto* item = table_->item(row, column);
     return item ? item->text() : QString();

@@ -114,7 +114,6 @@ private:
     int currentColumn() const;
     void setCurrent(int row, int column);
     int rows() const;  // channel rows shown
-    bool isPriorityRow(int row) const;
     void absorbCellEditor();  // copies the editor's text into the cell, hides it
     // The commit of CommitRxFrequency / CommitTxFrequency; a commit made by a
     // cell leave leaves the current cell where the user moved it.

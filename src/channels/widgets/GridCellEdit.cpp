@@ -26,8 +26,6 @@ constexpr int kDown = 40;
 constexpr int kMoveRight = -1;
 constexpr int kMaxEditLength = 9;
 
-QString noticeText(const Notice& n) { return QString::fromUtf8(n.text.data(), static_cast<int>(n.text.size())); }
-
 Side sideOf(int column) { return column == gc::TxFreq ? Side::Tx : Side::Rx; }
 
 }  // namespace
@@ -221,12 +219,11 @@ void ChannelGrid::fgChannel_KeyDown(int key) {
     const int row = currentRow();
     const int column = currentColumn();
     if (key == Qt::Key_Delete) {
-        if (isPriorityRow(row)) {
-            ctx_.prompts.tell(noticeText(kPriorityFrequencyDelete));
-        } else if (gc::isFrequency(column)) {
-            setCellText(row, column, QString());
+        // The model refuses the priority channel (with its message) or deletes
+        // the frequency; the emptied cell then ends as Enter would end an edit.
+        if (ctx_.forward([row, column](EditingModel& m) { return m.DeleteKey(row, column); }, {}).ok &&
+            gc::isFrequency(column))
             EndCellEdit(kEnter);
-        }
     } else if (key == Qt::Key_Control && gc::isFrequency(column)) {
         BeginCellEdit(3);
     }
