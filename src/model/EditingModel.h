@@ -222,8 +222,9 @@ public:
     EditResult SetUserTplText(Side side, int i, const std::string& text);
     // Enter in a user TPL box / leaving it: reformat and encode.
     EditResult CommitUserTpl(Side side, int i);
-    // Leaving a user TPL box that holds text: a text that reads as a
-    // frequency is reformatted and encoded, any other is left alone.
+    // Leaving a user TPL box: an empty box is refused (the first tab shows
+    // it); a text that reads as a frequency is reformatted and encoded, any
+    // other is left alone.
     EditResult LeaveUserTpl(Side side, int i);
     EditResult SetPassword(const std::string& text);
     // The unlock prompt accepted the codeplug's password: the editor opens and

@@ -437,6 +437,11 @@ EditResult EditingModel::CommitUserTpl(Side side, int i) {
 
 EditResult EditingModel::LeaveUserTpl(Side side, int i) {
     if (i < 0 || i > 2) return {{}, false};
+    if (copies_.tpl.box(side, i).empty()) {
+        // A box may not be left empty: the first tab shows it.
+        if (copies_.tab == 1) SelectTab(0);
+        return {{Tell(kInvalidFrequency)}, false};
+    }
     const auto t = ReformatUserTplText(copies_.tpl.box(side, i));
     if (!t) return {};
     setTplBox(side, i, *t);

@@ -92,18 +92,16 @@ void UserTplFrame::textChanged(bool tx, int i) {
 
 void UserTplFrame::focusLost(QLineEdit* b, bool tx, int i) {
     setBackground(b, QApplication::palette().color(QPalette::Base));
-    const QString t = b->text();
-    if (t.isEmpty()) {
+    if (b->text().isEmpty()) {
+        // Behind the preview or the about box the empty box waits; while a
+        // read waits for the radio it keeps the focus without a word; else
+        // the read/write dialog closes before the refusal shows.
         if (!messagesAllowed()) return;
         if (ctx_.state.readPending) {
             b->setFocus();
             return;
         }
         ctx_.closeReadWriteDialog();
-        ctx_.prompts.tell(kInvalid);
-        showFirstTab();
-        b->setFocus();
-        return;
     }
     commit(tx, i, true);
 }

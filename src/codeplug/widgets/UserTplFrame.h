@@ -24,9 +24,6 @@ public:
 
     void setLocked(bool locked);
 
-    // Switches the editor from the channel tab to the first one.
-    std::function<void()> showFirstTab = [] {};
-
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -157,9 +157,6 @@ void frmMain::buildForm() {
     outer->addLayout(top, 1);
     outer->addWidget(sbStatusBar_);
 
-    tpl_->showFirstTab = [this] {
-        if (sstMain_->currentIndex() == 1) sstMain_->setCurrentIndex(0);
-    };
     info_->enterSuperNumber = [this](const std::string& typed, const std::function<bool()>& confirm) {
         EnterSuperNumber(typed, confirm);
     };
