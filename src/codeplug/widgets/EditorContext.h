@@ -32,9 +32,8 @@ struct EditorContext {
     std::function<EditResult(const ModelEdit&, const KeepBefore&)> forward =
         [](const ModelEdit&, const KeepBefore&) { return EditResult{}; };
 
-    // Whether the print preview or the about box is showing (by default: a
-    // visible window named `frmMultiPgPreview` or `frmAbout`), and closing the
-    // read/write dialog (filled in by its owner).
+    // Whether the print preview or the about box is showing, and closing the
+    // read/write dialog (filled in by the main window and the dialog's owner).
     std::function<bool()> previewOrAboutShown = [] { return false; };
     std::function<void()> closeReadWriteDialog = [] {};
 };

@@ -79,12 +79,6 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     small.setPointSize(kEditorPointSize);
     setFont(small);
     buildForm();
-    ctx_.previewOrAboutShown = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && (w->objectName() == "frmMultiPgPreview" || w->objectName() == "frmAbout"))
-                return true;
-        return false;
-    };
     ctx_.prioScanTicked = [this] { return settings_->check("chkPrioScanEnable")->isChecked(); };
     grid_->hooks.priorityScanTicked = ctx_.prioScanTicked;
     grid_->hooks.userTplRxValue = [this](int k) {

@@ -61,6 +61,7 @@ ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
     : main_(main), link_(device), openPort_(std::move(openPort)) {
     frmMain& editor = *main.editor();
     dialog_ = std::make_unique<frmProgram>(main.state(), link_, &main, &editor);
+    main.setCompanion(MDIFormMain::Companion::ReadWrite, dialog_.get());
     unlock_ = std::make_unique<frmProtection>(main.state(), main.prompts(), main);
     writePrompt_ = std::make_unique<frmPasswordW>(main.state(), main.prompts(), main, *dialog_);
 

@@ -30,10 +30,12 @@ void tellPrinterFailed(Prompts& prompts, const QPrinter& printer) {
 
 }  // namespace
 
-void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source) {
+void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source,
+                   const std::function<void(QWidget*)>& opened) {
     QPrinter printer;
     QtPrinterFacts facts(printer);
     auto window = std::make_unique<frmMultiPgPreview>();
+    if (opened) opened(window.get());
     bool printRequested = false;
     window->setPrintHandler([&] { printRequested = true; });
     ColumnShift columns;
@@ -78,9 +80,10 @@ int PrintReport(AppState& state, Prompts& prompts, const ReportSource& source) {
     return ended;
 }
 
-void RunPreviewCommand(AppState& state, Prompts& prompts, const ReportSource& source) {
+void RunPreviewCommand(AppState& state, Prompts& prompts, const ReportSource& source,
+                       const std::function<void(QWidget*)>& opened) {
     state.printerInInches = true;
-    PreviewReport(state, prompts, source);
+    PreviewReport(state, prompts, source, opened);
 }
 
 }  // namespace vantrel::report

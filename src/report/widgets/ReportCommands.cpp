@@ -17,8 +17,10 @@ void InstallReportCommands(MDIFormMain& window) {
     using Command = MDIFormMain::Command;
     MDIFormMain* w = &window;
     const ReportSource source = [w] { return ReportContentFromEditor(*w->editor()); };
-    window.setCommand(Command::PrintPreview,
-                      [w, source] { RunPreviewCommand(w->state(), w->prompts(), source); });
+    window.setCommand(Command::PrintPreview, [w, source] {
+        RunPreviewCommand(w->state(), w->prompts(), source,
+                          [w](QWidget* preview) { w->setCompanion(MDIFormMain::Companion::Preview, preview); });
+    });
     window.setCommand(Command::Print, [w, source] { PrintReport(w->state(), w->prompts(), source); });
 }
 

@@ -146,6 +146,9 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
     setCommand(C::Undo, [this] { undo_->undo(); });
     setCommand(C::Redo, [this] { undo_->redo(); });
     undo_ = new EditorUndo(*editor_, *menuAction("mnuEditUndo"), *menuAction("mnuEditRedo"));
+    editor_->context().previewOrAboutShown = [this] {
+        return shownCompanion(Companion::Preview) || shownCompanion(Companion::About);
+    };
 }
 
 MDIFormMain::~MDIFormMain() = default;
@@ -212,6 +215,13 @@ QAction* MDIFormMain::menuAction(const QString& name) const {
 QAction* MDIFormMain::toolbarButton(int position) const {
     const auto actions = toolBar_->actions();
     return position >= 1 && position <= actions.size() ? actions[position - 1] : nullptr;
+}
+
+void MDIFormMain::setCompanion(Companion kind, QWidget* window) { companions_[kind] = window; }
+
+QWidget* MDIFormMain::shownCompanion(Companion kind) const {
+    const auto it = companions_.find(kind);
+    return it != companions_.end() && it->second && it->second->isVisible() ? it->second.data() : nullptr;
 }
 
 void MDIFormMain::setCommand(Command c, std::function<void()> handler) {

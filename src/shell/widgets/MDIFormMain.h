@@ -3,6 +3,7 @@
 // area holding the editor `frmMain`. Commands are connected through
 // setCommand; every menu command first commits a pending grid edit.
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -45,6 +46,13 @@ public:
     QAction* toolbarButton(int position) const;
     QToolBar* toolBar() const { return toolBar_; }
 
+    // Windows the commands open beside the main window, known by reference:
+    // the print preview, the about box, the read/write dialog.
+    enum class Companion { Preview, About, ReadWrite };
+    void setCompanion(Companion kind, QWidget* window);
+    // The window while it is open and shown, else nullptr.
+    QWidget* shownCompanion(Companion kind) const;
+
     // The action behind a command; the menu item runs the pending-edit commit
     // first, the toolbar dispatches as the menu does except Read and Write.
     // An Edit menu item is usable once its command has a handler.
@@ -86,6 +94,7 @@ private:
     frmMain* editor_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<Command, std::function<void()>> commands_;
+    std::map<Companion, QPointer<QWidget>> companions_;
     std::unique_ptr<GridClipboard> clipboard_;
     EditorUndo* undo_ = nullptr;   // owned by the editor
 };

@@ -53,7 +53,7 @@ MainShell::MainShell(MDIFormMain& main)
     main.setCommand(C::Open, [this] { files_.mnuFileOpen_Click(); });
     main.setCommand(C::Save, [this] { files_.mnuFileSave_Click(); });
     main.setCommand(C::Help, [this] { ShowHelp(); });
-    main.setCommand(C::About, [this] { ShowAboutBox(&main_); });
+    main.setCommand(C::About, [this] { main_.setCompanion(MDIFormMain::Companion::About, ShowAboutBox(&main_)); });
     main.setCommand(C::Exit, [this] { Exit(); });
 
     portMenu_ = std::make_unique<CommPortMenu>(
@@ -120,11 +120,6 @@ void MainShell::writePortFile() {
     link::WritePortFile(portFileFolder(main_.settings()), portMenu_->selectedPort());
 }
 
-void MainShell::closeWindow(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible()) w->close();
-}
-
 bool MainShell::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
 
@@ -146,7 +141,9 @@ bool MainShell::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         main_.state().appClosing = true;
-        for (const char* name : {"frmMultiPgPreview", "frmProgram", "frmAbout"}) closeWindow(name);
+        using W = MDIFormMain::Companion;
+        for (W kind : {W::Preview, W::ReadWrite, W::About})
+            if (QWidget* window = main_.shownCompanion(kind)) window->close();
         if (help_) help_->close();
     }
     return QObject::eventFilter(watched, event);

@@ -41,7 +41,6 @@ protected:
 private:
     // The editor's closing sequence; false when the user cancelled it.
     bool closeEditor();
-    void closeWindow(const char* name);
     void writePortFile();
 
     MDIFormMain& main_;

@@ -109,5 +109,19 @@ TEST(HelpMenu, HelpTopicsAndTheToolbarShowTheHelpAboutDisablesTheMainWindow) {
     EXPECT_TRUE(f.main->isEnabled());
 }
 
+// The about box is known by reference: the editor holds its messages back
+// while it shows, and closing the program closes it.
+TEST_F(Closing, TheAboutBoxIsKnownAndClosedWithTheProgram) {
+    f.menu("mnuHelpAbout");
+    QWidget* about = f.main->shownCompanion(MDIFormMain::Companion::About);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(f.editor().context().previewOrAboutShown());
+    f.main->setEnabled(true);
+    f.prompts.answers = {Prompts::Answer::No};
+    f.main->close();
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(f.editor().context().previewOrAboutShown());
+}
+
 }  // namespace
 }  // namespace vantrel::test
