@@ -2,6 +2,7 @@
 // few warm-up runs), its CPU time (user + system, from wait4) and wall time
 // measured from fork to exit; the medians are printed next to a bare C++
 // program's on the same machine. Target: `vantrelctl show` under 10 ms of CPU.
+// `ports` and `report` show the price of the companion programs that load Qt.
 //   bench_cli [RUNS]
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
               Measure("vantrelctl --version", {ctl, "--version"}, runs) &&
               Measure("vantrelctl show", {ctl, "show", file}, runs) &&
               Measure("vantrelctl show --json", {ctl, "show", file, "--json"}, runs) &&
+              Measure("vantrelctl ports (Qt Core)", {ctl, "ports"}, runs) &&
               Measure("vantrelctl report (Qt Gui)", {ctl, "report", file, "-o", pdf}, std::min(runs, 11));
     ::unlink(pdf.c_str());
     return ok ? 0 : 1;

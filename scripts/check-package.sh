@@ -78,9 +78,12 @@ release_version=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" 2>/dev/null
 "$root/usr/bin/vantrelctl" --help >/dev/null || problem "vantrelctl --help failed"
 "$root/usr/bin/vantrelctl" show "$root/usr/share/vantrel-cps/U2_NAG.cpg" >"$work/show.txt" && [ -s "$work/show.txt" ] ||
   problem "vantrelctl show of a shipped data file failed"
-# report finds its companion program in the package's libexec folder.
+# report and the port commands find their companion programs in the
+# package's libexec folder.
 "$root/usr/bin/vantrelctl" report "$root/usr/share/vantrel-cps/U2_NAG.cpg" -o "$work/report.pdf" && [ -s "$work/report.pdf" ] ||
   problem "vantrelctl report of a shipped data file failed"
+"$root/usr/bin/vantrelctl" ports >"$work/ports.txt" && grep -q '^Com1' "$work/ports.txt" ||
+  problem "vantrelctl ports failed"
 
 appstreamcli validate --no-net "$metainfo" >&2 || problem "appstreamcli validate failed"
 

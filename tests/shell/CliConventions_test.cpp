@@ -170,14 +170,35 @@ TEST(CliConventions, FailuresGiveTheSystemsReasonAndNoToolkitWarnings) {
     EXPECT_TRUE(fs::exists(folder / "report.pdf"));
 }
 
-// show loads no Qt at all, the serial-port commands Qt Core without Qt Gui,
-// and only the report the printing.
+// Only the commands that need the serial port load Qt, and only the report
+// Qt Gui: every other command, and the help and usage errors of the port
+// commands, run without mapping any Qt library.
 TEST(CliConventions, OnlyThePortCommandsLoadQtAndOnlyTheReportQtGui) {
     const std::vector<EnvChange> traceLibraries = {{"LD_DEBUG", "libs"}};
-    const ProgramRun show = Ctl({"show", kData + "/U2_NAG.cpg"}, traceLibraries);
-    ASSERT_EQ(show.exitCode, 0);
-    EXPECT_NE(show.err.find("libstdc++.so"), std::string::npos) << "the loader's trace is missing";
-    EXPECT_EQ(show.err.find("libQt6"), std::string::npos);
+    TempFolder folder;
+    const std::string file = kData + "/U2_NAG.cpg", other = kData + "/U1_EMEA.cpg";
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+    } qtFree[] = {
+        {{"show", file}, 0},
+        {{"show", file, "--json"}, 0},
+        {{"check", file}, 0},
+        {{"diff", file, other}, 1},
+        {{"export", file, "-o", folder / "ch.csv"}, 0},
+        {{"import", file, folder / "ch.csv", "-o", folder / "ch.cpg"}, 0},
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+        {{"read", "--help"}, 0},
+        {{"write", "--port", "/dev/null"}, 2},
+    };
+    for (const auto& row : qtFree) {
+        const ProgramRun run = Ctl(row.args, traceLibraries);
+        SCOPED_TRACE(row.args.front() + " " + row.args.back());
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_NE(run.err.find("libstdc++.so"), std::string::npos) << "the loader's trace is missing";
+        EXPECT_EQ(run.err.find("libQt6"), std::string::npos);
+    }
 
     const ProgramRun ports = Ctl({"ports"}, traceLibraries);
     ASSERT_EQ(ports.exitCode, 0);
@@ -185,10 +206,43 @@ TEST(CliConventions, OnlyThePortCommandsLoadQtAndOnlyTheReportQtGui) {
     for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport"})
         EXPECT_EQ(ports.err.find(library), std::string::npos) << library;
 
-    TempFolder folder;
-    const ProgramRun report = Ctl({"report", kData + "/U2_NAG.cpg", "-o", folder / "r.pdf"}, traceLibraries);
+    const ProgramRun report = Ctl({"report", file, "-o", folder / "r.pdf"}, traceLibraries);
     ASSERT_EQ(report.exitCode, 0);
     EXPECT_NE(report.err.find("libQt6PrintSupport"), std::string::npos);
+}
+
+// A vantrelctl copied without its companions still runs the commands it holds
+// and says where it looked for the others.
+TEST(CliConventions, AMissingCompanionIsNamedWithWhereItWasLookedFor) {
+    TempFolder folder;
+    const std::string alone = folder / "vantrelctl";
+    fs::copy_file(VANTRELCTL_PATH, alone);
+    const std::string file = kData + "/U2_NAG.cpg";
+    EXPECT_EQ(RunProgram({alone, "show", file}).exitCode, 0);
+
+    // ... and beside it in the install's libexec folder, wherever that is.
+    const std::string looked = " (looked in " + folder.path() + " and " + folder.path() + "/";
+    const struct {
+        std::vector<std::string> args;
+        const char* program;
+    } rows[] = {
+        {{"ports"}, "vantrelctl-link"},
+        {{"read", "--port", "/dev/null", "-o", folder / "out.cpg"}, "vantrelctl-link"},
+        {{"report", file, "-o", folder / "r.pdf"}, "vantrelctl-report"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> argv{alone};
+        argv.insert(argv.end(), row.args.begin(), row.args.end());
+        const ProgramRun run = RunProgram(argv);
+        SCOPED_TRACE(row.args.front());
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(StartsWith(run.err, std::string("vantrelctl: cannot run ") + row.program +
+                                            ": No such file or directory" + looked))
+            << run.err;
+        EXPECT_TRUE(run.err.size() > 2 && run.err.compare(run.err.size() - 2, 2, ")\n") == 0) << run.err;
+    }
+    // Its help still answers.
+    EXPECT_EQ(RunProgram({alone, "read", "--help"}).exitCode, 0);
 }
 
 }  // namespace

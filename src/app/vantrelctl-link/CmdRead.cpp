@@ -2,8 +2,8 @@
 #include <string>
 
 #include "Commands.h"
-#include "LinkCpgFile.h"
 #include "LinkPort.h"
+#include "cli/CpgFiles.h"
 #include "link/Link.h"
 #include "link/ReadProtocol.h"
 

@@ -3,8 +3,8 @@
 
 #include "Commands.h"
 #include "LinkArgs.h"
-#include "LinkCpgFile.h"
 #include "SimRunner.h"
+#include "cli/CpgFiles.h"
 #include "link/SimulatedRadio.h"
 
 namespace vantrelctl {

@@ -9,9 +9,8 @@
 #include <unistd.h>
 
 #include "Commands.h"
-#include "LinkCpgFile.h"
 #include "LinkPort.h"
-#include "PathReportPrint.h"
+#include "cli/PathReportPrint.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
 #include "link/VerifyWrite.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "PathReportPrint.h"
+#include "cli/PathReportPrint.h"
 #include "shell/CodeplugFile.h"
 
 namespace vantrelctl {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "LinkCpgFile.h"
+#include "cli/CpgFiles.h"
 #include "shell/AtomicFile.h"
 #include "shell/ChirpCsv.h"
 

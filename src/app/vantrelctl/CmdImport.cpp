@@ -10,7 +10,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "LinkCpgFile.h"
+#include "cli/CpgFiles.h"
 #include "codeplug/FactoryFields.h"
 #include "model/EditorPaths.h"
 #include "shell/ChirpCsv.h"

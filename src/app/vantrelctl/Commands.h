@@ -1,6 +1,7 @@
 #pragma once
 // vantrelctl's sub-commands, one file each: its options table and its body,
-// which returns the process exit code.
+// which returns the process exit code. read, write, simulate, ports and report
+// check their arguments and hand over to a companion program (Companions.cpp).
 #include "cli/CommandLine.h"
 #include "cli/LinkCommands.h"
 

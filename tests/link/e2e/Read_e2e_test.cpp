@@ -87,6 +87,35 @@ TEST(ReadEndToEnd, PulledCableEndsTheReadAtOnceWithAStatusText) {
     EXPECT_LT(took, 1.0);
 }
 
+TEST(ReadEndToEnd, AnInterruptedReadEndsAtOnceAndLeavesNothingBehind) {
+    // The read runs in vantrelctl's own process (vantrelctl-link replaces it),
+    // so Ctrl+C, which signals the terminal's whole process group, and a kill
+    // of the one process id both end it: nothing of it keeps the port, and no
+    // file appears.
+    const struct {
+        const char* how;
+        int signal;
+        bool wholeGroup;
+    } rows[] = {{"Ctrl+C", SIGINT, true}, {"kill", SIGTERM, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        QTemporaryDir dir;
+        Simulator radio(dir.path(), PatternCpg(), {"--pace"});
+        QProcess read;
+        read.setChildProcessModifier([] { ::setpgid(0, 0); });
+        read.start(QStringLiteral(VANTRELCTL_PATH), {"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+        ASSERT_TRUE(read.waitForStarted());
+        const pid_t pid = static_cast<pid_t>(read.processId());
+        QThread::msleep(1500);
+        ASSERT_EQ(read.state(), QProcess::Running);
+        ::kill(row.wholeGroup ? -pid : pid, row.signal);
+        ASSERT_TRUE(read.waitForFinished(2000));
+        EXPECT_EQ(read.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(::kill(-pid, 0), -1) << "a process of the read is still running";
+        EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::link::e2e
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reading and writing .cpg data files for the link commands (read, write,
-// simulate). Saving writes the image's bytes exactly as they are, atomically.
+// Reading and writing .cpg data files for read, simulate, export and import.
+// Saving writes the image's bytes exactly as they are, atomically.
 #include <string>
 
 #include "codeplug/AppState.h"

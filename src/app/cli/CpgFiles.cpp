@@ -1,4 +1,4 @@
-#include "LinkCpgFile.h"
+#include "cli/CpgFiles.h"
 
 #include "channels/FrequencyCodec.h"
 #include "codeplug/Identity.h"
