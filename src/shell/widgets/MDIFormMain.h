@@ -62,9 +62,10 @@ public:
     void setCommand(Command c, std::function<void()> handler);
     void runCommand(Command c);
 
-    // The start-up after the splash: the main window's load, then, once the
-    // window has been painted, the serial port, the editor enabled, the
-    // file-type registration and the command-line file (may be empty).
+    // The start-up after the splash: the window placed and shown, then, once
+    // it has been painted, the editor loaded and locked, the serial port, the
+    // editor enabled, the file-type registration and the command-line file
+    // (may be empty).
     void startUp(const QString& commandLine);
     // Whether the start-up has run to its end.
     bool startedUp() const { return startedUp_; }

@@ -140,6 +140,7 @@ TEST(StartUp, WrongFileTypeLeavesTheImage) {
 TEST(StartUp, WindowShowsFirstThenPortAndFileTellInTheirOrder) {
     EditorFixture f;
     qputenv("VANTREL_COM1", f.dir.filePath("no-such-device").toLocal8Bit());
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", f.dir.filePath("share").toLocal8Bit());
     const QString file = f.dir.filePath("bad.cpg");
     QFile bad(file);
@@ -151,10 +152,11 @@ TEST(StartUp, WindowShowsFirstThenPortAndFileTellInTheirOrder) {
     f.main->startUp(file);
     bool editorAtFirstPaint = true;
     AfterFirstPaint(*f.main, [&] { editorAtFirstPaint = f.main->findChild<frmMain*>() != nullptr; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.main->startedUp(); }, 10000));
+    const bool ended = QTest::qWaitFor([&] { return f.main->startedUp(); }, 10000);
     qunsetenv("VANTREL_COM1");
-    qunsetenv("XDG_DATA_HOME");
+    dataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
 
+    ASSERT_TRUE(ended);
     EXPECT_FALSE(editorAtFirstPaint);
     ASSERT_NE(parts.radioLink(), nullptr);
     EXPECT_EQ(parts.radioLink()->device().portName(), f.dir.filePath("no-such-device"));
