@@ -8,12 +8,12 @@
 // bare Qt window and the same window with menus and a toolbar (bare_window,
 // a program linking Qt Widgets only) in turn, and takes the time from the
 // start of each process until the child says its window has been painted, so
-// loading the libraries counts as it does for a user. The program's child then says when its start-up has ended (serial
-// port opened, file type registered), which happens after the window shows.
-// The program's children share one settings folder, as a user's starts do:
-// the port file the first start writes is there for the next. The children
-// use the benchmark's platform (offscreen unless QT_QPA_PLATFORM says
-// otherwise).
+// loading the libraries counts as it does for a user. The program's child
+// then says when its start-up has ended (editor built, serial port opened,
+// file type registered), which happens after the window shows. The
+// program's children share one settings folder, as a user's starts do: the
+// port file the first start writes is there for the next. The children use
+// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
