@@ -13,7 +13,10 @@
 // file type registered), which happens after the window shows. The
 // program's children share one settings folder, as a user's starts do: the
 // port file the first start writes is there for the next. The children use
-// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise).
+// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise):
+// offscreen has no window system, so the fixed cost of the first text weighs
+// more there than on a desktop; for a desktop's figures run it on an X server,
+// `QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/bench_editor`.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -138,6 +141,7 @@ void startupFigures() {
         editor.push_back(p.lines[1][1].toDouble());
     }
     const double b = median(bare), m = median(menus), p = median(shown);
+    std::printf("startup_platform %s\n", qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen")));
     std::printf("startup_bare_qt_window_ms median %.1f over %d runs\n", b, kStartupRuns);
     std::printf("startup_bare_window_with_menus_ms median %.1f (%.2fx the bare window)\n", m, m / b);
     std::printf("startup_to_main_window_ms median %.1f (%.2fx the bare window; target <= 1.3x; %.2fx the one "

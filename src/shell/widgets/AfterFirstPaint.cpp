@@ -1,6 +1,7 @@
 #include "shell/widgets/AfterFirstPaint.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -8,13 +9,24 @@ namespace vantrel {
 
 namespace {
 
+// A window that starts minimised or on another workspace is not painted
+// until the user goes to it; the work does not wait for that longer than this.
+constexpr int kLongestWaitMs = 500;
+
 // Watches the window for its first expose. The window paints itself while
 // that event is delivered, so the work is posted behind it.
 class FirstExpose : public QObject {
 public:
     FirstExpose(QWindow& window, std::function<void()> then) : QObject(&window), then_(std::move(then)) {
-        if (window.isExposed()) post();
-        else window.installEventFilter(this);
+        if (window.isExposed()) {
+            post();
+            return;
+        }
+        window.installEventFilter(this);
+        QTimer::singleShot(kLongestWaitMs, this, [this, &window] {
+            window.removeEventFilter(this);
+            post();
+        });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -27,6 +39,8 @@ public:
 
 private:
     void post() {
+        if (posted_) return;
+        posted_ = true;
         QMetaObject::invokeMethod(
             this,
             [this] {
@@ -38,6 +52,7 @@ private:
     }
 
     std::function<void()> then_;
+    bool posted_ = false;
 };
 
 }  // namespace

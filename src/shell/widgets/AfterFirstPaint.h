@@ -8,8 +8,10 @@ class QWidget;
 namespace vantrel {
 
 // Runs `then` from the event loop once the shown top-level `window` has been
-// exposed and painted (at once, from the event loop, when it already is).
-// Nothing runs if the window goes away first.
+// exposed and painted (at once, from the event loop, when it already is), or
+// half a second after the call when the window has not been painted by then
+// (minimised, on another workspace). Nothing runs if the window goes away
+// first.
 void AfterFirstPaint(QWidget& window, std::function<void()> then);
 
 }  // namespace vantrel

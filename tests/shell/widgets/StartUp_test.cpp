@@ -165,5 +165,14 @@ TEST(StartUp, WindowShowsFirstThenPortAndFileTellInTheirOrder) {
     EXPECT_EQ(f.prompts.messages[1].text, "Error! invalid data type     ");
 }
 
+// A window that is not painted (minimised, on another workspace) does not
+// hold the start-up back for long.
+TEST(StartUp, WorkAfterThePaintRunsWhenNoPaintComes) {
+    QWidget neverShown;
+    bool ran = false;
+    AfterFirstPaint(neverShown, [&] { ran = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ran; }, 5000));
+}
+
 }  // namespace
 }  // namespace vantrel::test
