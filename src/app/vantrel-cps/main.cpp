@@ -5,11 +5,9 @@
 
 #include "codeplug/AppState.h"
 #include "link/serial/PortResolver.h"
-#include "link/widgets/RadioLink.h"
-#include "report/widgets/ReportCommands.h"
 #include "shell/widgets/MDIFormMain.h"
-#include "shell/widgets/MainShell.h"
 #include "shell/widgets/ProgramIcons.h"
+#include "shell/widgets/ProgramParts.h"
 #include "shell/widgets/Prompts.h"
 #include "shell/widgets/frmSpla.h"
 
@@ -23,10 +21,8 @@ int main(int argc, char** argv) {
     vantrel::QtPrompts prompts;
     QSettings settings(vantrel::link::kSettingsOrganization, vantrel::link::kSettingsApplication);
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
-    new vantrel::MainShell(mainWindow);  // owned by the main window
     prompts.setParent(&mainWindow);
-    vantrel::RadioLink radioLink(mainWindow, settings);
-    vantrel::report::InstallReportCommands(mainWindow);
+    vantrel::ProgramParts parts(mainWindow, settings);
 
     const QString commandLine = QApplication::arguments().mid(1).join(' ');
     vantrel::frmSpla splash;

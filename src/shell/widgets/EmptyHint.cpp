@@ -16,8 +16,8 @@ const char* const kHint =
 
 }  // namespace
 
-EmptyHint::EmptyHint(QMdiArea& area, QWidget& editorFrame, std::function<void()> enterSuperNumber)
-    : QObject(&area), area_(area), editorFrame_(editorFrame) {
+EmptyHint::EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber)
+    : QObject(&area), area_(area) {
     label_ = new QLabel(QString::fromLatin1(kHint), area.viewport());
     label_->setObjectName("lblEmptyHint");
     label_->setAlignment(Qt::AlignCenter);
@@ -28,6 +28,11 @@ EmptyHint::EmptyHint(QMdiArea& area, QWidget& editorFrame, std::function<void()>
     label_->setPalette(p);
     QObject::connect(label_, &QLabel::linkActivated, label_, [run = std::move(enterSuperNumber)] { run(); });
     area.viewport()->installEventFilter(this);
+    place();
+}
+
+void EmptyHint::follow(QWidget& editorFrame) {
+    editorFrame_ = &editorFrame;
     editorFrame.installEventFilter(this);
     label_->setVisible(editorFrame.isHidden());
     place();
@@ -41,8 +46,8 @@ void EmptyHint::place() {
 
 bool EmptyHint::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_.viewport() && event->type() == QEvent::Resize) place();
-    if (watched == &editorFrame_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
-        label_->setVisible(editorFrame_.isHidden());
+    if (watched == editorFrame_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        label_->setVisible(editorFrame_->isHidden());
         place();
     }
     return QObject::eventFilter(watched, event);

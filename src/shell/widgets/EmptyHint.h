@@ -13,8 +13,10 @@ namespace vantrel {
 
 class EmptyHint : public QObject {
 public:
-    // `enterSuperNumber` shows the editor ready for a super number.
-    EmptyHint(QMdiArea& area, QWidget& editorFrame, std::function<void()> enterSuperNumber);
+    // `enterSuperNumber` shows the editor ready for a super number. The hint
+    // shows until it follows an editor window that shows.
+    EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber);
+    void follow(QWidget& editorFrame);
 
     QLabel* label() const { return label_; }
 
@@ -25,7 +27,7 @@ private:
     void place();
 
     QMdiArea& area_;
-    QWidget& editorFrame_;
+    QWidget* editorFrame_ = nullptr;
     QLabel* label_;
 };
 

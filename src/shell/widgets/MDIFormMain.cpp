@@ -19,6 +19,7 @@
 #include "codeplug/widgets/RadioInfoFrame.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/frmMain.h"
+#include "shell/widgets/AfterFirstPaint.h"
 #include "shell/widgets/EditorUndo.h"
 #include "shell/widgets/EmptyHint.h"
 #include "shell/widgets/FileCommands.h"
@@ -117,20 +118,37 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
     setWindowTitle("Vantrel CPS");
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
-    editor_ = new frmMain(state_, prompts_, settings_);
-    editorFrame_ = mdi_->addSubWindow(editor_);
-    editorFrame_->setWindowTitle("Vantrel CPS");
     setWindowIcon(ProgramIcon());
-    // The inner window shows its own icon, not the toolkit's.
-    editorFrame_->setWindowIcon(ProgramIcon());
-    editorFrame_->hide();
-    new EmptyHint(*mdi_, *editorFrame_, [this] {
-        editor_->setEditorVisible(true);
-        editor_->tabs()->setCurrentIndex(0);
-        editor_->radioInfo()->superBox()->setFocus();
+    hint_ = new EmptyHint(*mdi_, [this] {
+        frmMain& editor = *this->editor();
+        editor.setEditorVisible(true);
+        editor.tabs()->setCurrentIndex(0);
+        editor.radioInfo()->superBox()->setFocus();
     });
     buildMenus();
     buildToolBar();
+}
+
+frmMain* MDIFormMain::editor() {
+    if (!editor_) buildEditor();
+    return editor_;
+}
+
+EditorUndo& MDIFormMain::editorUndo() {
+    editor();  // the history belongs to the editor
+    return *undo_;
+}
+
+void MDIFormMain::buildEditor() {
+    editor_ = new frmMain(state_, prompts_, settings_);
+    editorFrame_ = mdi_->addSubWindow(editor_);
+    editorFrame_->setWindowTitle("Vantrel CPS");
+    // The inner window shows its own icon, not the toolkit's.
+    editorFrame_->setWindowIcon(ProgramIcon());
+    // Hidden until something is loaded, the editor itself too, as its load
+    // leaves it: a hidden editor does not hold the main window at its size.
+    editor_->setEditorVisible(false);
+    hint_->follow(*editorFrame_);
     connect(editor_, &frmMain::commandsUnlocked, this, [this] { setImageCommandsEnabled(true); });
     connect(editor_, &frmMain::protectedLoaded, this, [this] {
         menuAction("mnuWrite")->setEnabled(false);
@@ -149,6 +167,7 @@ MDIFormMain::MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings,
     editor_->context().previewOrAboutShown = [this] {
         return shownCompanion(Companion::Preview) || shownCompanion(Companion::About);
     };
+    editorBuilt();
 }
 
 MDIFormMain::~MDIFormMain() = default;
@@ -235,9 +254,9 @@ void MDIFormMain::runCommand(Command c) {
     if (it == commands_.end() || !it->second) return;
     // What the user did before the command is a step of its own, and so is
     // the command.
-    undo_->checkpoint();
+    editorUndo().checkpoint();
     it->second();
-    undo_->checkpoint();
+    editorUndo().checkpoint();
 }
 
 void MDIFormMain::menuTriggered(Command c) {
@@ -248,7 +267,7 @@ void MDIFormMain::menuTriggered(Command c) {
     runCommand(c);
 }
 
-void MDIFormMain::commitPendingEdit() { editor_->grid()->EndCellEdit(); }
+void MDIFormMain::commitPendingEdit() { editor()->grid()->EndCellEdit(); }
 
 void MDIFormMain::setImageCommandsEnabled(bool on) {
     for (const char* name : {"mnuFileSave", "mnuFilePrintPreview", "mnuFilePrint", "mnuDefault", "mnuWrite"})
@@ -256,24 +275,38 @@ void MDIFormMain::setImageCommandsEnabled(bool on) {
     for (int position : {2, 4, 6, 7}) toolbarButton(position)->setEnabled(on);
 }
 
-void MDIFormMain::Load() {
+void MDIFormMain::placeWindow() {
     state_.appClosing = false;
     // The frame, title bar included, at the top-left corner of the screen
     // area that panels leave free.
     PlaceWindow(*this, AvailableArea(*this).topLeft(), QSize(twips(kMainWidth), twips(kMainHeight)));
     setImageCommandsEnabled(false);
-    editor_->LockEditor();
-    openCommPort();
+}
+
+void MDIFormMain::Load() {
+    placeWindow();
+    editor()->LockEditor();
 }
 
 void MDIFormMain::startUp(const QString& commandLine) {
-    // The load runs before the window appears, so the window system puts the
-    // frame where the load placed it.
-    Load();
+    // The window is placed before it appears, so the window system puts the
+    // frame there.
+    placeWindow();
     show();
-    editor_->setEnabled(true);
+    // The rest waits until the window has been painted, so the user sees it
+    // at once: the editor, hidden until something is loaded, is most of the
+    // program's windows, and finding the serial devices takes about as long
+    // again. The steps keep their order, and so do their messages.
+    AfterFirstPaint(*this, [this, commandLine] { finishStartUp(commandLine); });
+}
+
+void MDIFormMain::finishStartUp(const QString& commandLine) {
+    editor()->LockEditor();
+    openCommPort();
+    editor()->setEnabled(true);
     registerFileType();
     loadCommandLineFile(commandLine);
+    startedUp_ = true;
 }
 
 QString MDIFormMain::commandLinePath(const QString& commandLine) {
@@ -295,11 +328,12 @@ void MDIFormMain::loadCommandLineFile(const QString& commandLine) {
     menuAction("mnuFileSave")->setEnabled(true);
     toolbarButton(2)->setEnabled(true);
     state_.loadingImage = true;
-    editor_->radioInfo()->passwordBox()->clear();
+    frmMain& editor = *this->editor();
+    editor.radioInfo()->passwordBox()->clear();
     if (LoadCodeplugFile(state_, prompts_, path)) {
-        editor_->PopulateEditor(frmMain::LoadKind::CommandLine);
-        editor_->setEditorVisible(true);
-        editor_->radioInfo()->serialBox()->setEnabled(false);
+        editor.PopulateEditor(frmMain::LoadKind::CommandLine);
+        editor.setEditorVisible(true);
+        editor.radioInfo()->serialBox()->setEnabled(false);
         state_.dataChanged = false;
         fileLoaded(path);
     }
@@ -316,7 +350,7 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {
         break;
     case QEvent::MouseMove:
     case QEvent::Enter:
-        editor_->setStatusText("Status");
+        editor()->setStatusText("Status");
         break;
     default:
         break;

@@ -21,6 +21,7 @@ namespace vantrel {
 
 class frmMain;
 class EditorUndo;
+class EmptyHint;
 class GridClipboard;
 
 class MDIFormMain : public QMainWindow {
@@ -34,8 +35,10 @@ public:
     MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
     ~MDIFormMain() override;
 
-    frmMain* editor() const { return editor_; }
-    EditorUndo& editorUndo() { return *undo_; }
+    // The editor, built on first need: at the latest once the start-up's
+    // window has been painted (it is hidden until something is loaded).
+    frmMain* editor();
+    EditorUndo& editorUndo();
     AppState& state() { return state_; }
     Prompts& prompts() { return prompts_; }
     QSettings& settings() { return settings_; }
@@ -59,11 +62,15 @@ public:
     void setCommand(Command c, std::function<void()> handler);
     void runCommand(Command c);
 
-    // The start-up after the splash: main-window load, editor enabled,
-    // file-type registration, then the command-line file (may be empty).
+    // The start-up after the splash: the window placed and shown, then, once
+    // it has been painted, the editor loaded and locked, the serial port, the
+    // editor enabled, the file-type registration and the command-line file
+    // (may be empty).
     void startUp(const QString& commandLine);
-    // The main window's load (placement, disabled commands, locked editor,
-    // serial port).
+    // Whether the start-up has run to its end.
+    bool startedUp() const { return startedUp_; }
+    // The main window's load in one go: placement, disabled commands, the
+    // editor loaded and locked (the start-up shows the window between them).
     void Load();
     // The command-line file: the path without its enclosing quotes and with
     // ".cpg" as its extension.
@@ -71,6 +78,8 @@ public:
     void loadCommandLineFile(const QString& commandLine);
 
     // Hooks of later work.
+    // The editor has just been built: the parts that work on it attach here.
+    std::function<void()> editorBuilt = [] {};
     std::function<void()> registerFileType = [] {};
     std::function<void()> openCommPort = [] {};
     // The command-line file was loaded.
@@ -85,11 +94,15 @@ private:
     void setImageCommandsEnabled(bool on);
     void commitPendingEdit();
     void menuTriggered(Command c);
+    void buildEditor();
+    void placeWindow();
+    void finishStartUp(const QString& commandLine);
 
     AppState& state_;
     Prompts& prompts_;
     QSettings& settings_;
     QMdiArea* mdi_ = nullptr;
+    EmptyHint* hint_ = nullptr;
     QMdiSubWindow* editorFrame_ = nullptr;
     frmMain* editor_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -97,6 +110,7 @@ private:
     std::map<Companion, QPointer<QWidget>> companions_;
     std::unique_ptr<GridClipboard> clipboard_;
     EditorUndo* undo_ = nullptr;   // owned by the editor
+    bool startedUp_ = false;
 };
 
 }  // namespace vantrel

@@ -175,6 +175,14 @@ private:
     Drawing draw_;
 };
 
+// hicolor is the fallback theme every desktop has: it holds programs' own
+// icons, not the pictures of commands, and looking a name up in it costs a
+// file check in each of its hundreds of folders.
+bool DesktopHasIconTheme() {
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 }  // namespace
 
 const QIcon& ProgramIcon() {
@@ -190,7 +198,7 @@ QIcon DrawnToolbarIcon(const QString& key) {
 QIcon ToolbarIcon(const QString& key) {
     const CommandPicture* c = FindPicture(key);
     if (!c) return {};
-    if (c->themeName && QIcon::hasThemeIcon(QLatin1String(c->themeName)))
+    if (c->themeName && DesktopHasIconTheme() && QIcon::hasThemeIcon(QLatin1String(c->themeName)))
         return QIcon::fromTheme(QLatin1String(c->themeName));
     return DrawnToolbarIcon(key);
 }

@@ -12,6 +12,7 @@
 #include "shell/CodeplugFile.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartUp.h"
 
 namespace vantrel::test {
 
@@ -27,7 +28,7 @@ struct EditorFixture {
     template <typename T>
     T* find(const char* name) { return main->findChild<T*>(QString::fromLatin1(name)); }
     // Start-up as after the splash's OK.
-    void startUp(const QString& commandLine = {}) { main->startUp(commandLine); }
+    void startUp(const QString& commandLine = {}) { StartUp(*main, commandLine); }
 
     // A whole-image load of image as the given kind of load does it.
     void load(const CodeplugImage& image, frmMain::LoadKind kind = frmMain::LoadKind::FileOpen) {

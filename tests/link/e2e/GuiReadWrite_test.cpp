@@ -21,6 +21,7 @@
 #include "shell/CodeplugFile.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartUp.h"
 
 namespace vantrel::link::e2e {
 namespace {
@@ -37,7 +38,7 @@ CodeplugImage LoadImage(const QString& path) {
 struct Gui {
     explicit Gui(const Simulator& radio, const QString& commandLine = {}) {
         qputenv("VANTREL_COM1", radio.link().toLocal8Bit());
-        main.startUp(commandLine);
+        test::StartUp(main, commandLine);
     }
     ~Gui() { qunsetenv("VANTREL_COM1"); }
 

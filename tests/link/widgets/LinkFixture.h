@@ -14,6 +14,7 @@
 #include "shell/CodeplugFile.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartUp.h"
 
 namespace vantrel::test {
 
@@ -28,7 +29,7 @@ struct LinkFixture {
     explicit LinkFixture(const CodeplugImage::Bytes& radioImage = DefaultImage(),
                          link::SimulatedRadioOptions options = {})
         : radio(radioImage, options) {
-        main->startUp({});
+        StartUp(*main);
     }
 
     QTemporaryDir dir;

@@ -19,6 +19,7 @@
 #include "link/widgets/frmProgram.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartUp.h"
 
 namespace vantrel::test {
 namespace {
@@ -32,7 +33,7 @@ TEST(RadioLink, CheckedPortPicksItsDevice) {
     MDIFormMain main(state, prompts, settings);
     RadioLink radioLink(main, settings);
     main.menuAction("mnuPortCom3")->setChecked(true);
-    main.startUp({});
+    StartUp(main);
     qunsetenv("VANTREL_COM3");
 
     EXPECT_EQ(radioLink.selectedPort(), 3);
@@ -68,7 +69,7 @@ TEST(RadioLink, PortItemsShowTheirDevice) {
     EXPECT_EQ(com2->toolTip(), "Com2: /dev/ttyUSB3");
     EXPECT_EQ(com2->statusTip(), "Com2: /dev/ttyUSB3");
     EXPECT_TRUE(menu->toolTipsVisible());
-    main.startUp({});
+    StartUp(main);
     com2->hover();
     EXPECT_EQ(main.editor()->statusText(), "Com2: /dev/ttyUSB3");
 }
@@ -96,7 +97,7 @@ TEST(RadioLink, ReadAfterTheDeviceWentAwaySaysWhy) {
     ScriptedPrompts prompts;
     MDIFormMain main(state, prompts, settings);
     RadioLink radioLink(main, settings);
-    main.startUp({});
+    StartUp(main);
     ASSERT_TRUE(radioLink.device().isOpen());
     ASSERT_TRUE(prompts.messages.empty());
 

@@ -3,6 +3,10 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +86,40 @@ TEST(MainWindow, ToolbarPicturesShowTheirDisabledState) {
         EXPECT_EQ(colouredOff, 0) << key.toStdString();
         EXPECT_LT(strongestOff, 128) << key.toStdString();
     }
+}
+
+// A toolbar picture comes from the desktop's icon theme when the theme has
+// the command's icon, and is drawn otherwise; hicolor, the fallback theme of
+// programs' own icons, is not searched for command pictures.
+TEST(MainWindow, ToolbarPictureFromTheDesktopThemeWhereItHasOne) {
+    QTemporaryDir icons;
+    for (const char* theme : {"plain", "hicolor"}) {
+        QDir dir(icons.filePath(theme));
+        ASSERT_TRUE(dir.mkpath("24x24/actions"));
+        QFile index(dir.filePath("index.theme"));
+        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=T\nDirectories=24x24/actions\n[24x24/actions]\nSize=24\n");
+        index.close();
+        QImage picture(24, 24, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(dir.filePath("24x24/actions/document-open.png")));
+    }
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString name = QIcon::themeName();
+    QIcon::setThemeSearchPaths({icons.path()});
+    const struct {
+        const char* theme;
+        const char* key;
+        QString expected;  // the theme icon's name; empty for a drawn picture
+    } cases[] = {{"plain", "Open", "document-open"}, {"plain", "Save", ""}, {"hicolor", "Open", ""}, {"", "Open", ""}};
+    for (const auto& c : cases) {
+        QIcon::setThemeName(c.theme);
+        const QIcon icon = ToolbarIcon(c.key);
+        EXPECT_FALSE(icon.isNull()) << c.theme << ' ' << c.key;
+        EXPECT_EQ(icon.name(), c.expected) << c.theme << ' ' << c.key;
+    }
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(name);
 }
 
 TEST(MainWindow, EmptyWindowSaysWhatToDoUntilTheEditorShows) {

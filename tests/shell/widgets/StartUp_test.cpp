@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QFile>
+#include <QtCore/qtestsupport_core.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,10 @@
 #include "codeplug/ByteMap.h"
 #include "codeplug/widgets/EditorFixture.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
+#include "link/serial/SerialDevice.h"
+#include "link/widgets/RadioLink.h"
+#include "shell/widgets/AfterFirstPaint.h"
+#include "shell/widgets/ProgramParts.h"
 #include "shell/widgets/frmSpla.h"
 
 namespace vantrel::test {
@@ -127,6 +132,46 @@ TEST(StartUp, WrongFileTypeLeavesTheImage) {
     EXPECT_TRUE(f.state.loadFailed);
     EXPECT_EQ(f.image().byte(bm::RadioType), 15);
     EXPECT_FALSE(f.editor().editorVisible());
+}
+
+// The program as main() puts it together: the window is painted before the
+// editor and the parts on it are built; then the port is opened and the
+// command-line file loaded, and their messages come in that order.
+TEST(StartUp, WindowShowsFirstThenPortAndFileTellInTheirOrder) {
+    EditorFixture f;
+    qputenv("VANTREL_COM1", f.dir.filePath("no-such-device").toLocal8Bit());
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", f.dir.filePath("share").toLocal8Bit());
+    const QString file = f.dir.filePath("bad.cpg");
+    QFile bad(file);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("Some other file\r\n");
+    bad.close();
+    ProgramParts parts(*f.main, f.settings);
+
+    f.main->startUp(file);
+    bool editorAtFirstPaint = true;
+    AfterFirstPaint(*f.main, [&] { editorAtFirstPaint = f.main->findChild<frmMain*>() != nullptr; });
+    const bool ended = QTest::qWaitFor([&] { return f.main->startedUp(); }, 10000);
+    qunsetenv("VANTREL_COM1");
+    dataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
+
+    ASSERT_TRUE(ended);
+    EXPECT_FALSE(editorAtFirstPaint);
+    ASSERT_NE(parts.radioLink(), nullptr);
+    EXPECT_EQ(parts.radioLink()->device().portName(), f.dir.filePath("no-such-device"));
+    ASSERT_EQ(f.prompts.messages.size(), 2u);
+    EXPECT_TRUE(f.prompts.messages[0].text.startsWith("Comm. Port Unavailable !"));
+    EXPECT_EQ(f.prompts.messages[1].text, "Error! invalid data type     ");
+}
+
+// A window that is not painted (minimised, on another workspace) does not
+// hold the start-up back for long.
+TEST(StartUp, WorkAfterThePaintRunsWhenNoPaintComes) {
+    QWidget neverShown;
+    bool ran = false;
+    AfterFirstPaint(neverShown, [&] { ran = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ran; }, 5000));
 }
 
 }  // namespace
