@@ -56,6 +56,8 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     cmdWrite_->setObjectName("cmdWrite");
     cmdClose_ = new QPushButton("&Cancel", this);
     cmdClose_->setObjectName("cmdClose");
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton* button : {cmdRead_, cmdWrite_, cmdClose_}) button->setAutoDefault(true);
     lblGreenLED_ = MakeIndicator("lblGreenLED", this);
     lblRedLED_ = MakeIndicator("lblRedLED", this);
     chkVerify_ = new QCheckBox(QStringLiteral("Verify after write"), this);

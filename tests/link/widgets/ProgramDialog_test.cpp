@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "channels/widgets/ChannelGrid.h"
@@ -66,6 +67,22 @@ TEST(ProgramDialog, ReadCommandOpensTheDialogReadyForARead) {
     EXPECT_TRUE(f.main->isEnabled());
     EXPECT_FALSE(f.state.readPending);
     EXPECT_FALSE(f.state.loadingImage);
+}
+
+// Enter presses the dialog's focused button, as Space does: the transfer
+// button has the focus when the dialog opens.
+TEST(ProgramDialog, EnterPressesTheFocusedButton) {
+    for (bool onCancel : {false, true}) {
+        LinkFixture f;
+        f.main->runCommand(C::Read);
+        frmProgram& d = f.dialog();
+        QPushButton* button = onCancel ? d.cmdClose() : d.cmdRead();
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible()) << onCancel;
+        EXPECT_EQ(f.state.dataChanged, !onCancel);
+        EXPECT_EQ(f.editor().editorVisible(), !onCancel);
+    }
 }
 
 TEST(ProgramDialog, MenuReadWaitsWhileAToolbarButtonIsHeld) {
