@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSettings>
@@ -145,6 +146,10 @@ void MDIFormMain::buildEditor() {
     editorFrame_->setWindowTitle("Vantrel CPS");
     // The inner window shows its own icon, not the toolkit's.
     editorFrame_->setWindowIcon(ProgramIcon());
+    // The frame's Close takes Ctrl+W on X11 too, which is Write here: two
+    // owners of a key leave it doing nothing. The frame keeps Ctrl+F4.
+    for (QAction* a : editorFrame_->systemMenu()->actions())
+        if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
     // Hidden until something is loaded, the editor itself too, as its load
     // leaves it: a hidden editor does not hold the main window at its size.
     editor_->setEditorVisible(false);

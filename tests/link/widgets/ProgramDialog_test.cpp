@@ -85,6 +85,25 @@ TEST(ProgramDialog, EnterPressesTheFocusedButton) {
     }
 }
 
+// The Device menu's keys reach their commands from the editor, whose window
+// frame would otherwise take Ctrl+W as its own Close.
+TEST(ProgramDialog, DeviceKeysWorkFromTheEditor) {
+    for (bool write : {false, true}) {
+        LinkFixture f;
+        f.main->runCommand(C::Read);
+        f.commands.cmdRead_Click();
+        ASSERT_TRUE(f.editor().editorVisible());
+        f.main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.main.get()));
+        QWidget* grid = f.editor().grid();
+        grid->setFocus();
+        QTest::keyClick(grid, write ? Qt::Key_W : Qt::Key_R, Qt::ControlModifier);
+        EXPECT_TRUE(f.dialog().isVisible()) << write;
+        EXPECT_EQ(f.dialog().cmdWrite()->isHidden(), !write);
+        EXPECT_TRUE(f.editor().isVisible()) << write;
+    }
+}
+
 TEST(ProgramDialog, MenuReadWaitsWhileAToolbarButtonIsHeld) {
     LinkFixture f;
     QAction* mnuRead = f.main->menuAction("mnuRead");
