@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <QApplication>
@@ -182,6 +183,10 @@ void frmChannelToneOption::open(int row, Side side) {
     if (owner_ && owner_->windowHandle()) windowHandle()->setTransientParent(owner_->windowHandle());
     show();
     activateWindow();
+    // Opened by a mouse press on the grid, the window would lose the focus to
+    // the window manager's click-to-focus of the main window; asking again
+    // once it is mapped keeps the keys (Esc, arrows) with the choice.
+    QTimer::singleShot(0, this, [this] { activateWindow(); });
     if (focusBox) focusBox->setFocus();
 }
 
