@@ -20,6 +20,7 @@
 #include "shell/widgets/ClosingSequence.h"
 #include "shell/widgets/CommPortMenu.h"
 #include "shell/widgets/HelpViewer.h"
+#include "shell/widgets/WindowPlacement.h"
 #include "shell/widgets/MDIFormMain.h"
 
 namespace vantrel {
@@ -88,7 +89,11 @@ MainShell::MainShell(MDIFormMain& main)
 MainShell::~MainShell() = default;
 
 void MainShell::ShowHelp() {
-    if (!help_) help_ = std::make_unique<HelpViewer>();
+    if (!help_) {
+        help_ = std::make_unique<HelpViewer>();
+        // Placed by the window manager it may hang below the screen's edge.
+        CentreOver(*help_, main_);
+    }
     help_->showPage(HelpIndexPath());
 }
 

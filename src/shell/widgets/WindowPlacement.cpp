@@ -64,7 +64,8 @@ void PlaceBeside(QWidget& w, const QWidget& anchor, QPoint offset) {
 }
 
 void CentreOver(QWidget& w, const QWidget& owner) {
-    if (!w.isVisible()) w.adjustSize();
+    // A window given its size keeps it; the others take their layout's.
+    if (!w.isVisible() && !w.testAttribute(Qt::WA_Resized)) w.adjustSize();
     const QMargins m = FrameMargins(w);
     const QSize frameSize = w.size().grownBy(m);
     const QPoint centre = owner.window()->frameGeometry().center();

@@ -26,7 +26,8 @@ void PlaceWindow(QWidget& w, QPoint topLeft, QSize client);
 // the form designs give relative to their owner, never to the screen).
 void PlaceBeside(QWidget& w, const QWidget& anchor, QPoint offset);
 
-// Centres `w` over `owner`'s window.
+// Centres `w` over `owner`'s window, inside the available area; a hidden
+// window not yet given a size takes its layout's first.
 void CentreOver(QWidget& w, const QWidget& owner);
 
 }  // namespace vantrel

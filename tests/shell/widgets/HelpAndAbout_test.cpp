@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpViewer.h"
+#include "shell/widgets/WindowPlacement.h"
+#include "shell/widgets/ShellFixture.h"
 
 using namespace vantrel;
 
@@ -39,6 +42,33 @@ TEST(HelpViewer, MissingFileShowsNothing) {
     HelpViewer viewer;
     EXPECT_FALSE(viewer.showPage("/nonexistent/Help/index.html"));
     EXPECT_FALSE(viewer.isVisible());
+}
+
+// Help opens over the main window, whole on the screen and at its own size;
+// left to itself a window manager may put it partly below the screen's edge.
+TEST(HelpViewer, OpensOverTheMainWindowWithinTheScreen) {
+    test::ShellFixture f;
+    const QRect area = AvailableArea(*f.main);
+    const struct {
+        QRect main;
+        bool centred;  // else only moved inside the screen
+    } cases[] = {{area.adjusted(20, 20, -20, -20), true},
+                 {QRect(area.bottomRight() - QPoint(299, 199), QSize(300, 200)), false}};
+    for (const auto& c : cases) {
+        f.main->setGeometry(c.main);
+        f.menu("mnuContents");
+        QWidget* help = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frmHelp" && w->isVisible()) help = w;
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(area.contains(help->frameGeometry())) << c.centred;
+        EXPECT_EQ(help->size(), QSize(720, 560));
+        const QPoint d = help->frameGeometry().center() - f.main->frameGeometry().center();
+        if (c.centred) {
+            EXPECT_TRUE(std::abs(d.x()) <= 16 && std::abs(d.y()) <= 16) << d.x() << ' ' << d.y();
+        }
+        help->close();
+    }
 }
 
 TEST(AboutBox, DisablesTheMainWindowUntilClosed) {
