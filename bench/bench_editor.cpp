@@ -13,10 +13,9 @@
 // file type registered), which happens after the window shows. The
 // program's children share one settings folder, as a user's starts do: the
 // port file the first start writes is there for the next. The children use
-// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise):
-// offscreen has no window system, so the fixed cost of the first text weighs
-// more there than on a desktop; for a desktop's figures run it on an X server,
-// `QT_QPA_PLATFORM=xcb xvfb-run -a build/bench/bench_editor`.
+// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise);
+// for a desktop's figures run it on an X server with a window manager running (without one the bare window is slow to come up), e.g.
+// `QT_QPA_PLATFORM=xcb DISPLAY=:1 build/bench/bench_editor`.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
