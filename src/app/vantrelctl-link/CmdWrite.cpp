@@ -49,7 +49,11 @@ public:
                 continue;
             }
             attempts_ = 0;
-            std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
+            // Nobody typed a wrong password: say how to give the right one.
+            if (!password_ && !interactive)
+                Fail("the radio asks for its password: give it with --password TEXT (there is no terminal to ask on)");
+            else
+                std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
             return PasswordOutcome::Abandoned;
         }
     }

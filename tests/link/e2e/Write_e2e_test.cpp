@@ -49,6 +49,13 @@ TEST(WriteEndToEnd, RadioPasswordMustBeKnown) {
         << wrong.err.toStdString();
     EXPECT_FALSE(wrong.err.contains("Successfully"));
 
+    // Without --password and with no terminal to ask on, nobody typed a wrong
+    // password: the write stops and says how to give it.
+    const CtlRun unasked = Ctl({"write", "--port", radio.link(), file});
+    EXPECT_EQ(unasked.exitCode, 1);
+    EXPECT_EQ(unasked.err.toStdString(), "Codeplug is protected.\nvantrelctl: the radio asks for its password: give it with "
+                           "--password TEXT (there is no terminal to ask on)\n");
+
     const CtlRun right = Ctl({"write", "--port", radio.link(), file, "--password", "Ab12", "--verify"});
     EXPECT_EQ(right.exitCode, 0) << right.err.toStdString();
     EXPECT_TRUE(right.err.contains("verify: the radio holds every byte written"));
