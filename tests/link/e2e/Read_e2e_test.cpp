@@ -122,6 +122,23 @@ TEST(ReadEndToEnd, AnInterruptedReadEndsAtOnceAndLeavesNothingBehind) {
 namespace vantrel::link::e2e {
 namespace {
 
+// A second simulator on the same link takes it over; the first, stopped
+// later, leaves the second's link alone.
+TEST(SimulateOptions, AStoppedSimulatorRemovesOnlyItsOwnLink) {
+    QTemporaryDir dir;
+    Simulator first(dir.path(), PatternCpg(1), {});
+    ASSERT_TRUE(first.ready());
+    const QString firstPty = QFile::symLinkTarget(first.link());
+    Simulator second(dir.path(), PatternCpg(2), {});
+    for (int n = 0; n < 500 && QFile::symLinkTarget(second.link()) == firstPty; ++n) QThread::msleep(10);
+    ASSERT_NE(QFile::symLinkTarget(second.link()), firstPty);
+    first.stop();
+    ASSERT_TRUE(second.ready());
+    const CtlRun r = Ctl({"read", "--port", second.link(), "-o", dir.filePath("out.cpg")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(Contents(dir.filePath("out.cpg")), PatternCpg(2));
+}
+
 TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
     QTemporaryDir dir;
     QFile image(dir.filePath("radio.cpg"));
