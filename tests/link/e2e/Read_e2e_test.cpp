@@ -156,6 +156,13 @@ TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
         EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
         EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
     }
+    // A --save file that cannot be written is named before the radio starts,
+    // not after the first write.
+    const QString save = dir.filePath("missing/radio-now.cpg");
+    const CtlRun r = Ctl({"simulate", "--image", image.fileName(), "--link", dir.filePath("radio"), "--save", save}, 3000);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.toStdString(), "vantrelctl: cannot write '" + save.toStdString() + "': No such file or directory\n");
+    EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
 }
 
 }  // namespace
