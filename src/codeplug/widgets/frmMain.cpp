@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QTabBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,20 +13,14 @@
 #include <QMdiSubWindow>
 #include <QSignalBlocker>
 #include <QSettings>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "channels/ChannelRecord.h"
 #include "channels/NumberText.h"
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
-#include "codeplug/ButtonFunctions.h"
-#include "codeplug/DefaultSettings.h"
-#include "codeplug/FactoryFields.h"
-#include "codeplug/Identity.h"
 #include "codeplug/widgets/ButtonFrame.h"
 #include "codeplug/widgets/EditorInModel.h"
 #include "codeplug/widgets/EditorSizes.h"
@@ -38,7 +30,6 @@
 #include "codeplug/widgets/StatusHelp.h"
 #include "codeplug/widgets/Twips.h"
 #include "codeplug/widgets/UserTplFrame.h"
-#include "shell/CodeplugFile.h"
 #include "shell/DataFolder.h"
 
 namespace vantrel {

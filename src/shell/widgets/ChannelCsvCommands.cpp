@@ -57,7 +57,8 @@ ChannelCsvCommands::ChannelCsvCommands(MDIFormMain& main, CurrentFile& place)
 void ChannelCsvCommands::ExportChannels() {
     Prompts& prompts = main_.prompts();
     const QString path =
-        prompts.saveFileName({kExportTitle, place_.startFolder(), place_.proposedName(QStringLiteral(".csv")), kCsvFilter});
+        prompts.saveFileName({kExportTitle, place_.startFolder(), place_.proposedName(QStringLiteral(".csv")), kCsvFilter,
+                              QStringLiteral("csv")});
     if (path.isEmpty()) return;
     place_.rememberFolder(path);
     std::string error;

@@ -92,10 +92,17 @@ QString QtPrompts::openFileName(const FileDialog& d) {
                                         d.fileName.isEmpty() ? d.directory : d.fileName, d.filter);
 }
 
+std::unique_ptr<QFileDialog> MakeSaveDialog(const Prompts::FileDialog& d, QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, d.title, d.fileName.isEmpty() ? d.directory : d.fileName,
+                                                d.filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(d.defaultSuffix);
+    return dialog;
+}
+
 QString QtPrompts::saveFileName(const FileDialog& d) {
-    // The dialog itself asks before an existing file is replaced.
-    return QFileDialog::getSaveFileName(parent_, d.title,
-                                        d.fileName.isEmpty() ? d.directory : d.fileName, d.filter);
+    const std::unique_ptr<QFileDialog> dialog = MakeSaveDialog(d, parent_);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 bool QtPrompts::printerDialog(QPrinter& printer) {

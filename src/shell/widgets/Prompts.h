@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class QFileDialog;
 class QMessageBox;
 class QPrinter;
 class QWidget;
@@ -30,6 +31,9 @@ public:
         QString directory;
         QString fileName;     // proposed name
         QString filter;       // e.g. "Vantrel CPS Files (*.cpg)"
+        // Added by the Save dialog to a name typed without an extension
+        // (e.g. "csv"); empty: the name is taken as typed.
+        QString defaultSuffix = {};
     };
 
     virtual ~Prompts() = default;
@@ -53,6 +57,8 @@ public:
 // The box QtPrompts shows for a message: the whole title readable, no
 // maximise button, the text exactly as given.
 std::unique_ptr<QMessageBox> MakeMessageBox(const Prompts::Message& m, QWidget* parent);
+// The Save dialog QtPrompts shows; it asks before an existing file is replaced.
+std::unique_ptr<QFileDialog> MakeSaveDialog(const Prompts::FileDialog& d, QWidget* parent);
 
 // Shows real dialogs parented to the given window.
 class QtPrompts : public Prompts {

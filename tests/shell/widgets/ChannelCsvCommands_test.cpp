@@ -29,6 +29,7 @@ TEST(ChannelCsvCommands, ExportWritesTheChannelListOnceDataAreLoaded) {
     f.menu("mnuFileExport");
     ASSERT_EQ(f.prompts.fileDialogs.size(), 1u);
     EXPECT_EQ(f.prompts.fileDialogs[0].filter, "CHIRP channel list (*.csv)");
+    EXPECT_EQ(f.prompts.fileDialogs[0].defaultSuffix, "csv");  // "channels" typed gives channels.csv
     EXPECT_EQ(ShellFixture::read(f.path("channels.csv")).toStdString(), ExportChirpCsv(f.state));
     EXPECT_TRUE(f.prompts.messages.empty());
 }

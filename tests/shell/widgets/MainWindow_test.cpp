@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -141,6 +142,26 @@ TEST(MainWindow, EmptyWindowSaysWhatToDoUntilTheEditorShows) {
     EditorFixture loaded;
     loaded.startUp(loaded.writeFile("radio.cpg", sampleImage()));
     EXPECT_FALSE(loaded.find<QLabel>("lblEmptyHint")->isVisible());
+}
+
+// The Save dialog adds the extension asked for to a name typed without one
+// (the channel list), and leaves a data file's name as typed: the Save
+// command judges that name itself.
+TEST(SaveDialog, AddsTheExtensionOnlyWhereAsked) {
+    QTemporaryDir dir;
+    const struct {
+        const char* suffix;
+        const char* typed;
+        const char* chosen;
+    } cases[] = {{"csv", "chans", "chans.csv"}, {"csv", "chans.txt", "chans.txt"}, {"", "radio1", "radio1"}};
+    for (const auto& c : cases) {
+        const auto dialog = MakeSaveDialog({"Save", dir.path(), QString(), "Files (*)", c.suffix}, nullptr);
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->selectFile(c.typed);
+        QMetaObject::invokeMethod(dialog.get(), "accept");
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << c.typed;
+        EXPECT_EQ(dialog->selectedFiles().value(0), dir.filePath(c.chosen)) << c.typed;
+    }
 }
 
 // A message box keeps its whole text, shows its whole title and cannot be
