@@ -87,6 +87,15 @@ CsvRecord rowOf(const AppState& state, int n, const Channel& c) {
 
 // ---- Import --------------------------------------------------------------------
 
+// What stands where the header should name the Location and Frequency columns.
+std::string whyNoColumns(const std::vector<CsvRecord>& records) {
+    if (records.empty()) return "the file is empty";
+    // Spreadsheets where the comma is the decimal mark separate fields with semicolons.
+    if (records[0].size() == 1 && records[0][0].find(';') != std::string::npos)
+        return "its fields are separated by semicolons; save it with commas between the fields";
+    return "it has no Location and Frequency columns";
+}
+
 // One row's fields by column name; a column the file lacks reads as empty.
 class RowFields {
 public:
@@ -280,12 +289,15 @@ std::string SkippedRowText(const SkippedRow& s) {
 ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
     const AppState& state = model.state();
     ChirpImport result;
+    // Spreadsheets that save UTF-8 put a byte-order mark before the header.
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
     const std::vector<CsvRecord> records = ParseCsv(text);
     std::map<std::string, std::size_t> columns;
     if (!records.empty())
         for (std::size_t i = 0; i < records[0].size(); ++i) columns.emplace(lower(trimmed(records[0][i])), i);
     if (!columns.count("location") || !columns.count("frequency")) {
-        result.error = "not a CHIRP channel list: it has no Location and Frequency columns";
+        result.error = "not a CHIRP channel list: " + whyNoColumns(records);
         return result;
     }
 

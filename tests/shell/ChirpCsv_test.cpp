@@ -235,5 +235,31 @@ TEST(ChirpCsv, AFileWithoutLocationAndFrequencyColumnsIsRefusedWhole) {
     EXPECT_EQ(FormatCodeplugFile(state.image), FormatCodeplugFile(before));
 }
 
+// Lists that have been through a spreadsheet: a byte-order mark before the
+// header, CR LF, blank lines and quoted fields are read; a list separated by
+// semicolons is refused with that reason, not as one without columns.
+TEST(ChirpCsv, ListsSavedBySpreadsheetsAreReadOrRefusedWithTheirReason) {
+    const std::string header = "Location,Name,Frequency,Duplex,Offset,Mode\r\n";
+    const struct {
+        std::string text;
+        int imported;
+        const char* error;
+    } rows[] = {
+        {"\xEF\xBB\xBF" + header + "\r\n2,\"Gate, north\",462.5625,,0.000000,NFM\r\n\r\n", 1, ""},
+        {"\xEF\xBB\xBFLocation;Name;Frequency\r\n2;;462.5625\r\n", 0,
+         "not a CHIRP channel list: its fields are separated by semicolons; save it with commas between the fields"},
+        {"", 0, "not a CHIRP channel list: the file is empty"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        Opened opened(kData + "/U2_NAG.cpg");
+        const ChirpImport result = ImportChirpCsv(row.text, opened.model);
+        EXPECT_EQ(result.error, row.error);
+        EXPECT_EQ(result.imported, row.imported);
+        EXPECT_TRUE(result.skipped.empty());
+        EXPECT_EQ(chirp::ChannelOf(opened.state, 2).rxHz.has_value(), row.imported == 1);
+    }
+}
+
 }  // namespace
 }  // namespace vantrel

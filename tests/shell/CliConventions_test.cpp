@@ -170,6 +170,32 @@ TEST(CliConventions, FailuresGiveTheSystemsReasonAndNoToolkitWarnings) {
     EXPECT_TRUE(fs::exists(folder / "report.pdf"));
 }
 
+// A file that is no data file is refused by every command that opens it,
+// with exit 1 and the file's name, whatever the message's own text says.
+TEST(CliConventions, AFileThatIsNoDataFileIsRefusedByNameByEveryCommand) {
+    TempFolder folder;
+    const std::string good = kData + "/U2_NAG.cpg";
+    std::ofstream(folder / "empty.cpg");
+    std::ofstream(folder / "notes.cpg") << "Shopping list\r\n 1 \r\n";
+    for (const std::string& bad : {folder / "empty.cpg", folder / "notes.cpg"}) {
+        const std::vector<std::vector<std::string>> rows = {
+            {"show", bad},
+            {"check", bad},
+            {"diff", good, bad},
+            {"export", bad, "-o", folder / "ch.csv"},
+            {"import", bad, folder / "ch.csv", "-o", folder / "out.cpg"},
+            {"write", "--port", folder / "no-port", bad},
+            {"report", bad, "-o", folder / "r.pdf"},
+        };
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.front() + " " + bad);
+            const ProgramRun run = Ctl(row);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.err.find(bad), std::string::npos) << run.err;
+        }
+    }
+}
+
 // Only the commands that need the serial port load Qt, and only the report
 // Qt Gui: every other command, and the help and usage errors of the port
 // commands, run without mapping any Qt library.

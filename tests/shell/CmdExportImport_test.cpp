@@ -1,6 +1,8 @@
 // vantrelctl export and import.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,9 +15,9 @@ namespace {
 
 const std::string kData = VANTREL_BUILD_DATA_DIR;
 
-ProgramRun Ctl(std::vector<std::string> args) {
+ProgramRun Ctl(std::vector<std::string> args, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
     args.insert(args.begin(), VANTRELCTL_PATH);
-    return RunProgram(args);
+    return RunProgram(args, {}, limit);
 }
 
 std::string slurp(const std::filesystem::path& p) {
@@ -53,11 +55,32 @@ TEST(CmdExportImport, ExportThenImportGivesTheSameFileAndLeftOutRowsExitOne) {
               "left out: location 20: the radio has channels 1 to 16\n");
     EXPECT_NE(slurp(dir / "out.cpg"), slurp(source));  // channel 2 went in
 
-    // A list that cannot be read writes nothing.
-    r = Ctl({"import", source, dir / "missing.csv", "-o", dir / "x.cpg"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.rfind("vantrelctl: cannot read '", 0), 0u) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "x.cpg"));
+}
+
+// A list that cannot be read is named with the reason at once, and nothing is
+// written: a folder is not taken for a list without columns, and a pipe or a
+// device is not read forever.
+TEST(CmdExportImport, AListThatIsNoFileIsRefusedAtOnce) {
+    TempDir dir;
+    const std::string source = kData + "/V2_NAG.cpg";
+    ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    const struct {
+        std::string list;
+        const char* reason;
+    } rows[] = {
+        {dir / "missing.csv", "No such file or directory"},
+        {dir.path.string(), "it is a folder, not a file"},
+        {dir / "pipe.csv", "it is a pipe, not a file"},
+        {"/dev/zero", "it is a device, not a file"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.list);
+        const ProgramRun r = Ctl({"import", source, row.list, "-o", dir / "x.cpg"}, std::chrono::seconds(5));
+        EXPECT_FALSE(r.timedOut);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, "vantrelctl: cannot read '" + row.list + "': " + row.reason + "\n");
+        EXPECT_FALSE(std::filesystem::exists(dir / "x.cpg"));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Prints what the editor would show on opening a file and on writing it: the
-// messages of a load the editor takes are warnings, the others errors.
+// messages of a load the editor takes are warnings, the others errors. The
+// opening messages name the file, as their texts need not.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -11,9 +12,10 @@
 
 namespace vantrelctl {
 
-inline void PrintPathReport(const char* command, const vantrel::PathReport& report, bool loadFailed) {
+inline void PrintPathReport(const char* command, const std::string& file, const vantrel::PathReport& report,
+                            bool loadFailed) {
     for (const vantrel::Message& m : report.opening)
-        std::fprintf(stderr, "vantrelctl %s: %s%s\n", command, loadFailed ? "" : "warning: ",
+        std::fprintf(stderr, "vantrelctl %s: %s%s: %s\n", command, loadFailed ? "" : "warning: ", file.c_str(),
                      vantrel::MessageLine(m).c_str());
     for (const vantrel::Message& m : report.writing)
         std::fprintf(stderr, "vantrelctl %s: %s\n", command, vantrel::MessageLine(m).c_str());
@@ -28,7 +30,7 @@ inline std::optional<vantrel::CodeplugImage> OpenForWriteCommand(const char* com
     vantrel::CodeplugImage asFiled;
     vantrel::CopyToBox(asFiled, file);
     const vantrel::PathReport report = vantrel::OpenForWrite(model, file);
-    PrintPathReport(command, report, model.state().loadFailed);
+    PrintPathReport(command, file, report, model.state().loadFailed);
     if (report.refused) return std::nullopt;
     return asFiled;
 }

@@ -10,7 +10,7 @@ inline const CommandSpec kReportCommand{
     {
         {"-o", "REPORT.pdf", "the PDF to write", true},
         {"--twips", nullptr, "lay the report out in twips, as printed before any preview (default: inches)"},
-        {"--page", "PAGE.bmp", "also draw the preview page and keep it as an image"},
+        {"--page", "PAGE.bmp", "also keep the preview page as an image (.png, .jpg...; a bitmap otherwise)"},
     }};
 
 // The name of the program that prints, installed beside vantrelctl or in

@@ -51,6 +51,9 @@ int CmdSimulate(int argc, char** argv) {
         if (!ok) return UsageError(kSimulateCommand, "bad value for " + option + ": '" + value + "'");
     }
 
+    // A written image that cannot be stored would be found out only after the write.
+    if (const std::string reason = savePath.empty() ? "" : CannotWrite(savePath); !reason.empty())
+        return Fail("cannot write '" + savePath + "': " + reason);
     vantrel::CodeplugImage image;
     std::string error;
     if (!LoadCpg(image, imagePath, error)) return Fail(error);

@@ -3,12 +3,11 @@
 // a file the editor would refuse is refused before the port is opened, and
 // what the editor would correct is corrected and named on a warning line.
 #include <cstdio>
-#include <iostream>
 #include <string>
-#include <termios.h>
 #include <unistd.h>
 
 #include "Commands.h"
+#include "HiddenLine.h"
 #include "LinkPort.h"
 #include "cli/PathReportPrint.h"
 #include "link/Link.h"
@@ -27,23 +26,6 @@ using namespace vantrel::link;
 std::string Lines(std::string text) {
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
     return text;
-}
-
-// Reads a line from the terminal without echoing it.
-std::string AskHidden(const char* prompt) {
-    std::fprintf(stderr, "%s", prompt);
-    termios saved{};
-    const bool tty = ::tcgetattr(0, &saved) == 0;
-    if (tty) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(0, TCSANOW, &quiet);
-    }
-    std::string line;
-    std::getline(std::cin, line);
-    if (tty) ::tcsetattr(0, TCSANOW, &saved);
-    std::fputc('\n', stderr);
-    return line;
 }
 
 // Answers the radio's password question from --password or the terminal.
@@ -67,7 +49,11 @@ public:
                 continue;
             }
             attempts_ = 0;
-            std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
+            // Nobody typed a wrong password: say how to give the right one.
+            if (!password_ && !interactive)
+                Fail("the radio asks for its password: give it with --password TEXT (there is no terminal to ask on)");
+            else
+                std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
             return PasswordOutcome::Abandoned;
         }
     }

@@ -27,7 +27,8 @@ bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
     const std::string shown = path.toLocal8Bit().toStdString();
     // The program's message and, below it, the reason, after the usual first line.
     return vantrel::link::OpenCommPort(device, path, [&](const QString& text) {
-        Fail("cannot open port '" + port + "'" + (shown == port ? "" : " (" + shown + ")"));
+        // A ComN is followed by its device, when one was found.
+        Fail("cannot open port '" + port + "'" + (shown == port || shown.empty() ? "" : " (" + shown + ")"));
         const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         std::fprintf(stderr, "%s\n", lines.toLocal8Bit().constData());
     });

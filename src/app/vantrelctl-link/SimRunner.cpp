@@ -81,14 +81,20 @@ public:
             return false;
         }
         path_ = path;
+        target_ = target;
         return true;
     }
+    // Another simulator started on the same path since owns the link now.
     ~SymLink() {
-        if (!path_.empty()) ::unlink(path_.c_str());
+        if (path_.empty()) return;
+        char now[4096];
+        const ssize_t n = ::readlink(path_.c_str(), now, sizeof now);
+        if (n >= 0 && std::string(now, static_cast<std::size_t>(n)) == target_) ::unlink(path_.c_str());
     }
 
 private:
     std::string path_;
+    std::string target_;
 };
 
 class Player {

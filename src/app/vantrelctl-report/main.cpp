@@ -7,7 +7,9 @@
 // commands never load Qt Gui.
 #include <QGuiApplication>
 #include <QMessageLogContext>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QPrinter>
 
 #include <cstdlib>
@@ -40,8 +42,19 @@ bool PrintPdf(const ReportContent& content, const std::string& path, bool inches
     return surface.end();
 }
 
-// The preview page as the engine draws it, kept at `path`.
-bool PreviewPage(const ReportContent& content, const std::string& path) {
+// Saves the page in the format its name ends in, and as a bitmap, like the
+// preview's own page files, when the name ends in none ("page", "page.img").
+// Empty on success, else the reason.
+std::string SavePage(const QImage& page, const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+    QImageWriter writer(name, QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray("bmp"));
+    return writer.write(page) ? "" : writer.errorString().toStdString();
+}
+
+// The preview page as the engine draws it, kept at `path`. Empty on success,
+// else the reason.
+std::string PreviewPage(const ReportContent& content, const std::string& path) {
     FixedPrinter printer;
     OffscreenPreview preview;
     ColumnShift columns;
@@ -49,10 +62,9 @@ bool PreviewPage(const ReportContent& content, const std::string& path) {
     engine.pStartDoc();
     DrawPreviewReport(engine, columns, content, Today());
     engine.pEndDoc(0);
-    const bool kept = preview.pageShown &&
-                      preview.surface.image().save(QString::fromStdString(path));
+    const std::string failure = preview.pageShown ? SavePage(preview.surface.image(), path) : "no page was drawn";
     DeletePageFiles(engine.tempFolder());
-    return kept;
+    return failure;
 }
 
 QtMessageHandler qtMessages = nullptr;
@@ -87,7 +99,9 @@ int PrintReportCommand(int argc, char** argv) {
     if (!load.ok()) return Fail(load.error);
     const ReportContent content = ReportContentFromImage(state);
     if (!PrintPdf(content, output, !args.has("--twips"))) return Fail("cannot write '" + output + "'");
-    if (!page.empty() && !PreviewPage(content, page)) return Fail("cannot write '" + page + "'");
+    if (page.empty()) return 0;
+    if (const std::string failure = PreviewPage(content, page); !failure.empty())
+        return Fail("cannot write '" + page + "': " + failure);
     return 0;
 }
 

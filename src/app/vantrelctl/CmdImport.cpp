@@ -3,10 +3,7 @@
 // in the editing model and every row goes through the model's edits. Rows the radio
 // cannot hold are listed on stderr and make the exit code 1; the others are
 // imported all the same.
-#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "Commands.h"
@@ -14,19 +11,15 @@
 #include "codeplug/FactoryFields.h"
 #include "model/EditorPaths.h"
 #include "shell/ChirpCsv.h"
+#include "shell/RegularFile.h"
 
 namespace vantrelctl {
 
 namespace {
 
-bool readWholeFile(const std::string& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream data;
-    data << in.rdbuf();
-    contents = data.str();
-    return !in.bad();
-}
+// A channel list of a radio with a thousand memories is some 100 KB; a
+// folder, a pipe or a device in its place must not be read at all.
+constexpr std::size_t kCsvLimit = 1 << 20;
 
 }  // namespace
 
@@ -57,10 +50,12 @@ int CmdImport(int argc, char** argv) {
     if (state.loadFailed) return Fail(file + ": cannot be opened");
     if (vantrel::codeplugProtected(state.image)) model.UnlockProtected();
 
-    std::string text;
-    if (!readWholeFile(csv, text)) return Fail("cannot read '" + csv + "': " + SystemError(errno));
+    const vantrel::RegularFileRead list = vantrel::ReadRegularFile(csv, kCsvLimit);
+    if (list.status == vantrel::RegularFileRead::Status::TooLong)
+        return Fail("cannot read '" + csv + "': it is too long for a channel list (over 1 MiB)");
+    if (list.status != vantrel::RegularFileRead::Status::Ok) return Fail("cannot read '" + csv + "': " + list.reason);
 
-    const vantrel::ChirpImport result = vantrel::ImportChirpCsv(text, model);
+    const vantrel::ChirpImport result = vantrel::ImportChirpCsv(list.contents, model);
     if (!result.error.empty()) return Fail(csv + ": " + result.error);
     for (const vantrel::SkippedRow& row : result.skipped)
         std::fprintf(stderr, "left out: %s\n", vantrel::SkippedRowText(row).c_str());

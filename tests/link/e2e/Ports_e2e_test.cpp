@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -71,6 +72,23 @@ TEST(CtlPorts, ListsThePortsOfTheProgramsSettingsAndTellsWhyOneFails) {
         << read.err.toStdString();
     EXPECT_FALSE(QFile::exists(config.filePath("out.cpg")));
     ::close(master);
+}
+
+// A ComN with no device behind it is named alone, without an empty "()".
+TEST(CtlPorts, APortWithNoDeviceIsNamedAlone) {
+    QTemporaryDir config;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    const CtlResult list = CtlWithEnv({"ports"}, env);
+    const QRegularExpression none(QStringLiteral("^(Com[1-8])  none$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch unused = none.match(list.out);
+    if (!unused.hasMatch()) GTEST_SKIP() << "every Com port has a device here";
+    const QString port = unused.captured(1);
+
+    const CtlResult read = CtlWithEnv({"read", "--port", port, "-o", config.filePath("out.cpg")}, env);
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_TRUE(read.err.startsWith("vantrelctl: cannot open port '" + port + "'\nComm. Port Unavailable !\n"))
+        << read.err.toStdString();
 }
 
 }  // namespace

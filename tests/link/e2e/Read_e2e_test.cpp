@@ -122,6 +122,23 @@ TEST(ReadEndToEnd, AnInterruptedReadEndsAtOnceAndLeavesNothingBehind) {
 namespace vantrel::link::e2e {
 namespace {
 
+// A second simulator on the same link takes it over; the first, stopped
+// later, leaves the second's link alone.
+TEST(SimulateOptions, AStoppedSimulatorRemovesOnlyItsOwnLink) {
+    QTemporaryDir dir;
+    Simulator first(dir.path(), PatternCpg(1), {});
+    ASSERT_TRUE(first.ready());
+    const QString firstPty = QFile::symLinkTarget(first.link());
+    Simulator second(dir.path(), PatternCpg(2), {});
+    for (int n = 0; n < 500 && QFile::symLinkTarget(second.link()) == firstPty; ++n) QThread::msleep(10);
+    ASSERT_NE(QFile::symLinkTarget(second.link()), firstPty);
+    first.stop();
+    ASSERT_TRUE(second.ready());
+    const CtlRun r = Ctl({"read", "--port", second.link(), "-o", dir.filePath("out.cpg")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(Contents(dir.filePath("out.cpg")), PatternCpg(2));
+}
+
 TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
     QTemporaryDir dir;
     QFile image(dir.filePath("radio.cpg"));
@@ -139,6 +156,13 @@ TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
         EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
         EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
     }
+    // A --save file that cannot be written is named before the radio starts,
+    // not after the first write.
+    const QString save = dir.filePath("missing/radio-now.cpg");
+    const CtlRun r = Ctl({"simulate", "--image", image.fileName(), "--link", dir.filePath("radio"), "--save", save}, 3000);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.toStdString(), "vantrelctl: cannot write '" + save.toStdString() + "': No such file or directory\n");
+    EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
 }
 
 }  // namespace

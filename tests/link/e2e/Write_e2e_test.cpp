@@ -1,6 +1,11 @@
 // vantrelctl write (and read back) against vantrelctl simulate over a pty.
 #include "E2eRig.h"
 
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
 namespace vantrel::link::e2e {
 namespace {
 
@@ -44,9 +49,54 @@ TEST(WriteEndToEnd, RadioPasswordMustBeKnown) {
         << wrong.err.toStdString();
     EXPECT_FALSE(wrong.err.contains("Successfully"));
 
+    // Without --password and with no terminal to ask on, nobody typed a wrong
+    // password: the write stops and says how to give it.
+    const CtlRun unasked = Ctl({"write", "--port", radio.link(), file});
+    EXPECT_EQ(unasked.exitCode, 1);
+    EXPECT_EQ(unasked.err.toStdString(), "Codeplug is protected.\nvantrelctl: the radio asks for its password: give it with "
+                           "--password TEXT (there is no terminal to ask on)\n");
+
     const CtlRun right = Ctl({"write", "--port", radio.link(), file, "--password", "Ab12", "--verify"});
     EXPECT_EQ(right.exitCode, 0) << right.err.toStdString();
     EXPECT_TRUE(right.err.contains("verify: the radio holds every byte written"));
+}
+
+// Ctrl+C at the hidden password question ends the write and gives the
+// terminal its echo back.
+TEST(WriteEndToEnd, CtrlCAtThePasswordQuestionLeavesTheTerminalEchoing) {
+    QTemporaryDir dir;
+    const QByteArray file = VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg";
+    Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--radio-password", "Ab12"});
+    ASSERT_TRUE(radio.ready());
+    const QByteArray port = radio.link().toLocal8Bit();
+
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::execl(VANTRELCTL_PATH, VANTRELCTL_PATH, "write", "--port", port.constData(), file.constData(), nullptr);
+        ::_exit(127);
+    }
+    QByteArray shown;
+    for (int n = 0; n < 1000 && !shown.contains("Please enter password: "); ++n) {
+        char buffer[256];
+        const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        if (got <= 0) break;
+        shown.append(buffer, static_cast<int>(got));
+    }
+    ASSERT_TRUE(shown.contains("Please enter password: ")) << shown.toStdString();
+    termios asked{};
+    ::tcgetattr(terminal, &asked);
+    EXPECT_FALSE(asked.c_lflag & ECHO);
+
+    ::write(terminal, "\x03", 1);   // the terminal's interrupt key
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+    termios after{};
+    ::tcgetattr(terminal, &after);
+    EXPECT_TRUE(after.c_lflag & ECHO);
+    ::close(terminal);
 }
 
 TEST(WriteEndToEnd, RadioOfAnotherModelIsRefused) {

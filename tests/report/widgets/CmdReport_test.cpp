@@ -52,5 +52,26 @@ TEST(VantrelctlReport, PrintsTheDataFileIntoAPdf) {
     EXPECT_EQ(code, 2);
 }
 
+// --page keeps the page in the format its name ends in, and as a bitmap when
+// the name ends in no image format, rather than failing after the PDF.
+TEST(VantrelctlReport, KeepsThePageWhateverItsNameEndsIn) {
+    QTemporaryDir dir;
+    const QString cpg = QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_NAG.cpg");
+    const struct {
+        const char* name;
+        QByteArray start;
+    } rows[] = {{"page.bmp", "BM"}, {"page.png", "\x89PNG"}, {"page", "BM"}, {"my page.img", "BM"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString page = dir.filePath(row.name);
+        int code = -1;
+        RunTool(VANTRELCTL_PATH, {"report", cpg, "-o", dir.filePath("r.pdf"), "--page", page}, &code);
+        EXPECT_EQ(code, 0);
+        QFile f(page);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.read(4).startsWith(row.start));
+    }
+}
+
 }  // namespace
 }  // namespace vantrel
