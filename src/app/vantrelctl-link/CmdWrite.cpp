@@ -35,6 +35,7 @@ public:
         : TerminalObserver(verb), password_(password), attempts_(attempts) {}
 
     PasswordOutcome writePassword(const std::string& radioPassword) override {
+        endLine();
         std::fprintf(stderr, "%s\n", text::kCodeplugProtected);
         const bool interactive = !password_ && ::isatty(0);
         for (;;) {

@@ -52,19 +52,34 @@ void ReportLostLine(const vantrel::link::Link& link) {
     if (link.lineLost()) Fail("the cable was disconnected (the serial device went away)");
 }
 
-TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {}
+TerminalObserver::TerminalObserver(const char* verb) : verb_(verb), tty_(::isatty(2)) {
+    // A radio not in programming mode stays silent for seconds before the
+    // exchange gives up; the terminal says what is being waited for.
+    show(std::string(verb_) + ": waiting for the radio (in programming mode)...");
+}
 
-TerminalObserver::~TerminalObserver() {
-    if (shown_) std::fputc('\n', stderr);
+TerminalObserver::~TerminalObserver() { endLine(); }
+
+void TerminalObserver::endLine() {
+    if (!line_.empty()) std::fputc('\n', stderr);
+    line_.clear();
 }
 
 void TerminalObserver::progress(int value) {
-    if (!tty_) return;
-    shown_ = true;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    std::fprintf(stderr, "\r%s: block %2d of %d, %.1f s ", verb_, value / vantrel::link::kBlockSize,
-                 vantrel::link::kBlockCount, seconds);
+    char text[80];
+    std::snprintf(text, sizeof text, "%s: block %2d of %d, %.1f s", verb_, value / vantrel::link::kBlockSize,
+                  vantrel::link::kBlockCount, seconds);
+    show(text);
+}
+
+void TerminalObserver::show(const std::string& text) {
+    if (!tty_) return;
+    // Blanks over what is left of a longer line before.
+    const std::size_t blanks = line_.size() > text.size() ? line_.size() - text.size() : 0;
+    std::fprintf(stderr, "\r%s %s", text.c_str(), std::string(blanks, ' ').c_str());
     std::fflush(stderr);
+    line_ = text;
 }
 
 }  // namespace vantrelctl

@@ -40,8 +40,9 @@ bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
 // The line added to a failed transfer whose cable was pulled.
 void ReportLostLine(const vantrel::link::Link& link);
 
-// Status texts kept for the caller; progress on stderr, only when it is a
-// terminal: one line, updated in place, of blocks done and time taken.
+// Status texts kept for the caller; on stderr, only when it is a terminal,
+// one line updated in place: the radio being waited for, then the blocks done
+// and the time taken.
 class TerminalObserver : public vantrel::link::LinkObserver {
 public:
     explicit TerminalObserver(const char* verb);
@@ -50,10 +51,17 @@ public:
     void progress(int value) override;
     const std::string& lastStatus() const { return last_; }
 
+protected:
+    // Ends the line shown, so that what follows starts on a line of its own.
+    void endLine();
+
 private:
+    // Puts `text` on the terminal's line in place of what was there.
+    void show(const std::string& text);
+
     const char* verb_;
     bool tty_;
-    bool shown_ = false;
+    std::string line_;  // on the terminal now; empty: nothing shown
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::string last_;
 };

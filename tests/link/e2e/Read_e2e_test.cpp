@@ -1,6 +1,10 @@
 // vantrelctl read against vantrelctl simulate over a pty.
 #include "E2eRig.h"
 
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vantrel::link::e2e {
 namespace {
 
@@ -20,6 +24,35 @@ TEST(ReadEndToEnd, PacedReadGivesTheRadioImageByteForByte) {
     }
     // The simulator removes its link when stopped.
     EXPECT_FALSE(IsSymlink(dir.filePath("radio")));
+}
+
+// On a terminal the read says at once what it waits for (a radio that is
+// not in programming mode stays silent for seconds), then counts the blocks
+// on the same line.
+TEST(ReadEndToEnd, TerminalShowsTheWaitThenTheBlocks) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), PatternCpg(), {});
+    ASSERT_TRUE(radio.ready());
+    const QByteArray port = radio.link().toLocal8Bit();
+    const QByteArray out = dir.filePath("out.cpg").toLocal8Bit();
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::execl(VANTRELCTL_PATH, VANTRELCTL_PATH, "read", "--port", port.constData(), "-o", out.constData(), nullptr);
+        ::_exit(127);
+    }
+    QByteArray shown;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;) shown.append(buffer, static_cast<int>(got));
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(terminal);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown.toStdString();
+    const int waiting = shown.indexOf("Reading: waiting for the radio (in programming mode)...");
+    const int blocks = shown.indexOf("\rReading: block");
+    EXPECT_GE(waiting, 0) << shown.toStdString();
+    EXPECT_GT(blocks, waiting) << shown.toStdString();
 }
 
 TEST(ReadEndToEnd, ThreeBadChecksumsAreRepairedAndAFourthFails) {
