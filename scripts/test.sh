@@ -12,6 +12,6 @@ if ! bash scripts/fuzz.sh 20 > build/fuzz.log 2>&1; then
   echo "fuzzers: failed (log in build/fuzz.log)"
   exit 1
 fi
-echo "fuzzers: $(grep -E '^Done [0-9]+ runs' build/fuzz.log | tr '\n' ' ' || echo 'ran') without findings"
+echo "fuzzers: $(grep -E '^Done [0-9]+ runs' build/fuzz.log | paste -sd ' ' || echo 'ran') without findings"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j2 --timeout 300
