@@ -38,12 +38,17 @@ std::string PrivatePageFolder(const std::string& parent) {
 }
 
 std::string PrivatePageFolder() {
+    std::string user;
     for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"})
-        if (const char* parent = EnvFolder(name)) {
-            std::string folder = PrivatePageFolder(parent);
-            if (!folder.empty()) return folder;
-        }
-    return PrivatePageFolder("/tmp");
+        if (const char* parent = EnvFolder(name); parent && user.empty()) user = PrivatePageFolder(parent);
+    if (user.empty()) user = PrivatePageFolder("/tmp");
+    if (user.empty()) return {};
+    // A folder of this program's own: two programs previewing at once, or a
+    // preview and `vantrelctl report --page`, would otherwise replace and
+    // delete each other's pages.
+    const std::string folder = user + "/" + std::to_string(getpid());
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
+    return IsPrivateFolder(folder) ? folder : std::string();
 }
 
 std::string PageFilePath(const std::string& folder, int index) {
@@ -90,6 +95,8 @@ int DeletePageFiles(const std::string& folder) {
     int left = 0;
     for (const auto& name : names)
         if (std::remove((folder + "/" + name).c_str()) != 0) ++left;
+    // A folder left empty goes too; one that holds anything else stays.
+    rmdir(folder.c_str());
     return left;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Page files: every preview page is kept as "PPview" + index + ".bmp" in a
-// private per-user folder that only its owner can enter, so nobody else can
-// read the pages or plant a link that redirects a write.
+// folder of the program's own inside a private per-user folder that only its
+// owner can enter, so nobody else can read the pages or plant a link that
+// redirects a write, and two programs never touch each other's pages.
 #include <string>
 
 namespace vantrel::report {
@@ -12,7 +13,9 @@ namespace vantrel::report {
 // result is empty and nothing gets written.
 std::string PrivatePageFolder(const std::string& parent);
 
-// PrivatePageFolder under $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp.
+// This process's folder (named by its process id, mode 0700) inside
+// PrivatePageFolder under $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp; created
+// when missing, empty when it cannot be made private.
 std::string PrivatePageFolder();
 
 // folder + "/PPview" + index + ".bmp"; empty when the folder is empty.
@@ -27,7 +30,8 @@ bool WritePageFile(const std::string& path, const std::string& bytes);
 bool IsPageFileName(const std::string& name);
 
 // Deletes every page file in the folder, each tried once: a file that cannot
-// be deleted is left behind. Returns the number of files left.
+// be deleted is left behind; then the folder itself when nothing is left in
+// it. Returns the number of page files left.
 int DeletePageFiles(const std::string& folder);
 
 }  // namespace vantrel::report

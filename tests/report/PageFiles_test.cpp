@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +82,29 @@ TEST_F(PageFilesTest, CleanUpDeletesPageFilesOnlyAndEndsWhenOneStays) {
     EXPECT_TRUE(fs::exists(folder + "/keep.bmp"));
     EXPECT_TRUE(fs::exists(folder + "/PPview1.png"));
     EXPECT_TRUE(fs::exists(folder + "/PPview9.bmp"));
+}
+
+// Each program has a folder of its own inside the user's: cleaning up after
+// a preview leaves another program's pages alone, and removes the emptied
+// folder.
+TEST_F(PageFilesTest, EachProgramKeepsItsOwnPages) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = runtime ? runtime : "";
+    setenv("XDG_RUNTIME_DIR", parent.c_str(), 1);
+    const std::string folder = PrivatePageFolder();
+    runtime ? setenv("XDG_RUNTIME_DIR", before.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR");
+
+    ASSERT_EQ(folder, own() + "/" + std::to_string(getpid()));
+    struct stat st {};
+    ASSERT_EQ(lstat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    fs::create_directory(own() + "/other");
+    std::ofstream(own() + "/other/PPview0.bmp") << "theirs";
+    ASSERT_TRUE(WritePageFile(PageFilePath(folder, 0), "mine"));
+
+    EXPECT_EQ(DeletePageFiles(folder), 0);
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_TRUE(fs::exists(own() + "/other/PPview0.bmp"));
 }
 
 }  // namespace
