@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
@@ -105,6 +106,8 @@ void EditorUndo::redo() {
 }
 
 void EditorUndo::show() {
+    // The form stays on the tab the user looks at.
+    model_.copies().tab = editor_.tabs()->currentIndex();
     showing_ = true;
     showEditor(model_, editor_);
     showing_ = false;
