@@ -268,5 +268,48 @@ TEST(EditorUndo, TheTabShownIsNoStep) {
     EXPECT_EQ(box->text(), "9");
 }
 
+// Undo and redo only change what the form shows: the keyboard stays where the
+// user works (in the grid, arrows go on moving between cells instead of
+// switching tabs).
+TEST(EditorUndo, UndoAndRedoLeaveTheFocusWhereItWas) {
+    struct Place {
+        const char* name;
+        std::function<QWidget*(ShellFixture&)> edit;  // gives the focus, edits there
+    };
+    const Place places[] = {
+        {"grid",
+         [](ShellFixture& f) -> QWidget* {
+             QTableWidget* table = f.editor().grid()->table();
+             table->setCurrentCell(1, kColBclo);
+             table->setFocus();
+             QTest::keyClick(table, Qt::Key_Return);
+             return table;
+         }},
+        {"timing box",
+         [](ShellFixture& f) -> QWidget* {
+             f.editor().tabs()->setCurrentIndex(0);
+             QLineEdit* box = f.editor().settings()->timing(kTotPenalty).text();
+             selectAllIn(box);
+             typeAndEnter(box, "9");
+             return box;
+         }},
+    };
+    for (const Place& place : places) {
+        ShellFixture f;
+        f.openDefaultFile();
+        const CodeplugImage opened = f.state.image;
+        QWidget* focused = place.edit(f);
+        QCoreApplication::processEvents();
+        ASSERT_NE(f.state.image, opened) << place.name;
+        ASSERT_EQ(f.main->focusWidget(), focused) << place.name;
+
+        f.menu("mnuEditUndo");
+        ASSERT_EQ(f.state.image, opened) << place.name;
+        EXPECT_EQ(f.main->focusWidget(), focused) << place.name << " after undo";
+        f.menu("mnuEditRedo");
+        EXPECT_EQ(f.main->focusWidget(), focused) << place.name << " after redo";
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::test
