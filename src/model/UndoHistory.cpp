@@ -13,13 +13,15 @@ bool sameCells(const EditingCopies& a, const EditingCopies& b) {
     return true;
 }
 
-// Everything the editor shows or keeps beside the image.
+// Everything the editor shows or keeps beside the image, but the tab shown:
+// looking at the other tab is no edit, and undo must not flip the page away
+// from the field the user is looking at.
 bool sameCopies(const EditingCopies& a, const EditingCopies& b) {
     auto fields = [](const EditingCopies& e) {
         return std::tie(e.tpl.rx, e.tpl.tx, e.password, e.serial, e.superNumber, e.passwordEnabled, e.serialEnabled,
                         e.superEnabled, e.priorityText, e.priorityUpDown, e.priorityMax, e.features, e.timingTexts,
                         e.timingUpDown, e.timingMin, e.shortLists, e.shortPosition, e.longPosition, e.channelList,
-                        e.scanList, e.gridChannels, e.revBurstStep, e.locked, e.editorLoaded, e.tab, e.gridRows,
+                        e.scanList, e.gridChannels, e.revBurstStep, e.locked, e.editorLoaded, e.gridRows,
                         e.longBasis, e.modelLabel, e.rangeLabel, e.firmwareLabel, e.codeplugLabel);
     };
     return fields(a) == fields(b) && sameCells(a, b);

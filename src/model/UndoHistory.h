@@ -4,7 +4,8 @@
 // model and re-displays the model after an undo or a redo.
 //
 // A state is the image, the band facts, the password-kept mark and the
-// editing copies; program flags that belong to the shell, the link or a
+// editing copies; the tab shown is kept but makes no step of its own (the
+// editor stays on the tab it shows when it puts a step back). Program flags that belong to the shell, the link or a
 // dialog (closing, a held toolbar button, password attempts) are never
 // restored. `dataChanged` is false exactly at the state last saved (or loaded
 // clean from the command line) and true elsewhere.

@@ -308,6 +308,9 @@ ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
             maxWatts = std::max(maxWatts.value_or(*w), *w);
 
     const int count = channelCount(state);
+    // The row each channel was taken from: a later row for the same channel
+    // would replace it unseen while both counted as imported.
+    std::map<long long, int> takenFrom;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const RowFields fields(columns, records[r]);
         SkippedRow skipped{static_cast<int>(r + 1), fields["Location"], {}};
@@ -320,8 +323,14 @@ ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
         } else {
             const RowEdits row = editsFor(state, static_cast<int>(*n), fields, maxWatts);
             skipped.reason = row.error;
-            if (row.error.empty())
+            const auto taken = takenFrom.find(*n);
+            if (skipped.reason.empty() && taken != takenFrom.end())
+                skipped.reason = "channel " + std::to_string(*n) + " is already taken from row " +
+                                 std::to_string(taken->second);
+            if (skipped.reason.empty()) {
                 if (const auto refusal = applyRow(row.edits, model)) skipped.reason = *refusal;
+                else takenFrom.emplace(*n, skipped.row);
+            }
         }
         if (skipped.reason.empty()) ++result.imported;
         else result.skipped.push_back(std::move(skipped));

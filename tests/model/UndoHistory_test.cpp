@@ -68,6 +68,7 @@ TEST(UndoHistory, EveryActionUndoesAndRedoesExactly) {
         {"user tone box", [&] { m.SetUserTplText(Side::Rx, 0, "150"); m.CommitUserTpl(Side::Rx, 0); }},
         {"paste", [&] { ASSERT_TRUE(PasteChannelRows(m, 4, "462.6000\t\tTight\n462.6125").applied); }},
         {"refused paste", [&] { ASSERT_FALSE(PasteChannelRows(m, 4, "151.0250").applied); }, Action::NoChange},
+        {"other tab", [&] { m.SelectTab(1 - m.copies().tab); }, Action::NoChange},
         {"delete rows", [&] { ASSERT_TRUE(ClearChannelRows(m, {4, 5}).ok); }},
         {"default", [&] { m.Default(); }},
         {"open", [&] { m.LoadImage(LoadKind::FileOpen, ShippedBytes("V2_APAC.cpg")); }},

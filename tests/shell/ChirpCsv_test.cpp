@@ -178,12 +178,16 @@ TEST(ChirpCsv, ImportsRowsWrittenByChirpAndReportsTheOnesTheRadioCannotHold) {
          "DTCS code \"999\" is not in the radio's code table"},
         {"17,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
          "the radio has channels 1 to 16"},
-        // Channel 13 again, with a transmit frequency out of the band: the
+        // Channel 14 again, with a transmit frequency out of the band: the
         // whole row is left out, its receive frequency too.
-        {"13,,451.000000,+,25.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
+        {"14,,451.000000,+,25.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,", 0, 0, 0, false, false,
          "transmit frequency 476: Out of Frequency Range"},
         {"16,,462.562500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,", 0, 0, 0, false, false,
          "mode \"AM\" is not one the radio has"},
+        // Channel 2 again, a row the radio could hold: it would silently
+        // replace the first row's channel while both counted as imported.
+        {"2,,462.600000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,", 0, 0, 0, false, false,
+         "channel 2 is already taken from row 3"},
     };
     std::string csv = header;
     for (const Case& c : cases) csv += std::string(c.row) + "\r\n";

@@ -133,7 +133,9 @@ void refreshEditor(const EditingModel& model, frmMain& editor) {
 }
 
 void showEditor(const EditingModel& model, frmMain& editor) {
-    const EditingCopies& e = model.copies();
+    // A copy: unlocking moves the focus, and the box that loses it takes the
+    // half-shown form into this same model.
+    const EditingCopies e = model.copies();
     // An open cell edit belongs to the state being left.
     editor.grid()->hideCellEditor();
     refreshEditor(model, editor);

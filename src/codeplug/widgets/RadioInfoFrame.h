@@ -22,6 +22,7 @@ public:
     QLineEdit* serialBox() const { return txtSerial_; }
     QLineEdit* superBox() const { return txtSuper_; }
     QLineEdit* passwordBox() const { return txtPassword_; }
+    QCheckBox* popBox() const { return chkPOP_; }
     QLabel* modelLabel() const { return lblModel_; }
     QLabel* rangeLabel() const { return lblRange_; }
     QLabel* firmwareLabel() const { return lblVersion_; }

@@ -25,6 +25,7 @@
 #include "codeplug/widgets/EditorInModel.h"
 #include "codeplug/widgets/EditorSizes.h"
 #include "codeplug/widgets/RadioInfoFrame.h"
+#include "codeplug/widgets/TabKeyOrder.h"
 #include "codeplug/widgets/ModelMessages.h"
 #include "codeplug/widgets/RadioSettings.h"
 #include "codeplug/widgets/StatusHelp.h"
@@ -124,6 +125,7 @@ void frmMain::buildForm() {
     l0->setContentsMargins(4, 4, 4, 4);
     l0->setHorizontalSpacing(4);
     scan_->placePriorityLabel(settings_->priorityLabel());
+    OrderFirstTab(*this);
 
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");

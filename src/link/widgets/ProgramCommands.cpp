@@ -94,6 +94,7 @@ bool ProgramCommands::toneWindowOpen() const {
 
 void ProgramCommands::openDialog(bool write) {
     if (dialog_->isOpen()) dialog_->unload();
+    dialog_->keepEditorFocus();
     main_.setEnabled(false);
     dialog_->Open(write ? frmProgram::Mode::Write : frmProgram::Mode::Read);
 }

@@ -13,6 +13,7 @@
 #include "link/widgets/OwnedWindow.h"
 #include "link/widgets/ProgramTexts.h"
 #include "shell/widgets/WindowPlacement.h"
+#include "shell/widgets/WindowFocus.h"
 
 namespace vantrel {
 
@@ -118,6 +119,8 @@ void frmProgram::Open(Mode mode) {
     button->setFocus();
 }
 
+void frmProgram::keepEditorFocus() { editorFocus_ = editorWindow_ ? editorWindow_->focusWidget() : nullptr; }
+
 void frmProgram::runTransfer(const std::function<void()>& transfer) {
     if (!portReady()) return;
     lblProgram_->setText(program::kWaitingForRadio);
@@ -178,7 +181,7 @@ void frmProgram::cmdClose_Click() {
     state_.passwordAttempts = 0;
     if (mainWindow_) mainWindow_->setEnabled(true);
     setCancelInTabOrder(true);
-    if (editorWindow_) editorWindow_->setFocus();
+    FocusWindow(editorWindow_, editorFocus_);
     unload();
 }
 

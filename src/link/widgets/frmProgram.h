@@ -7,6 +7,7 @@
 // Closing the dialog in any way (close box, Cancel, Esc on the transfer
 // button, the end of a successful transfer) aborts a transfer in progress: the
 // link's waits end at once and the exchange stops at its next error check.
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -46,6 +47,9 @@ public:
     // Shows the dialog ready for a read or a write: its texts, progress 0,
     // the command's button (enabled, with the focus) and indicator.
     void Open(Mode mode);
+    // Notes the editor's control that has the focus, for Cancel to give it
+    // back: disabling the main window while the dialog shows forgets it.
+    void keepEditorFocus();
     bool isOpen() const { return isVisible(); }
     // The dialog's unload: aborts a transfer, resets progress and
     // indicators, enables the main window, closes the tone option window and
@@ -94,6 +98,7 @@ private:
     link::Link& link_;
     QWidget* mainWindow_;
     QWidget* editorWindow_;
+    QPointer<QWidget> editorFocus_;
     Mode mode_ = Mode::Read;
     bool unloading_ = false;
     QTimer waitBlink_;

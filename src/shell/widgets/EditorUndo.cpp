@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
 
 #include "channels/widgets/ChannelGrid.h"
 #include "channels/widgets/ScanListPanel.h"
@@ -105,8 +107,13 @@ void EditorUndo::redo() {
 }
 
 void EditorUndo::show() {
+    // The form stays on the tab the user looks at, and the keyboard where the
+    // user works: unlocking the form puts the focus on the tab control.
+    model_.copies().tab = editor_.tabs()->currentIndex();
+    const QPointer<QWidget> focused = editor_.window()->focusWidget();
     showing_ = true;
     showEditor(model_, editor_);
+    if (focused && focused->isVisible() && focused->isEnabled()) focused->setFocus();
     showing_ = false;
     timer_.stop();
     updateItems();

@@ -11,6 +11,7 @@
 #include "codeplug/widgets/UserTplFrame.h"
 #include "codeplug/widgets/frmMain.h"
 #include "shell/CodeplugFile.h"
+#include "shell/widgets/WindowFocus.h"
 
 namespace vantrel {
 
@@ -124,7 +125,7 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
         case Prompts::Answer::No:
             break;
         default:
-            editor_.setFocus();
+            FocusWindow(&editor_);
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "shell/widgets/HelpViewer.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -33,6 +34,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addWidget(bar);
     layout->addWidget(browser_);
     resize(720, 560);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* e) {
+    // Esc closes the window, as it closes the program's dialogs.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
+    else QWidget::keyPressEvent(e);
 }
 
 bool HelpViewer::showPage(const QString& file) {

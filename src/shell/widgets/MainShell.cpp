@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QSettings>
 
 #include "channels/widgets/ChannelGrid.h"
@@ -22,6 +20,7 @@
 #include "shell/widgets/HelpViewer.h"
 #include "shell/widgets/WindowPlacement.h"
 #include "shell/widgets/MDIFormMain.h"
+#include "shell/widgets/WindowFocus.h"
 
 namespace vantrel {
 
@@ -111,11 +110,7 @@ bool MainShell::closeEditor() {
     frmMain& editor = *main_.editor();
     ClosingSequence sequence{main_.state(), main_.prompts(), main_.settings(),
                              [this] { files_.mnuFileSave_Click(); },
-                             [this, &editor] {
-                                 if (auto* frame = qobject_cast<QMdiSubWindow*>(editorFrame_))
-                                     frame->mdiArea()->setActiveSubWindow(frame);
-                                 editor.setFocus();
-                             },
+                             [&editor] { FocusWindow(&editor); },
                              [this] { writePortFile(); }};
     editorClosed_ = sequence.run(*editorFrame_);
     return editorClosed_;

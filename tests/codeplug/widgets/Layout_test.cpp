@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "channels/widgets/ChannelGrid.h"
 #include "codeplug/widgets/EditorFixture.h"
+#include "codeplug/widgets/RadioInfoFrame.h"
 #include "shell/widgets/FileCommands.h"
 
 namespace vantrel::test {
@@ -45,6 +47,47 @@ TEST(EditorLayout, EveryCaptionAndTimingValueOfTheFirstTabIsWhole) {
         if (box->isVisible() && !box->objectName().startsWith("qt_")) {
             EXPECT_GE(box->width(), f.textWidth(box, "0000") + 6) << box->objectName().toStdString();
         }
+}
+
+// Tab walks the first tab as it reads: down the Radio Information column, down
+// the scan, time-out and feature column, then the buttons and the user tones.
+TEST(EditorLayout, TabWalksTheFirstTabColumnByColumn) {
+    ShownEditor f;
+    f.editor().tabs()->setCurrentIndex(0);
+    QCoreApplication::sendPostedEvents();
+    const QStringList reading = {
+        "txtPassword", "chkPOP",
+        "chkScanEnable", "chkPrioScanEnable", "txtScanSpeedTime", "udScanSpeedTime", "txtScanDelayTime",
+        "udScanDelayTime", "txtLookBackTime", "udLookBackTime",
+        "chkTotEnable", "txtTotTime", "udTotTime", "txtTotPenaltyTime", "udTotPenaltyTime",
+        "chkPowerSaveEnable", "chkQuickKey", "chkTalkbakScan",
+        "cmbButton_S1", "cmbButton_L1", "cmbButton_S2", "cmbButton_L2",
+        "txtTPL_RxFrequency0", "txtTPL_TxFrequency0", "txtTPL_RxFrequency1", "txtTPL_TxFrequency1",
+        "txtTPL_RxFrequency2", "txtTPL_TxFrequency2"};
+    // A control's name, with its control-array index.
+    const auto nameOf = [](QWidget* w) {
+        while (w && w->objectName().startsWith("qt_")) w = w->parentWidget();
+        if (!w) return QString();
+        const QVariant index = w->property("index");
+        return w->objectName() + (index.isValid() ? QString::number(index.toInt()) : QString());
+    };
+    QStringList expected;
+    for (const QString& name : reading) {
+        for (QWidget* w : f.editor().tabs()->widget(0)->findChildren<QWidget*>())
+            if (nameOf(w) == name && w->isEnabled() && w->focusPolicy() & Qt::TabFocus) {
+                expected << name;
+                break;
+            }
+    }
+    QWidget* at = f.editor().radioInfo()->passwordBox();
+    at->setFocus();
+    QStringList walked{nameOf(at)};
+    while (walked.size() < expected.size()) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = f.main->focusWidget();
+        walked << nameOf(at);
+    }
+    EXPECT_EQ(walked.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
 TEST(EditorLayout, GridTextsFitTheirColumns) {

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -67,6 +68,20 @@ TEST(ProgramDialog, ReadCommandOpensTheDialogReadyForARead) {
     EXPECT_TRUE(f.main->isEnabled());
     EXPECT_FALSE(f.state.readPending);
     EXPECT_FALSE(f.state.loadingImage);
+}
+
+// Cancel gives the focus back to the editor window's control that had it.
+TEST(ProgramDialog, CancelGivesTheFocusBackToTheEditor) {
+    LinkFixture f;
+    f.main->runCommand(C::Read);
+    f.commands.cmdRead_Click();
+    ASSERT_TRUE(f.editor().editorVisible());
+    QWidget* grid = f.editor().grid()->table();
+    grid->setFocus();
+    f.main->runCommand(C::Read);
+    ASSERT_TRUE(f.dialog().isVisible());
+    f.dialog().cmdClose()->click();
+    EXPECT_EQ(f.main->focusWidget(), grid);
 }
 
 // Enter presses the dialog's focused button, as Space does: the transfer

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
@@ -229,6 +231,84 @@ TEST(EditorUndo, ASaveIsNoStepOfItsOwn) {
     f.menu("mnuEditRedo");
     EXPECT_EQ(f.state.image, saved);
     EXPECT_FALSE(f.state.dataChanged);
+}
+
+// Looking at the other tab is no edit: it makes no undo step (which would
+// only flip the page back and mark the data changed), and undo leaves the
+// form on the tab the user looks at.
+TEST(EditorUndo, TheTabShownIsNoStep) {
+    ShellFixture f;
+    f.openDefaultFile();
+    f.prompts.fileNames = {f.path("saved.cpg")};
+    f.menu("mnuFileSave");
+    QTabBar* tabs = f.editor().tabs()->tabBar();
+    const auto clickTab = [&](int i) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(f.editor().tabs()->currentIndex(), i);
+    };
+    clickTab(0);
+    clickTab(1);
+    clickTab(0);
+    EXPECT_FALSE(f.main->menuAction("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(f.state.dataChanged);
+
+    QLineEdit* box = f.editor().settings()->timing(kTotPenalty).text();
+    selectAllIn(box);
+    typeAndEnter(box, "9");
+    QCoreApplication::processEvents();
+    f.menu("mnuEditUndo");
+    EXPECT_EQ(f.editor().tabs()->currentIndex(), 0);
+    EXPECT_EQ(box->text(), "10");
+    EXPECT_FALSE(f.state.dataChanged);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.main->menuAction("mnuEditRedo")->isEnabled());
+    f.menu("mnuEditRedo");
+    EXPECT_EQ(f.editor().tabs()->currentIndex(), 0);
+    EXPECT_EQ(box->text(), "9");
+}
+
+// Undo and redo only change what the form shows: the keyboard stays where the
+// user works (in the grid, arrows go on moving between cells instead of
+// switching tabs).
+TEST(EditorUndo, UndoAndRedoLeaveTheFocusWhereItWas) {
+    struct Place {
+        const char* name;
+        std::function<QWidget*(ShellFixture&)> edit;  // gives the focus, edits there
+    };
+    const Place places[] = {
+        {"grid",
+         [](ShellFixture& f) -> QWidget* {
+             QTableWidget* table = f.editor().grid()->table();
+             table->setCurrentCell(1, kColBclo);
+             table->setFocus();
+             QTest::keyClick(table, Qt::Key_Return);
+             return table;
+         }},
+        {"timing box",
+         [](ShellFixture& f) -> QWidget* {
+             f.editor().tabs()->setCurrentIndex(0);
+             QLineEdit* box = f.editor().settings()->timing(kTotPenalty).text();
+             selectAllIn(box);
+             typeAndEnter(box, "9");
+             return box;
+         }},
+    };
+    for (const Place& place : places) {
+        ShellFixture f;
+        f.openDefaultFile();
+        const CodeplugImage opened = f.state.image;
+        QWidget* focused = place.edit(f);
+        QCoreApplication::processEvents();
+        ASSERT_NE(f.state.image, opened) << place.name;
+        ASSERT_EQ(f.main->focusWidget(), focused) << place.name;
+
+        f.menu("mnuEditUndo");
+        ASSERT_EQ(f.state.image, opened) << place.name;
+        EXPECT_EQ(f.main->focusWidget(), focused) << place.name << " after undo";
+        f.menu("mnuEditRedo");
+        EXPECT_EQ(f.main->focusWidget(), focused) << place.name << " after redo";
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTest>
+#include <QToolBar>
 #include <QTextStream>
 #include <QUrl>
 
@@ -36,6 +38,17 @@ TEST(HelpViewer, ShowsTheContentsAndEveryLinkLeadsToAPage) {
         ++pages;
     }
     EXPECT_GE(pages, 10);
+}
+
+// Esc closes the help window, as it closes the program's other windows, from
+// the page and from the toolbar alike.
+TEST(HelpViewer, EscapeClosesIt) {
+    HelpViewer viewer;
+    for (QWidget* w : {static_cast<QWidget*>(viewer.browser()), static_cast<QWidget*>(viewer.findChild<QToolBar*>())}) {
+        ASSERT_TRUE(viewer.showPage(HelpIndexPath()));
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_FALSE(viewer.isVisible()) << w->metaObject()->className();
+    }
 }
 
 TEST(HelpViewer, MissingFileShowsNothing) {

@@ -2,8 +2,14 @@
 // reach a box on their way to a menu (Ctrl of Ctrl+O, Alt of Alt+F) or Tab
 // leaving it change nothing.
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "channels/widgets/ChannelGrid.h"
 
 #include "shell/widgets/ShellFixture.h"
 
@@ -67,6 +73,29 @@ TEST_P(UnsavedQuestion, TypingInTheBoxStillAsks) {
     f.prompts.answers = {Prompts::Answer::Cancel};
     f.menu("mnuFileOpen");
     EXPECT_TRUE(asked());
+}
+
+// Cancel gives the focus back to the editor window, and so to the control
+// that had it there: after Cancel the arrow keys go on moving in the grid.
+TEST(UnsavedQuestionCancel, GivesTheFocusBackToTheControlThatHadIt) {
+    const std::pair<const char*, std::function<void(ShellFixture&)>> commands[] = {
+        {"Open", [](ShellFixture& f) { f.menu("mnuFileOpen"); }},
+        {"Exit", [](ShellFixture& f) { f.menu("mnuFileExit"); }},
+        {"editor's close box", [](ShellFixture& f) { f.editorFrame()->close(); }},
+    };
+    for (const auto& [name, run] : commands) {
+        ShellFixture f;
+        f.openDefaultFile();
+        ASSERT_TRUE(f.state.dataChanged);
+        QTableWidget* table = f.editor().grid()->table();
+        table->setCurrentCell(3, 1);
+        table->setFocus();
+        f.prompts.answers = {Prompts::Answer::Cancel};
+        run(f);
+        ASSERT_EQ(f.prompts.texts(), QStringList{"Save Current Data to File ?"}) << name;
+        ASSERT_TRUE(f.main->isVisible()) << name;
+        EXPECT_EQ(f.main->focusWidget(), table) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, UnsavedQuestion,
