@@ -262,7 +262,17 @@ EditResult EditingModel::LeaveTimingField(int field) {
     if (field < 0 || field >= 5) return {{}, false};
     const auto k = static_cast<std::size_t>(field);
     const TimingField& f = kTimingFields[k];
-    const int stored = state_.image.byte(f.byte) * f.unit;
+    int stored = state_.image.byte(f.byte) * f.unit;
+    // Typing stores every keystroke's value, "999" in a 50-500 ms field too;
+    // the field is left with the nearest value in its range, as its up-down
+    // would give: the radio takes no other, and a file holding one would
+    // load as "Time Option value is Invalid".
+    const int inRange = std::clamp(stored, copies_.timingMin[k], f.udMax);
+    if (inRange != stored && allTplFilled()) {
+        stored = inRange;
+        state_.image.setByte(f.byte, static_cast<std::uint8_t>(stored / f.unit));
+        copies_.timingUpDown[k] = stored;
+    }
     const auto typed = strictInt(copies_.timingTexts[k]);
     const bool ok = typed && *typed == stored;
     if (!ok) {

@@ -116,6 +116,32 @@ TEST_F(SettingsTest, TypedTimingValues) {
     EXPECT_TRUE(f.prompts.messages.empty());
 }
 
+// A value typed beyond a field's limits is stored while typing, and the
+// field is left with the nearest value its up-down allows.
+TEST_F(SettingsTest, ALeftTimingFieldKeepsItsValueInRange) {
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* shown;
+        std::size_t byte;
+        int stored;
+    } cases[] = {{"txtScanSpeedTime", "999", "500", bm::ScanSpeedTime, 50},
+                 {"txtScanSpeedTime", "4", "50", bm::ScanSpeedTime, 5},
+                 {"txtScanDelayTime", "20000", "9500", bm::ScanDelayTime, 19},
+                 {"txtTotTime", "700", "600", bm::TotTime, 60},
+                 {"txtTotPenaltyTime", "0", "1", bm::TotPenaltyTime, 1},
+                 {"txtTotTime", "90", "90", bm::TotTime, 9}};
+    for (const auto& c : cases) {
+        QLineEdit* box = txt(c.box);
+        box->setText(c.typed);
+        focusOut(box);
+        EXPECT_EQ(box->text(), c.shown) << c.box << ' ' << c.typed;
+        EXPECT_EQ(f.image().byte(c.byte), c.stored) << c.box << ' ' << c.typed;
+    }
+    EXPECT_EQ(f.find<QSpinBox>("udScanSpeedTime")->value(), 50);
+    EXPECT_TRUE(f.prompts.messages.empty());
+}
+
 TEST_F(SettingsTest, ArrowKeysStepAndClamp) {
     QLineEdit* speed = txt("txtScanSpeedTime");
     speed->setText("490");
