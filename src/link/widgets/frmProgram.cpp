@@ -12,8 +12,8 @@
 #include "link/Link.h"
 #include "link/widgets/OwnedWindow.h"
 #include "link/widgets/ProgramTexts.h"
-#include "shell/widgets/WindowPlacement.h"
 #include "shell/widgets/WindowFocus.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 

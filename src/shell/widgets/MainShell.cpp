@@ -18,9 +18,9 @@
 #include "shell/widgets/ClosingSequence.h"
 #include "shell/widgets/CommPortMenu.h"
 #include "shell/widgets/HelpViewer.h"
-#include "shell/widgets/WindowPlacement.h"
 #include "shell/widgets/MDIFormMain.h"
 #include "shell/widgets/WindowFocus.h"
+#include "shell/widgets/WindowPlacement.h"
 
 namespace vantrel {
 
