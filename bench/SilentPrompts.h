@@ -1,7 +1,7 @@
 #pragma once
 // Prompts for benchmarks: every question gets its default button, every
 // dialog is cancelled.
-#include "shell/widgets/Prompts.h"
+#include "gui/common/Prompts.h"
 
 class SilentPrompts : public vantrel::Prompts {
 public:

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "codeplug/AppState.h"
-#include "shell/CodeplugFile.h"
-#include "shell/DataFolder.h"
-#include "shell/widgets/MDIFormMain.h"
-#include "shell/widgets/MainShell.h"
-#include "shell/widgets/Prompts.h"
+#include "codeplug/CodeplugFile.h"
+#include "base/DataFolder.h"
+#include "gui/shell/MDIFormMain.h"
+#include "gui/shell/MainShell.h"
+#include "gui/common/Prompts.h"
 
 namespace {
 

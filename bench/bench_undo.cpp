@@ -10,7 +10,7 @@
 #include "codeplug/AppState.h"
 #include "model/EditingModel.h"
 #include "model/UndoHistory.h"
-#include "shell/DataFolder.h"
+#include "base/DataFolder.h"
 
 namespace {
 

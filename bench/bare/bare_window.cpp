@@ -9,7 +9,7 @@
 #include <QToolBar>
 
 #include "StartupChild.h"
-#include "shell/widgets/AfterFirstPaint.h"
+#include "gui/shell/AfterFirstPaint.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "channels/SubBand.h"
 
 namespace vantrel {

@@ -1,6 +1,6 @@
 #include "channels/UserTplCodec.h"
 
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vantrel {
 namespace {

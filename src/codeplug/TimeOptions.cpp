@@ -1,6 +1,6 @@
 #include "codeplug/TimeOptions.h"
 
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vantrel {
 

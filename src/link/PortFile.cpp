@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/AtomicFile.h"
-#include "shell/RegularFile.h"
+#include "base/AtomicFile.h"
+#include "base/RegularFile.h"
 
 namespace vantrel::link {
 

@@ -6,14 +6,14 @@
 #include <functional>
 
 #include "channels/FrequencyCodec.h"
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "codeplug/ButtonFunctions.h"
 #include "codeplug/DefaultSettings.h"
 #include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
 #include "codeplug/TimeOptions.h"
 #include "model/ModelTexts.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrel {
 
@@ -67,7 +67,7 @@ Messages EditingModel::LoadEditor() {
     showChannelGrid();
     image.setByte(bm::EditorMarker, 0xA5);
     // The editor starts locked until a whole-image load opens it.
-    lockEditor();
+    LockEditor();
     return take();
 }
 
@@ -102,7 +102,7 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
         if (image.byte(bm::PasswordLengthCopy) == 0)
             image.setByte(bm::PasswordLengthCopy, image.byte(bm::PasswordLength));
     } else {
-        unlockEditor();
+        UnlockEditor();
     }
     showSerialNumber();
     showSuperNumber();
@@ -112,7 +112,7 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
     showChannelGrid();
     if (isProtected) {
         greyChannelGrid();
-        lockEditor();
+        LockEditor();
     } else {
         shadeChannelGrid();
     }
@@ -253,22 +253,28 @@ void EditingModel::showSuperNumber() {
     copies_.superEnabled = copies_.superNumber.empty();
 }
 
-void EditingModel::lockEditor() {
+void EditingModel::LockEditor() {
     LoadEditor();
     copies_.locked = true;
     copies_.passwordEnabled = false;
     copies_.serialEnabled = false;
 }
 
-void EditingModel::unlockEditor() {
+void EditingModel::UnlockEditor() {
     copies_.locked = false;
     copies_.passwordEnabled = true;
     copies_.serialEnabled = true;
     copies_.superEnabled = copies_.superNumber.empty();
 }
 
+void EditingModel::ReadFailed() {
+    state_.dataChanged = true;
+    state_.image.setByte(bm::SerialWriteEnable, 0);
+    copies_.serialEnabled = false;
+}
+
 void EditingModel::UnlockProtected() {
-    unlockEditor();
+    UnlockEditor();
     shadeChannelGrid();
     state_.passwordKept = false;
     SetPassword(StoredPassword(state_.image));
@@ -393,7 +399,10 @@ std::string PrepareImageForWrite(CodeplugImage& image) {
     return version;
 }
 
-void EditingModel::PrepareForWrite() { copies_.codeplugLabel = PrepareImageForWrite(state_.image); }
+void EditingModel::PrepareForWrite() {
+    keepTimingInRange();
+    copies_.codeplugLabel = PrepareImageForWrite(state_.image);
+}
 
 Messages EditingModel::EncodeUserTones() {
     Messages out;
@@ -407,6 +416,7 @@ Messages EditingModel::EncodeUserTones() {
 }
 
 void EditingModel::PrepareForSave() {
+    keepTimingInRange();
     state_.passwordKept = !copies_.passwordEnabled;
     StorePassword();
     EncodeUserTpls(state_.image, copies_.tpl);

@@ -28,6 +28,7 @@
 #include "channels/ChannelTexts.h"
 #include "channels/UserTplCodec.h"
 #include "codeplug/AppState.h"
+#include "model/ChangeNotice.h"
 #include "model/Messages.h"
 
 namespace vantrel {
@@ -41,6 +42,8 @@ enum class LoadKind { Read, FileOpen, CommandLine, SuperNumber };
 struct GridCell {
     std::string text;
     bool grey = false;
+    friend bool operator==(const GridCell& a, const GridCell& b) { return a.grey == b.grey && a.text == b.text; }
+    friend bool operator!=(const GridCell& a, const GridCell& b) { return !(a == b); }
 };
 
 // What the editor shows beside the image. Plain data: copy it to keep it.
@@ -140,6 +143,14 @@ public:
         copies_ = s.copies;
     }
 
+    // What changed in the editing copies since the last call: the windows
+    // repaint those sections and rows.
+    ChangeNotice TakeChanges() { return Compare(reported_, copies_); }
+
+    // A key or a click that edits a box marks the data changed before the
+    // edit itself arrives.
+    void Touch() { state_.dataChanged = true; }
+
     // ---- Whole-image loads -------------------------------------------------
     // The editor load at start-up: the image's start-up bytes and a locked,
     // empty editor.
@@ -191,6 +202,14 @@ public:
     // The tone dialog's choice for one side: a signalling code (0 CSQ, 1..42
     // TPL, 43..127 DPL, 128..130 TPL1..3), inverted for an IDPL code.
     EditResult ChooseSignal(int channel, Side side, int code, bool inverted = false);
+    // The lock while a protected codeplug waits for its password (locking
+    // runs the editor load first), and the unlock.
+    void LockEditor();
+    void UnlockEditor();
+    // What the Read command does after an exchange that failed: the data
+    // count as changed, the serial number cannot be written.
+    void ReadFailed();
+
     // Selecting a tab of the editor (1 runs TrimChannels).
     void SelectTab(int tab);
     void TrimChannels();
@@ -230,6 +249,10 @@ public:
     // The unlock prompt accepted the codeplug's password: the editor opens and
     // the password box holds the stored password.
     void UnlockProtected();
+    // Typing in the serial-number and super-number boxes before Enter: the
+    // text is kept as typed (a save takes a serial number from its box).
+    void TypeSerialText(const std::string& text) { copies_.serial = text; }
+    void TypeSuperText(const std::string& text) { copies_.superNumber = text; }
     // Serial-number entry with the question's answer.
     EditResult EnterSerialNumber(const std::string& typed, bool confirmed);
     // The same with the question asked only when the number can be stored.
@@ -292,14 +315,13 @@ private:
     void prioScanClicked(bool on, Messages& out);
     bool priorityChannelEmpty() const;
     bool loadTiming(int field);
+    void keepTimingInRange();
     void loadTimeOptions(Messages& out);
     void showTimeOptions();
     void setTimingText(int field, const std::string& text);
     void showChannelGrid();
     void shadeChannelGrid();
     void greyChannelGrid();
-    void lockEditor();
-    void unlockEditor();
     // The priority box: its text (change handler when it differs), the
     // up-down (clamped to its range; valueChanged when it moves).
     void setPriorityBox(const std::string& text);
@@ -322,6 +344,8 @@ private:
 
     AppState& state_;
     EditingCopies copies_;
+    // The copies as the last change notice left them.
+    EditingCopies reported_;
     // Messages raised by handlers deep in a step; each operation takes them.
     Messages pending_;
     bool clearingTpl_ = false;

@@ -6,7 +6,7 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "channels/SignalText.h"
 #include "channels/Talkaround.h"
 #include "channels/ToneTables.h"

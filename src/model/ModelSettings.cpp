@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "codeplug/ButtonFunctions.h"
 #include "codeplug/TimeOptions.h"
 #include "model/EditingModel.h"
@@ -281,6 +281,22 @@ EditResult EditingModel::LeaveTimingField(int field) {
         restoringTiming_ = false;
     }
     return {take(), ok};
+}
+
+// A timing byte outside its field's range never leaves the program (an undo
+// or a field never left can hold one): the radio takes no other value, and
+// the file would load as "Time Option value is Invalid". It goes to the
+// nearest limit, as leaving the field does.
+void EditingModel::keepTimingInRange() {
+    for (std::size_t k = 0; k < kTimingFields.size(); ++k) {
+        const TimingField& f = kTimingFields[k];
+        const int stored = state_.image.byte(f.byte) * f.unit;
+        const int inRange = std::clamp(stored, copies_.timingMin[k], f.udMax);
+        if (inRange == stored) continue;
+        state_.image.setByte(f.byte, static_cast<std::uint8_t>(inRange / f.unit));
+        copies_.timingUpDown[k] = inRange;
+        copies_.timingTexts[k] = std::to_string(inRange);
+    }
 }
 
 EditResult EditingModel::MoveTimingUpDown(int field, int value) {

@@ -1,38 +1,20 @@
 #include "model/UndoHistory.h"
 
-#include <tuple>
+#include <algorithm>
+
+#include "model/UndoState.h"
 
 namespace vantrel {
 
-namespace {
-
-bool sameCells(const EditingCopies& a, const EditingCopies& b) {
-    for (std::size_t r = 0; r < a.cells.size(); ++r)
-        for (std::size_t c = 0; c < a.cells[r].size(); ++c)
-            if (a.cells[r][c].text != b.cells[r][c].text || a.cells[r][c].grey != b.cells[r][c].grey) return false;
-    return true;
-}
-
-// Everything the editor shows or keeps beside the image, but the tab shown:
-// looking at the other tab is no edit, and undo must not flip the page away
-// from the field the user is looking at.
-bool sameCopies(const EditingCopies& a, const EditingCopies& b) {
-    auto fields = [](const EditingCopies& e) {
-        return std::tie(e.tpl.rx, e.tpl.tx, e.password, e.serial, e.superNumber, e.passwordEnabled, e.serialEnabled,
-                        e.superEnabled, e.priorityText, e.priorityUpDown, e.priorityMax, e.features, e.timingTexts,
-                        e.timingUpDown, e.timingMin, e.shortLists, e.shortPosition, e.longPosition, e.channelList,
-                        e.scanList, e.gridChannels, e.revBurstStep, e.locked, e.editorLoaded, e.gridRows,
-                        e.longBasis, e.modelLabel, e.rangeLabel, e.firmwareLabel, e.codeplugLabel);
-    };
-    return fields(a) == fields(b) && sameCells(a, b);
-}
-
-}  // namespace
-
 UndoHistory::UndoHistory(std::size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
 
-UndoHistory::State UndoHistory::capture(const EditingModel& model) {
-    return {model.image(), model.state().band, model.state().passwordKept, model.copies()};
+UndoHistory::Change UndoHistory::between(const std::string& a, const std::string& b) {
+    const std::size_t shorter = std::min(a.size(), b.size());
+    std::size_t head = 0;
+    while (head < shorter && a[head] == b[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < shorter - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) ++tail;
+    return {head, a.substr(head, a.size() - head - tail), b.substr(head, b.size() - head - tail)};
 }
 
 void UndoHistory::markClean(const EditingModel& model) {
@@ -40,33 +22,32 @@ void UndoHistory::markClean(const EditingModel& model) {
 }
 
 void UndoHistory::reset(const EditingModel& model) {
-    states_.clear();
-    states_.push_back(capture(model));
+    present_ = UndoStateBytes(model);
+    changes_.clear();
+    started_ = true;
     pos_ = 0;
     clean_ = kNone;
     markClean(model);
 }
 
 bool UndoHistory::differs(const EditingModel& model) const {
-    if (states_.empty()) return false;
-    const State& present = states_[pos_];
-    return !(model.image() == present.image && model.state().passwordKept == present.passwordKept &&
-             sameCopies(model.copies(), present.copies));
+    return started_ && UndoStateBytes(model) != present_;
 }
 
 bool UndoHistory::record(const EditingModel& model) {
-    if (states_.empty()) {
+    if (!started_) {
         reset(model);
         return false;
     }
-    if (!differs(model)) return false;
-    State now = capture(model);
-    states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(pos_) + 1, states_.end());
+    std::string now = UndoStateBytes(model);
+    if (now == present_) return false;
+    changes_.erase(changes_.begin() + static_cast<std::ptrdiff_t>(pos_), changes_.end());
     if (clean_ != kNone && clean_ > pos_) clean_ = kNone;
-    states_.push_back(std::move(now));
+    changes_.push_back(between(present_, now));
+    present_ = std::move(now);
     ++pos_;
-    if (states_.size() > capacity_ + 1) {
-        states_.pop_front();
+    if (changes_.size() > capacity_) {
+        changes_.pop_front();
         --pos_;
         clean_ = clean_ == 0 || clean_ == kNone ? kNone : clean_ - 1;
     }
@@ -74,34 +55,45 @@ bool UndoHistory::record(const EditingModel& model) {
 }
 
 void UndoHistory::amend(const EditingModel& model) {
-    if (states_.empty()) {
+    if (!started_) {
         reset(model);
         return;
     }
-    states_[pos_] = capture(model);
+    std::string now = UndoStateBytes(model);
+    // The neighbours' changes are taken anew against the amended step.
+    if (pos_ > 0) {
+        Change& back = changes_[pos_ - 1];
+        std::string before = present_;
+        before.replace(back.offset, back.newer.size(), back.older);
+        back = between(before, now);
+    }
+    if (pos_ < changes_.size()) {
+        Change& ahead = changes_[pos_];
+        std::string after = present_;
+        after.replace(ahead.offset, ahead.older.size(), ahead.newer);
+        ahead = between(now, after);
+    }
+    present_ = std::move(now);
     markClean(model);
 }
 
 void UndoHistory::apply(EditingModel& model) const {
-    const State& s = states_[pos_];
-    AppState& state = model.state();
-    state.image = s.image;
-    state.band = s.band;
-    state.passwordKept = s.passwordKept;
-    state.dataChanged = pos_ != clean_;
-    model.copies() = s.copies;
+    RestoreUndoState(model, present_);
+    model.state().dataChanged = pos_ != clean_;
 }
 
 bool UndoHistory::undo(EditingModel& model) {
     if (!canUndo()) return false;
-    --pos_;
+    const Change& c = changes_[--pos_];
+    present_.replace(c.offset, c.newer.size(), c.older);
     apply(model);
     return true;
 }
 
 bool UndoHistory::redo(EditingModel& model) {
     if (!canRedo()) return false;
-    ++pos_;
+    const Change& c = changes_[pos_++];
+    present_.replace(c.offset, c.older.size(), c.newer);
     apply(model);
     return true;
 }

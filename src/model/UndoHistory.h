@@ -4,13 +4,15 @@
 // model and re-displays the model after an undo or a redo.
 //
 // A state is the image, the band facts, the password-kept mark and the
-// editing copies; the tab shown is kept but makes no step of its own (the
-// editor stays on the tab it shows when it puts a step back). Program flags that belong to the shell, the link or a
+// editing copies; the tab shown makes no step (the editor stays on the tab it
+// shows when it puts a step back). Only the present state is kept whole;
+// the others are kept as what changed from one step to the next. Program flags that belong to the shell, the link or a
 // dialog (closing, a held toolbar button, password attempts) are never
 // restored. `dataChanged` is false exactly at the state last saved (or loaded
 // clean from the command line) and true elsewhere.
 #include <cstddef>
 #include <deque>
+#include <string>
 
 #include "model/EditingModel.h"
 
@@ -43,30 +45,34 @@ public:
     void revert(EditingModel& model) const { apply(model); }
 
     bool canUndo() const { return pos_ > 0; }
-    bool canRedo() const { return pos_ + 1 < states_.size(); }
+    bool canRedo() const { return pos_ < changes_.size(); }
     // Put the model back one step or forward one; false when there is none.
     bool undo(EditingModel& model);
     bool redo(EditingModel& model);
 
     std::size_t undoSteps() const { return pos_; }
-    std::size_t redoSteps() const { return states_.size() - pos_ - 1; }
+    std::size_t redoSteps() const { return changes_.size() - pos_; }
 
 private:
-    struct State {
-        CodeplugImage image;
-        BandFacts band;
-        bool passwordKept = false;
-        EditingCopies copies;
+    // Two neighbouring steps, kept as the bytes where they differ: at offset,
+    // older holds the earlier step's bytes and newer the later step's.
+    struct Change {
+        std::size_t offset = 0;
+        std::string older;
+        std::string newer;
     };
-    static State capture(const EditingModel& model);
+    static Change between(const std::string& a, const std::string& b);
     void markClean(const EditingModel& model);
     void apply(EditingModel& model) const;
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::size_t capacity_;
-    std::deque<State> states_;
-    std::size_t pos_ = 0;       // the present state
-    std::size_t clean_ = kNone; // the state last saved, if it is still kept
+    // The present step whole; changes_[i] leads from step i to step i + 1.
+    std::string present_;
+    std::deque<Change> changes_;
+    bool started_ = false;
+    std::size_t pos_ = 0;       // the present step
+    std::size_t clean_ = kNone; // the step last saved, if it is still kept
 };
 
 }  // namespace vantrel

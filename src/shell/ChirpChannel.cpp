@@ -5,7 +5,7 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "channels/ToneTables.h"
 
 namespace vantrel::chirp {

@@ -9,9 +9,9 @@
 
 #include "channels/ChannelMessages.h"
 #include "channels/ChannelOptions.h"
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "codeplug/Identity.h"
-#include "model/EditorPaths.h"
+#include "model/MessageLine.h"
 #include "shell/ChirpChannel.h"
 #include "shell/Csv.h"
 

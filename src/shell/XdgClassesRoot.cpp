@@ -14,7 +14,7 @@
 #include <system_error>
 #include <vector>
 
-#include "shell/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 extern char** environ;
 

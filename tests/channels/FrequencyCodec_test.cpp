@@ -4,7 +4,7 @@
 
 #include "BandFixture.h"
 #include "channels/FrequencyCodec.h"
-#include "channels/NumberText.h"
+#include "base/NumberText.h"
 #include "channels/SubBand.h"
 
 using namespace vantrel;

@@ -5,9 +5,10 @@
 #include "channels/ChannelOptions.h"
 #include "codeplug/ByteMap.h"
 #include "model/EditingModel.h"
-#include "model/EditorPaths.h"
+#include "model/ByteChanges.h"
+#include "model/MessageLine.h"
 #include "model/ModelTexts.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrel {
 namespace {

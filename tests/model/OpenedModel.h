@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/EditingModel.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrel::testing {
 

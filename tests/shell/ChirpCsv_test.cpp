@@ -11,7 +11,7 @@
 #include "codeplug/Identity.h"
 #include "shell/ChirpChannel.h"
 #include "shell/ChirpCsv.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 #include "shell/Csv.h"
 
 namespace vantrel {

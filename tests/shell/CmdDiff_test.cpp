@@ -11,7 +11,7 @@
 #include <string>
 
 #include "codeplug/ByteMap.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 #include "shell/CtlRun.h"
 
 namespace {

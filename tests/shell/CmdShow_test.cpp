@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 #include "shell/CtlRun.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "channels/FrequencyCodec.h"
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;

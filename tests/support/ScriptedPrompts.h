@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/widgets/Prompts.h"
+#include "gui/common/Prompts.h"
 
 namespace vantrel::test {
 

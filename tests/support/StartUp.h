@@ -5,7 +5,7 @@
 #include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
-#include "shell/widgets/MDIFormMain.h"
+#include "gui/shell/MDIFormMain.h"
 
 namespace vantrel::test {
 

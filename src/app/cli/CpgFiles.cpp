@@ -2,8 +2,8 @@
 
 #include "channels/FrequencyCodec.h"
 #include "codeplug/Identity.h"
-#include "shell/AtomicFile.h"
-#include "shell/CodeplugFile.h"
+#include "base/AtomicFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "model/EditorPaths.h"
+#include "model/MessageLine.h"
+#include "model/OpenForWrite.h"
 #include "model/EditingModel.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

@@ -5,11 +5,11 @@
 
 #include "codeplug/AppState.h"
 #include "link/serial/PortResolver.h"
-#include "shell/widgets/MDIFormMain.h"
-#include "shell/widgets/ProgramIcons.h"
-#include "shell/widgets/ProgramParts.h"
-#include "shell/widgets/Prompts.h"
-#include "shell/widgets/frmSpla.h"
+#include "gui/shell/MDIFormMain.h"
+#include "gui/common/ProgramIcons.h"
+#include "gui/ProgramParts.h"
+#include "gui/common/Prompts.h"
+#include "gui/shell/frmSpla.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -14,8 +14,9 @@
 #include "link/PasswordCheck.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
-#include "model/EditorPaths.h"
-#include "shell/CodeplugFile.h"
+#include "link/ModelWriteSteps.h"
+#include "model/ByteChanges.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

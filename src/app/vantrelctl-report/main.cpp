@@ -26,7 +26,7 @@
 #include "report/print/OffscreenPreview.h"
 #include "report/print/PrinterSurface.h"
 #include "report/TextUtils.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 
 #include "Commands.h"
 #include "cli/PathReportPrint.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
+#include "model/ByteChanges.h"
 
 namespace vantrelctl {
 

@@ -12,7 +12,8 @@
 #include "Commands.h"
 #include "JsonText.h"
 #include "model/CodeplugDiff.h"
-#include "model/EditorPaths.h"
+#include "model/ByteChanges.h"
+#include "model/MessageLine.h"
 
 namespace vantrelctl {
 

@@ -4,7 +4,7 @@
 
 #include "Commands.h"
 #include "cli/CpgFiles.h"
-#include "shell/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "shell/ChirpCsv.h"
 
 namespace vantrelctl {

@@ -9,9 +9,9 @@
 #include "Commands.h"
 #include "cli/CpgFiles.h"
 #include "codeplug/FactoryFields.h"
-#include "model/EditorPaths.h"
+#include "model/MessageLine.h"
 #include "shell/ChirpCsv.h"
-#include "shell/RegularFile.h"
+#include "base/RegularFile.h"
 
 namespace vantrelctl {
 

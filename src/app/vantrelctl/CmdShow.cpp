@@ -20,8 +20,8 @@
 #include "codeplug/AppState.h"
 #include "codeplug/Identity.h"
 #include "model/DisplayedFields.h"
-#include "model/EditorPaths.h"
-#include "shell/CodeplugFile.h"
+#include "model/MessageLine.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

@@ -1,0 +1,20 @@
+#include "gui/ProgramParts.h"
+
+#include "gui/link/RadioLink.h"
+#include "gui/report/ReportCommands.h"
+#include "gui/shell/MDIFormMain.h"
+#include "gui/shell/MainShell.h"
+
+namespace vantrel {
+
+ProgramParts::ProgramParts(MDIFormMain& main, QSettings& settings) {
+    main.editorBuilt = [this, &main, &settings] {
+        new MainShell(main);  // owned by the main window
+        radioLink_ = std::make_unique<RadioLink>(main, settings);
+        report::InstallReportCommands(main);
+    };
+}
+
+ProgramParts::~ProgramParts() = default;
+
+}  // namespace vantrel

@@ -1,0 +1,30 @@
+#include "gui/codeplug/ModelMessages.h"
+
+namespace vantrel {
+
+namespace {
+
+Prompts::Icon promptIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return Prompts::Icon::Exclamation;
+    case MessageIcon::Information:
+        return Prompts::Icon::Information;
+    case MessageIcon::Critical:
+        return Prompts::Icon::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return Prompts::Icon::None;
+}
+
+}  // namespace
+
+void ShowMessages(Prompts& prompts, const Messages& messages) {
+    for (const Message& m : messages) {
+        if (m.beep) prompts.beep();
+        prompts.tell(QString::fromStdString(m.text), QString::fromStdString(m.title), promptIcon(m.icon));
+    }
+}
+
+}  // namespace vantrel

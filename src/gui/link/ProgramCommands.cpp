@@ -1,0 +1,284 @@
+#include "gui/link/ProgramCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ScanListPanel.h"
+#include "gui/channels/frmChannelToneOption.h"
+#include "codeplug/ByteMap.h"
+#include "codeplug/FactoryFields.h"
+#include "gui/codeplug/EditorSizes.h"
+#include "gui/codeplug/RadioInfoFrame.h"
+#include "gui/common/Twips.h"
+#include "gui/codeplug/UserTplFrame.h"
+#include "gui/codeplug/frmMain.h"
+#include "link/ReadProtocol.h"
+#include "link/VerifyWrite.h"
+#include "link/WriteProtocol.h"
+#include "gui/link/MainCommands.h"
+#include "gui/link/ProgramTexts.h"
+#include "gui/link/frmPasswordW.h"
+#include "gui/link/frmProgram.h"
+#include "gui/link/frmProtection.h"
+#include "model/EditingModel.h"
+#include "gui/shell/EditorUndo.h"
+#include "gui/shell/MDIFormMain.h"
+
+namespace vantrel {
+
+namespace bm = bytemap;
+using link::TransferOutcome;
+
+namespace {
+
+using namespace editorsize;
+
+// Whether a write is read back and compared, kept for the next session.
+const QString kVerifyKey = QStringLiteral("Settings/VerifyAfterWrite");
+constexpr std::size_t kMismatchesListed = 10;
+
+// A stale interrupt from an earlier abort belongs to no transfer. Taking it
+// here, with a deadline already passed, runs no event loop.
+void ForgetStaleWakes(link::ByteDevice& device) {
+    using Wake = link::ByteDevice::Wake;
+    for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;
+         w = device.wait(device.now())) {
+    }
+}
+
+}  // namespace
+
+ProgramCommands::ProgramCommands(MDIFormMain& main, link::ByteDevice& device,
+                                 std::function<bool()> openPort)
+    : main_(main), link_(device), openPort_(std::move(openPort)) {
+    frmMain& editor = *main.editor();
+    dialog_ = std::make_unique<frmProgram>(main.state(), link_, &main, &editor);
+    main.setCompanion(MDIFormMain::Companion::ReadWrite, dialog_.get());
+    unlock_ = std::make_unique<frmProtection>(main.state(), main.prompts(), main);
+    writePrompt_ = std::make_unique<frmPasswordW>(main.state(), main.prompts(), main, *dialog_);
+
+    dialog_->onRead = [this] { cmdRead_Click(); };
+    dialog_->onWrite = [this] { cmdWrite_Click(); };
+    dialog_->setStatusText = [&editor](const QString& t) { editor.setStatusText(t); };
+    dialog_->closeCompanions = [this, &editor] {
+        editor.grid()->closeToneDialog();
+        writePrompt_->unload();
+    };
+
+    using C = MDIFormMain::Command;
+    main.setCommand(C::Read, [this] { ReadCommand(); });
+    main.setCommand(C::Write, [this] { WriteCommand(); });
+    main.openCommPort = [this] { OpenCommPort(); };
+    editor.context().closeReadWriteDialog = [this] { dialog_->unload(); };
+    connect(&editor, &frmMain::protectedLoaded, this, [this] { unlock_->Ask(); });
+
+    QCheckBox* verify = dialog_->chkVerify();
+    verify->setChecked(main.settings().value(kVerifyKey, false).toBool());
+    connect(verify, &QCheckBox::toggled, this, [this](bool on) { main_.settings().setValue(kVerifyKey, on); });
+}
+
+ProgramCommands::~ProgramCommands() = default;
+
+bool ProgramCommands::toneWindowOpen() const {
+    const frmChannelToneOption* tone = main_.editor()->grid()->toneDialog();
+    return tone && tone->isVisible();
+}
+
+void ProgramCommands::openDialog(bool write) {
+    if (dialog_->isOpen()) dialog_->unload();
+    dialog_->keepEditorFocus();
+    main_.setEnabled(false);
+    dialog_->Open(write ? frmProgram::Mode::Write : frmProgram::Mode::Read);
+}
+
+void ProgramCommands::ReadCommand() {
+    AppState& state = main_.state();
+    if (link_.device().isOpen()) {
+        state.readPending = true;
+        if (toneWindowOpen()) {
+            main_.prompts().tell(program::kCloseWindowFirst);
+            return;
+        }
+        openDialog(false);
+        state.passwordAttempts = 0;
+        frmMain& editor = *main_.editor();
+        editor.setEnabled(true);
+        state.loadingImage = true;
+        editor.forward([](EditingModel& m) { return m.SetPassword(""); });
+        dialog_->paintIndicator(link::Indicator::Red, false);
+        dialog_->paintIndicator(link::Indicator::Green, true);
+    }
+    OpenCommPort();
+}
+
+void ProgramCommands::WriteCommand() {
+    AppState& state = main_.state();
+    if (link_.device().isOpen()) {
+        state.readPending = false;
+        frmMain& editor = *main_.editor();
+        if (!editor.forward([](EditingModel& m) { return m.CheckBeforeWrite(); }).ok) {
+            dialog_->unload();
+            return;
+        }
+        if (toneWindowOpen()) {
+            main_.prompts().tell(program::kCloseWindowFirst);
+            return;
+        }
+        openDialog(true);
+        editor.forward([](EditingModel& m) {
+            m.PrepareForWrite();
+            return EditResult{};
+        });
+        main_.editorUndo().amend();
+        dialog_->paintIndicator(link::Indicator::Green, false);
+        dialog_->paintIndicator(link::Indicator::Red, true);
+    }
+    OpenCommPort();
+    state.passwordAccepted = false;
+}
+
+void ProgramCommands::cmdRead_Click() {
+    if (main_.state().transferRunning) return;
+    dialog_->setCancelInTabOrder(false);
+    dialog_->cmdRead()->setEnabled(false);
+    main_.state().transferRunning = true;
+    ForgetStaleWakes(link_.device());
+    lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
+    main_.state().transferRunning = false;
+    switch (lastOutcome_) {
+    case TransferOutcome::OpeningFailed:
+        dialog_->cmdClose()->setFocus();
+        break;
+    case TransferOutcome::Success:
+        afterReadSuccess();
+        readTail();
+        break;
+    case TransferOutcome::TransferFailed:
+        dialog_->cmdClose()->setFocus();
+        readTail();
+        break;
+    default:
+        break;
+    }
+}
+
+void ProgramCommands::afterReadSuccess() {
+    frmMain& editor = *main_.editor();
+    dialog_->unload();
+    editor.setEditorVisible(true);
+    SetCommandsEnabled(main_, kSaveCommands, true);
+    if (editor.tabs()->currentIndex() == 0) {
+        QWidget* frame = editor.parentWidget() ? editor.parentWidget() : &editor;
+        frame->resize(twips(kEditorWidth), twips(kEditorHeight));
+        editor.tabs()->resize(twips(kTabsWidth), twips(kTabsHeight));
+    }
+    // A protected image locks the editor and asks for its password
+    // (frmMain::protectedLoaded).
+    editor.PopulateEditor(frmMain::LoadKind::Read);
+}
+
+void ProgramCommands::readTail() {
+    AppState& state = main_.state();
+    frmMain& editor = *main_.editor();
+    // A locked editor keeps its scan list buttons disabled until unlocked.
+    if (!codeplugProtected(state.image)) editor.scanList()->updateButtons();
+    if (lastOutcome_ != TransferOutcome::Success) editor.ReadFailed();
+    editor.grid()->table()->setFrameShadow(QFrame::Sunken);
+}
+
+void ProgramCommands::cmdWrite_Click() {
+    if (main_.state().transferRunning) return;
+    frmMain& editor = *main_.editor();
+    link::WriteSteps steps;
+    steps.storePassword = [&editor](AppState&) {
+        editor.forward([](EditingModel& m) {
+            m.StorePassword();
+            return EditResult{};
+        });
+    };
+    steps.encodeUserTones = [&editor](CodeplugImage&) {
+        editor.forward([](EditingModel& m) { return EditResult{m.EncodeUserTones(), true}; });
+    };
+    dialog_->setCancelInTabOrder(false);
+    dialog_->cmdWrite()->setEnabled(false);
+    main_.state().transferRunning = true;
+    ForgetStaleWakes(link_.device());
+    CodeplugImage::Bytes sent{};
+    lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps, &sent);
+    if (lastOutcome_ == TransferOutcome::Success && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
+    main_.state().transferRunning = false;
+    // The exchange stores the password box and the user tones: part of the write.
+    main_.editorUndo().amend();
+    switch (lastOutcome_) {
+    case TransferOutcome::OpeningFailed:
+        dialog_->cmdClose()->setFocus();
+        break;
+    case TransferOutcome::Success:
+        dialog_->unload();
+        editor.radioInfo()->passwordBox()->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
+    const link::VerifyResult result = link::VerifyWrite(link_, *this, sent);
+    if (result.readOutcome == TransferOutcome::Aborted) return;  // the dialog was closed
+    QString text = QStringLiteral("Verify after write: ");
+    if (result.readOutcome != TransferOutcome::Success) {
+        text += QStringLiteral("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
+    } else {
+        text += QString::fromStdString(link::VerifySummary(result));
+        for (std::size_t i = 0; i < result.mismatches.size() && i < kMismatchesListed; ++i)
+            text += QStringLiteral("\r\n") + QString::fromStdString(link::MismatchText(result.mismatches[i]));
+    }
+    main_.prompts().tell(text, QStringLiteral("Vantrel CPS"),
+                         result.ok() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
+}
+
+void ProgramCommands::status(const std::string& text) {
+    dialog_->setStatus(QString::fromStdString(text));
+}
+
+void ProgramCommands::progress(int value) { dialog_->setProgress(value); }
+
+void ProgramCommands::indicator(link::Indicator which, bool bright) {
+    dialog_->paintIndicator(which, bright);
+}
+
+link::PasswordOutcome ProgramCommands::writePassword(const std::string& radioPassword) {
+    AppState& state = main_.state();
+    // The answer outlives this wait only as a shared record, so a prompt
+    // closed after the application gave up waiting reports into nothing.
+    struct Wait {
+        QEventLoop loop;
+        bool decided = false;
+        bool accepted = false;
+    };
+    auto wait = std::make_shared<Wait>();
+    QString password;
+    for (char c : radioPassword) password += QChar(static_cast<unsigned char>(c));
+    writePrompt_->Ask(password, [wait](bool accepted) {
+        wait->decided = true;
+        wait->accepted = accepted;
+        wait->loop.exit(0);
+    });
+    // A non-zero return means the application is quitting.
+    while (!wait->decided && !state.appClosing)
+        if (wait->loop.exec() != 0) break;
+    if (state.appClosing || !wait->decided) return link::PasswordOutcome::AppClosing;
+    ForgetStaleWakes(link_.device());
+    state.passwordAccepted = wait->accepted;
+    return wait->accepted ? link::PasswordOutcome::Accepted : link::PasswordOutcome::Abandoned;
+}
+
+}  // namespace vantrel

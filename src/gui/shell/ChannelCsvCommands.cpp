@@ -1,0 +1,106 @@
+#include "gui/shell/ChannelCsvCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+
+#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ScanListPanel.h"
+#include "gui/codeplug/frmMain.h"
+#include "model/EditingModel.h"
+#include "base/AtomicFile.h"
+#include "shell/ChirpCsv.h"
+#include "gui/shell/CurrentFile.h"
+#include "gui/shell/MDIFormMain.h"
+
+namespace vantrel {
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CHIRP channel list (*.csv)");
+const QString kExportTitle = QStringLiteral("Export Channels");
+const QString kImportTitle = QStringLiteral("Import Channels");
+
+QAction* addBefore(QMenu* menu, QAction* before, const char* name, const char* caption) {
+    auto* a = new QAction(QString::fromLatin1(caption), menu);
+    a->setObjectName(QString::fromLatin1(name));
+    menu->insertAction(before, a);
+    return a;
+}
+
+}  // namespace
+
+ChannelCsvCommands::ChannelCsvCommands(MDIFormMain& main, CurrentFile& place)
+    : QObject(&main), main_(main), place_(place) {
+    QMenu* file = main.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QAction* bar = main.menuAction(QStringLiteral("mnuFileBar1"));
+    export_ = addBefore(file, bar, "mnuFileExport", "&Export Channels..");
+    import_ = addBefore(file, bar, "mnuFileImport", "&Import Channels..");
+    // Usable, like Default, once an unlocked codeplug is in the editor.
+    QAction* defaults = main.menuAction(QStringLiteral("mnuDefault"));
+    auto follow = [this, defaults] {
+        export_->setEnabled(defaults->isEnabled());
+        import_->setEnabled(defaults->isEnabled());
+    };
+    connect(defaults, &QAction::changed, this, follow);
+    follow();
+    connect(export_, &QAction::triggered, this, [this] {
+        main_.editor()->grid()->EndCellEdit();
+        ExportChannels();
+    });
+    connect(import_, &QAction::triggered, this, [this] {
+        main_.editor()->grid()->EndCellEdit();
+        ImportChannels();
+    });
+}
+
+void ChannelCsvCommands::ExportChannels() {
+    Prompts& prompts = main_.prompts();
+    const QString path =
+        prompts.saveFileName({kExportTitle, place_.startFolder(), place_.proposedName(QStringLiteral(".csv")), kCsvFilter,
+                              QStringLiteral("csv")});
+    if (path.isEmpty()) return;
+    place_.rememberFolder(path);
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), ExportChirpCsv(main_.state()), &error))
+        prompts.tell(path + QStringLiteral(": ") + QString::fromStdString(error), kExportTitle,
+                     Prompts::Icon::Exclamation);
+}
+
+void ChannelCsvCommands::ImportChannels() {
+    Prompts& prompts = main_.prompts();
+    const QString path = prompts.openFileName({kImportTitle, place_.startFolder(), QString(), kCsvFilter});
+    if (path.isEmpty()) return;
+    place_.rememberFolder(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompts.tell(path + QStringLiteral(": ") + file.errorString(), kImportTitle, Prompts::Icon::Exclamation);
+        return;
+    }
+    const QByteArray text = file.readAll();
+
+    // Imported into the editor's model whole or not at all; the editor then
+    // shows the imported channels and scan list at once, as one step.
+    frmMain& editor = *main_.editor();
+    EditingModel& model = editor.model();
+    const EditingModel::Snapshot before = model.snapshot();
+    const ChirpImport result =
+        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model);
+    if (!result.error.empty()) {
+        model.restore(before);
+        prompts.tell(QString::fromStdString(result.error), kImportTitle, Prompts::Icon::Exclamation);
+        return;
+    }
+    editor.repaint();
+    editor.scanList()->updateButtons();
+    emit editor.grid()->edited();
+
+    if (result.skipped.empty()) return;
+    QString message = QStringLiteral("%1 of %2 channels imported. Left out:")
+                          .arg(result.imported)
+                          .arg(result.imported + static_cast<int>(result.skipped.size()));
+    for (const SkippedRow& row : result.skipped) message += QStringLiteral("\r\n") + QString::fromStdString(SkippedRowText(row));
+    prompts.tell(message, kImportTitle, Prompts::Icon::Exclamation);
+}
+
+}  // namespace vantrel

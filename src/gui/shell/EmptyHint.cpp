@@ -1,0 +1,56 @@
+#include "gui/shell/EmptyHint.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+
+namespace vantrel {
+
+namespace {
+
+const char* const kHint =
+    "<p><b>Nothing is loaded yet.</b></p>"
+    "<p>Read a radio: <b>Device &gt; Read</b> (Ctrl+R).<br>"
+    "Open a data file: <b>File &gt; Open..</b> (Ctrl+O).<br>"
+    "Program a blank radio: <a href=\"super\">enter its regional super number</a>.</p>";
+
+}  // namespace
+
+EmptyHint::EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber)
+    : QObject(&area), area_(area) {
+    label_ = new QLabel(QString::fromLatin1(kHint), area.viewport());
+    label_->setObjectName("lblEmptyHint");
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setTextFormat(Qt::RichText);
+    label_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QPalette p = label_->palette();
+    p.setColor(QPalette::WindowText, area.palette().color(QPalette::BrightText));
+    label_->setPalette(p);
+    QObject::connect(label_, &QLabel::linkActivated, label_, [run = std::move(enterSuperNumber)] { run(); });
+    area.viewport()->installEventFilter(this);
+    place();
+}
+
+void EmptyHint::follow(QWidget& editorFrame) {
+    editorFrame_ = &editorFrame;
+    editorFrame.installEventFilter(this);
+    label_->setVisible(editorFrame.isHidden());
+    place();
+}
+
+void EmptyHint::place() {
+    label_->adjustSize();
+    const QRect r = label_->rect();
+    label_->move(area_.viewport()->rect().center() - r.center());
+}
+
+bool EmptyHint::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_.viewport() && event->type() == QEvent::Resize) place();
+    if (watched == editorFrame_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        label_->setVisible(editorFrame_->isHidden());
+        place();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,166 @@
+#include "model/UndoState.h"
+
+#include <cstring>
+
+namespace vantrel {
+
+namespace {
+
+// Writes each field in turn.
+class Writer {
+public:
+    std::string out;
+    template <typename T>
+    std::enable_if_t<std::is_arithmetic_v<T>> operator()(const T& v) {
+        out.append(reinterpret_cast<const char*>(&v), sizeof v);
+    }
+    void operator()(const std::string& s) {
+        (*this)(static_cast<std::uint32_t>(s.size()));
+        out += s;
+    }
+    void operator()(const GridCell& c) {
+        (*this)(c.text);
+        (*this)(c.grey);
+    }
+    void operator()(const CodeplugImage& image) {
+        out.append(reinterpret_cast<const char*>(image.bytes().data()), image.bytes().size());
+    }
+    template <typename T, std::size_t N>
+    void operator()(const std::array<T, N>& a) {
+        for (const T& v : a) (*this)(v);
+    }
+    template <typename T>
+    void operator()(const std::vector<T>& v) {
+        (*this)(static_cast<std::uint32_t>(v.size()));
+        for (const T& x : v) (*this)(x);
+    }
+};
+
+// Reads them back in the same order; any shortfall makes it fail.
+class Reader {
+public:
+    explicit Reader(const std::string& in) : in_(in) {}
+    bool ok = true;
+    bool done() const { return ok && at_ == in_.size(); }
+
+    template <typename T>
+    std::enable_if_t<std::is_arithmetic_v<T>> operator()(T& v) {
+        if (!take(&v, sizeof v)) v = T{};
+    }
+    void operator()(std::string& s) {
+        std::uint32_t n = 0;
+        (*this)(n);
+        if (!ok || n > in_.size() - at_) {
+            ok = false;
+            return;
+        }
+        s.assign(in_, at_, n);
+        at_ += n;
+    }
+    void operator()(GridCell& c) {
+        (*this)(c.text);
+        (*this)(c.grey);
+    }
+    void operator()(CodeplugImage& image) {
+        CodeplugImage::Bytes b{};
+        if (take(b.data(), b.size())) image.replaceAll(b);
+    }
+    template <typename T, std::size_t N>
+    void operator()(std::array<T, N>& a) {
+        for (T& v : a) (*this)(v);
+    }
+    template <typename T>
+    void operator()(std::vector<T>& v) {
+        std::uint32_t n = 0;
+        (*this)(n);
+        if (!ok || n > in_.size() - at_) {
+            ok = false;
+            return;
+        }
+        v.resize(n);
+        for (T& x : v) (*this)(x);
+    }
+
+private:
+    bool take(void* to, std::size_t n) {
+        if (!ok || n > in_.size() - at_) return ok = false;
+        std::memcpy(to, in_.data() + at_, n);
+        at_ += n;
+        return true;
+    }
+    const std::string& in_;
+    std::size_t at_ = 0;
+};
+
+// Every field a step keeps, in one order for both directions. The tab shown
+// is left out: looking at the other tab is no edit, and undo must not flip
+// the page away from the field the user is looking at. A field added to
+// EditingCopies belongs here too.
+template <typename Io, typename State, typename Copies>
+void fields(Io& io, State& s, Copies& e) {
+    io(s.image);
+    io(s.band.lowMHz);
+    io(s.band.highMHz);
+    io(s.band.isUhf);
+    io(s.band.ifOffsetMHz);
+    io(s.band.known);
+    io(s.passwordKept);
+    io(e.tpl.rx);
+    io(e.tpl.tx);
+    io(e.password);
+    io(e.serial);
+    io(e.superNumber);
+    io(e.passwordEnabled);
+    io(e.serialEnabled);
+    io(e.superEnabled);
+    io(e.priorityText);
+    io(e.priorityUpDown);
+    io(e.priorityMax);
+    io(e.features);
+    io(e.timingTexts);
+    io(e.timingUpDown);
+    io(e.timingMin);
+    io(e.shortLists);
+    io(e.shortPosition);
+    io(e.longPosition);
+    io(e.channelList);
+    io(e.scanList);
+    io(e.cells);
+    io(e.gridChannels);
+    io(e.revBurstStep);
+    io(e.locked);
+    io(e.editorLoaded);
+    io(e.gridRows);
+    io(e.longBasis);
+    io(e.modelLabel);
+    io(e.rangeLabel);
+    io(e.firmwareLabel);
+    io(e.codeplugLabel);
+}
+
+}  // namespace
+
+std::string UndoStateBytes(const EditingModel& model) {
+    Writer w;
+    w.out.reserve(4096);
+    fields(w, model.state(), model.copies());
+    return std::move(w.out);
+}
+
+bool RestoreUndoState(EditingModel& model, const std::string& bytes) {
+    AppState state = model.state();
+    EditingCopies copies = model.copies();
+    Reader r(bytes);
+    fields(r, state, copies);
+    if (!r.done()) return false;
+    AppState& live = model.state();
+    live.image = state.image;
+    live.band = state.band;
+    live.passwordKept = state.passwordKept;
+    const int tab = model.copies().tab;
+    model.copies() = copies;
+    model.copies().tab = tab;
+    return true;
+}
+
+}  // namespace vantrel
