@@ -9,7 +9,7 @@
 
 #include "model/EditingModel.h"
 #include "shell/ChirpCsv.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 namespace {
 

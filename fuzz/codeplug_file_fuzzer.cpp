@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 using vantrel::CodeplugFileLoad;
 using vantrel::CodeplugImage;

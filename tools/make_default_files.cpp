@@ -16,7 +16,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/UserTplCodec.h"
 #include "codeplug/Identity.h"
-#include "shell/CodeplugFile.h"
+#include "codeplug/CodeplugFile.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;
