@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "codeplug/TimeOptions.h"
 #include "model/EditingModel.h"
 
 namespace vantrel {
@@ -66,6 +67,37 @@ TEST(ModelChecks, PriorityChannelFailsOutsideTheScanListAndOnZero) {
     EditingModel model(state);
     model.copies().priorityText = "0";
     EXPECT_TRUE(model.CheckPriorityScanChannel().ok);
+}
+
+// A timing value outside its field (one typed and never left, or brought
+// back by an undo) goes to the nearest limit before a write or a save, as
+// leaving the field would put it: never into a radio or a file.
+TEST(ModelChecks, TimingOutsideItsFieldGoesToTheNearestLimitBeforeAWriteOrASave) {
+    struct Case {
+        int field;
+        int storedByte;
+        int keptValue;
+    } cases[] = {  // keptValue -1: the field's lower limit
+        {kScanSpeed, 60, 500}, {kScanSpeed, 2, 50}, {kScanSpeed, 35, 350},
+        {kTot, 255, kTimingFields[kTot].udMax}, {kTotPenalty, 0, -1},
+    };
+    for (bool save : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::to_string(c.field) + " " + std::to_string(c.storedByte) + (save ? " save" : " write"));
+            AppState state;
+            EditingModel model(state);
+            const TimingField& f = kTimingFields[static_cast<std::size_t>(c.field)];
+            state.image.setByte(f.byte, static_cast<std::uint8_t>(c.storedByte));
+            if (save) model.PrepareForSave();
+            else model.PrepareForWrite();
+            const auto k = static_cast<std::size_t>(c.field);
+            const int kept = c.keptValue < 0 ? model.copies().timingMin[k] : c.keptValue;
+            EXPECT_EQ(state.image.byte(f.byte) * f.unit, kept);
+            if (kept != c.storedByte * f.unit) {
+                EXPECT_EQ(model.copies().timingTexts[k], std::to_string(kept));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QFocusEvent>
 #include <QTest>
 #include <functional>
 
@@ -200,6 +201,33 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfAction, EditorUndoActions, ::testing::Values
                                  if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                              return name;
                          });
+
+// A committed setting is one step, and no step holds a value its field
+// would not keep: typing 600 in the 50..500 ms scan speed and leaving the
+// field is one step (the field keeps 500), and one undo gives back the value
+// before the typing, never 600.
+TEST(EditorUndo, TypingIntoAFieldIsOneStepAndNeverAnOutOfRangeValue) {
+    ShellFixture f;
+    f.openDefaultFile();
+    QLineEdit* box = f.editor().settings()->timing(kScanSpeed).text();
+    const std::uint8_t was = f.state.image.byte(bytemap::ScanSpeedTime);
+    selectAllIn(box);
+    for (QChar c : QStringLiteral("600")) {
+        QTest::keyClick(box, c.toLatin1());
+        QCoreApplication::processEvents();
+    }
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &leave);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box->text(), "500");
+    EXPECT_EQ(f.state.image.byte(bytemap::ScanSpeedTime) * 10, 500);
+    const auto& history = f.main->editorUndo().history();
+    ASSERT_EQ(history.undoSteps(), 1u);
+
+    f.menu("mnuEditUndo");
+    EXPECT_EQ(f.state.image.byte(bytemap::ScanSpeedTime), was);
+    EXPECT_EQ(box->text(), QString::number(was * 10));
+}
 
 // Reading a radio over unsaved edits loses nothing: the edits come back one
 // undo at a time, in order.
