@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     AppState state;
     SilentPrompts prompts;
     frmMain editor(state, prompts, settings);
+    editor.Load();  // the start-up bytes, before the file replaces them
     CopyToBox(state.image, DataFilePath("U2_NAG.cpg"));
     const auto t0 = Clock::now();
     editor.PopulateEditor(LoadKind::FileOpen);
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
 
     constexpr int kRuns = 2000;
     std::vector<double> step, commit;
+    int stored = 0;
     step.reserve(kRuns);
     commit.reserve(kRuns);
     for (int i = 0; i < kRuns; ++i) {
@@ -61,13 +63,17 @@ int main(int argc, char** argv) {
         auto t = Clock::now();
         editor.forward([channel](EditingModel& m) { return m.StepSwitch(channel, kColBclo); });
         step.push_back(msSince(t));
-        const std::string mhz = std::to_string(150 + i % 20) + ".0125";
+        // A frequency inside the radio's band (450-470 MHz), a new one each time.
+        const std::string mhz = std::to_string(451 + i % 4) + "." + std::to_string(100 + i % 50 * 25);
         t = Clock::now();
-        editor.forward([channel, mhz](EditingModel& m) { return m.CommitFrequency(channel, Side::Rx, mhz); });
+        FrequencyStatus status = FrequencyStatus::Stored;
+        editor.forward([&](EditingModel& m) { return m.CommitFrequency(channel, Side::Rx, mhz, &status); });
         commit.push_back(msSince(t));
+        stored += status == FrequencyStatus::Stored;
     }
     std::printf("a forwarded grid edit, %d runs each:\n", kRuns);
     report("switch step (BCLO)", step);
     report("Rx frequency commit", commit);
+    std::printf("  (%d of the %d commits stored a new frequency)\n", stored, kRuns);
     return 0;
 }

@@ -8,13 +8,28 @@ namespace vantrel {
 
 UndoHistory::UndoHistory(std::size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
 
-UndoHistory::Change UndoHistory::between(const std::string& a, const std::string& b) {
-    const std::size_t shorter = std::min(a.size(), b.size());
-    std::size_t head = 0;
-    while (head < shorter && a[head] == b[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < shorter - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) ++tail;
-    return {head, a.substr(head, a.size() - head - tail), b.substr(head, b.size() - head - tail)};
+UndoHistory::Change UndoHistory::between(const Parts& a, const Parts& b) {
+    Change out;
+    for (std::size_t p = 0; p < a.size() && p < b.size(); ++p) {
+        const std::string& x = a[p];
+        const std::string& y = b[p];
+        if (x == y) continue;
+        const std::size_t shorter = std::min(x.size(), y.size());
+        std::size_t head = 0;
+        while (head < shorter && x[head] == y[head]) ++head;
+        std::size_t tail = 0;
+        while (tail < shorter - head && x[x.size() - 1 - tail] == y[y.size() - 1 - tail]) ++tail;
+        out.push_back({p, head, x.substr(head, x.size() - head - tail), y.substr(head, y.size() - head - tail)});
+    }
+    return out;
+}
+
+void UndoHistory::back(Parts& parts, const Change& c) {
+    for (const Piece& piece : c) parts[piece.part].replace(piece.offset, piece.newer.size(), piece.older);
+}
+
+void UndoHistory::forth(Parts& parts, const Change& c) {
+    for (const Piece& piece : c) parts[piece.part].replace(piece.offset, piece.older.size(), piece.newer);
 }
 
 void UndoHistory::markClean(const EditingModel& model) {
@@ -39,7 +54,7 @@ bool UndoHistory::record(const EditingModel& model) {
         reset(model);
         return false;
     }
-    std::string now = UndoStateBytes(model);
+    Parts now = UndoStateBytes(model);
     if (now == present_) return false;
     changes_.erase(changes_.begin() + static_cast<std::ptrdiff_t>(pos_), changes_.end());
     if (clean_ != kNone && clean_ > pos_) clean_ = kNone;
@@ -59,19 +74,17 @@ void UndoHistory::amend(const EditingModel& model) {
         reset(model);
         return;
     }
-    std::string now = UndoStateBytes(model);
+    Parts now = UndoStateBytes(model);
     // The neighbours' changes are taken anew against the amended step.
     if (pos_ > 0) {
-        Change& back = changes_[pos_ - 1];
-        std::string before = present_;
-        before.replace(back.offset, back.newer.size(), back.older);
-        back = between(before, now);
+        Parts before = present_;
+        back(before, changes_[pos_ - 1]);
+        changes_[pos_ - 1] = between(before, now);
     }
     if (pos_ < changes_.size()) {
-        Change& ahead = changes_[pos_];
-        std::string after = present_;
-        after.replace(ahead.offset, ahead.older.size(), ahead.newer);
-        ahead = between(now, after);
+        Parts after = present_;
+        forth(after, changes_[pos_]);
+        changes_[pos_] = between(now, after);
     }
     present_ = std::move(now);
     markClean(model);
@@ -84,16 +97,14 @@ void UndoHistory::apply(EditingModel& model) const {
 
 bool UndoHistory::undo(EditingModel& model) {
     if (!canUndo()) return false;
-    const Change& c = changes_[--pos_];
-    present_.replace(c.offset, c.newer.size(), c.older);
+    back(present_, changes_[--pos_]);
     apply(model);
     return true;
 }
 
 bool UndoHistory::redo(EditingModel& model) {
     if (!canRedo()) return false;
-    const Change& c = changes_[pos_++];
-    present_.replace(c.offset, c.older.size(), c.newer);
+    forth(present_, changes_[pos_++]);
     apply(model);
     return true;
 }

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "model/EditingModel.h"
 
@@ -54,21 +55,27 @@ public:
     std::size_t redoSteps() const { return changes_.size() - pos_; }
 
 private:
-    // Two neighbouring steps, kept as the bytes where they differ: at offset,
-    // older holds the earlier step's bytes and newer the later step's.
-    struct Change {
+    // Two neighbouring steps, kept as the bytes where they differ: in each
+    // differing part, at offset, older holds the earlier step's bytes and
+    // newer the later step's.
+    struct Piece {
+        std::size_t part = 0;
         std::size_t offset = 0;
         std::string older;
         std::string newer;
     };
-    static Change between(const std::string& a, const std::string& b);
+    using Change = std::vector<Piece>;
+    using Parts = std::vector<std::string>;
+    static Change between(const Parts& a, const Parts& b);
+    static void back(Parts& parts, const Change& c);
+    static void forth(Parts& parts, const Change& c);
     void markClean(const EditingModel& model);
     void apply(EditingModel& model) const;
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::size_t capacity_;
     // The present step whole; changes_[i] leads from step i to step i + 1.
-    std::string present_;
+    Parts present_;
     std::deque<Change> changes_;
     bool started_ = false;
     std::size_t pos_ = 0;       // the present step

@@ -1,6 +1,7 @@
 #include "model/UndoState.h"
 
 #include <cstring>
+#include <functional>
 
 namespace vantrel {
 
@@ -9,21 +10,22 @@ namespace {
 // Writes each field in turn.
 class Writer {
 public:
-    std::string out;
+    UndoStateParts parts{std::string()};
+    void part() { parts.emplace_back(); }
     template <typename T>
     std::enable_if_t<std::is_arithmetic_v<T>> operator()(const T& v) {
-        out.append(reinterpret_cast<const char*>(&v), sizeof v);
+        parts.back().append(reinterpret_cast<const char*>(&v), sizeof v);
     }
     void operator()(const std::string& s) {
         (*this)(static_cast<std::uint32_t>(s.size()));
-        out += s;
+        parts.back() += s;
     }
     void operator()(const GridCell& c) {
         (*this)(c.text);
         (*this)(c.grey);
     }
     void operator()(const CodeplugImage& image) {
-        out.append(reinterpret_cast<const char*>(image.bytes().data()), image.bytes().size());
+        parts.back().append(reinterpret_cast<const char*>(image.bytes().data()), image.bytes().size());
     }
     template <typename T, std::size_t N>
     void operator()(const std::array<T, N>& a) {
@@ -39,9 +41,17 @@ public:
 // Reads them back in the same order; any shortfall makes it fail.
 class Reader {
 public:
-    explicit Reader(const std::string& in) : in_(in) {}
+    explicit Reader(const UndoStateParts& parts) : parts_(parts), in_(parts.at(0)) {}
     bool ok = true;
-    bool done() const { return ok && at_ == in_.size(); }
+    bool done() const { return ok && at_ == in_.get().size() && part_ + 1 == parts_.size(); }
+    void part() {
+        if (!ok || at_ != in_.get().size() || part_ + 1 >= parts_.size()) {
+            ok = false;
+            return;
+        }
+        in_ = parts_[++part_];
+        at_ = 0;
+    }
 
     template <typename T>
     std::enable_if_t<std::is_arithmetic_v<T>> operator()(T& v) {
@@ -50,11 +60,11 @@ public:
     void operator()(std::string& s) {
         std::uint32_t n = 0;
         (*this)(n);
-        if (!ok || n > in_.size() - at_) {
+        if (!ok || n > in_.get().size() - at_) {
             ok = false;
             return;
         }
-        s.assign(in_, at_, n);
+        s.assign(in_.get(), at_, n);
         at_ += n;
     }
     void operator()(GridCell& c) {
@@ -73,7 +83,7 @@ public:
     void operator()(std::vector<T>& v) {
         std::uint32_t n = 0;
         (*this)(n);
-        if (!ok || n > in_.size() - at_) {
+        if (!ok || n > in_.get().size() - at_) {
             ok = false;
             return;
         }
@@ -83,12 +93,14 @@ public:
 
 private:
     bool take(void* to, std::size_t n) {
-        if (!ok || n > in_.size() - at_) return ok = false;
-        std::memcpy(to, in_.data() + at_, n);
+        if (!ok || n > in_.get().size() - at_) return ok = false;
+        std::memcpy(to, in_.get().data() + at_, n);
         at_ += n;
         return true;
     }
-    const std::string& in_;
+    const UndoStateParts& parts_;
+    std::size_t part_ = 0;
+    std::reference_wrapper<const std::string> in_;
     std::size_t at_ = 0;
 };
 
@@ -105,6 +117,7 @@ void fields(Io& io, State& s, Copies& e) {
     io(s.band.ifOffsetMHz);
     io(s.band.known);
     io(s.passwordKept);
+    io.part();
     io(e.tpl.rx);
     io(e.tpl.tx);
     io(e.password);
@@ -125,9 +138,8 @@ void fields(Io& io, State& s, Copies& e) {
     io(e.longPosition);
     io(e.channelList);
     io(e.scanList);
-    io(e.cells);
+    io(e.cells[0]);
     io(e.gridChannels);
-    io(e.revBurstStep);
     io(e.locked);
     io(e.editorLoaded);
     io(e.gridRows);
@@ -136,18 +148,24 @@ void fields(Io& io, State& s, Copies& e) {
     io(e.rangeLabel);
     io(e.firmwareLabel);
     io(e.codeplugLabel);
+    // A part of its own for each grid row, so an edit of one row changes one
+    // small part.
+    for (std::size_t row = 1; row < e.cells.size(); ++row) {
+        io.part();
+        io(e.cells[row]);
+        io(e.revBurstStep[row - 1]);
+    }
 }
 
 }  // namespace
 
-std::string UndoStateBytes(const EditingModel& model) {
+UndoStateParts UndoStateBytes(const EditingModel& model) {
     Writer w;
-    w.out.reserve(4096);
     fields(w, model.state(), model.copies());
-    return std::move(w.out);
+    return std::move(w.parts);
 }
 
-bool RestoreUndoState(EditingModel& model, const std::string& bytes) {
+bool RestoreUndoState(EditingModel& model, const UndoStateParts& bytes) {
     AppState state = model.state();
     EditingCopies copies = model.copies();
     Reader r(bytes);
