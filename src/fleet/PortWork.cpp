@@ -189,9 +189,10 @@ private:
     }
 
     static std::string stoppedText(Operation operation, int progress) {
-        return "Stopped during the " + std::string(OperationName(operation)) + " (" +
-               std::to_string(progress / link::kBlockSize) + " of " + std::to_string(link::kBlockCount) +
-               " blocks done).";
+        const std::string what = "Stopped during the " + std::string(OperationName(operation));
+        if (progress == 0) return what + ", before its data blocks.";
+        const int block = (progress + link::kBlockSize - 1) / link::kBlockSize;
+        return what + " at block " + std::to_string(block) + " of " + std::to_string(link::kBlockCount) + ".";
     }
 
     void record(Operation operation, bool completed, const CodeplugImage::Bytes& bytes) {
