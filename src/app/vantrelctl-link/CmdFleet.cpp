@@ -134,6 +134,7 @@ int CmdFleetRead(int argc, char** argv) {
     std::vector<FleetPort> ports;
     if (std::string error; !FleetPorts(GivenPorts(args), ports, error)) return UsageError(kFleetReadCommand, error);
     const std::string folder = args.value("-o");
+    if (folder.empty()) return UsageError(kFleetReadCommand, "-o needs a folder");
     // Reads that cannot be saved are lost: find out before the radios are asked.
     if (const std::string reason = CannotWrite(folder + "/.vantrel-fleet-read"); !reason.empty())
         return Fail("cannot write into '" + folder + "': " + reason);

@@ -151,5 +151,50 @@ TEST(FleetEndToEnd, CtrlCStopsEveryPortWithinATick) {
     }
 }
 
+TEST(FleetEndToEnd, FileTheWriteWouldRefuseIsRefusedBeforeAnyPortOpens) {
+    QTemporaryDir dir;
+    // A receive TPL of 300 Hz: the editor empties its box and refuses the write.
+    QList<QByteArray> lines = DataFile("U2_NAG.cpg").split('\n');
+    lines[1 + 208] = " 184 \r";
+    lines[1 + 209] = " 11 \r";
+    QFile f(dir.filePath("bad.cpg"));
+    f.open(QIODevice::WriteOnly);
+    f.write(lines.join('\n'));
+    f.close();
+    Simulator radio(dir.path(), DataFile("U2_NAG.cpg"), {});
+    const FleetRun run = Fleet({f.fileName(), "--port", radio.link()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("vantrelctl fleet write: Invalid Frequency")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    radio.stop();
+    EXPECT_FALSE(radio.log().contains("completed"));
+}
+
+// A pattern codeplug without a serial number (ten 0xFF bytes).
+QByteArray NoSerial(int seed) {
+    QList<QByteArray> lines = PatternCpg(seed).split('\n');
+    for (int k = 0; k < 10; ++k) lines[1 + 336 + k] = " 255 \r";
+    return lines.join('\n');
+}
+
+TEST(FleetEndToEnd, FleetReadStoresEachRadioUnderItsSerialNumber) {
+    QTemporaryDir dir, plainDir;
+    Simulator fleet(dir.path(), NoSerial(7), {"--count", "2"});
+    Simulator plain(plainDir.path(), NoSerial(9), {});
+    const QString out = dir.filePath("radios");
+    QDir().mkdir(out);
+    const CtlRun run = Ctl({"fleet", "read", "--port", fleet.link() + "1", "--port", fleet.link() + "2", "--port",
+                            plain.link(), "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList files = QDir(out).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"SIM001.cpg", "SIM002.cpg", "radio.cpg"}));
+    // The radio without a serial number is stored exactly as it was read.
+    EXPECT_EQ(Contents(out + "/radio.cpg"), NoSerial(9));
+    std::vector<int> first = Bytes(NoSerial(7));
+    for (int k = 0; k < 10; ++k) first[336 + k] = k < 6 ? QByteArray("SIM001")[k] : 0;
+    EXPECT_EQ(Bytes(Contents(out + "/SIM001.cpg")), first);
+}
+
 }  // namespace
 }  // namespace vantrel::link::e2e
