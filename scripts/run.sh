@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and starts the program with a simulated radio on Com1: press Read or
-# Write at once (the radio holds data/U2_NAG.cpg and talks at 1200 baud).
-# Closing the program stops the simulated radio. The program runs with its own
+# Builds and starts the program with three simulated radios on Com1..Com3:
+# press Read or Write at once, or program all three together (each radio holds
+# data/U2_NAG.cpg with a serial number of its own, SIM001..SIM003, and talks
+# at 1200 baud). Closing the program stops the simulated radios. The program runs with its own
 # settings in the temporary folder, so Com1 is the port chosen (a port file
 # starts as "com1") and the user's own port choice and placement stay as they are.
 set -euo pipefail
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh
 
 radio_dir=$(mktemp -d)
-build/src/app/vantrelctl simulate --pace --image data/U2_NAG.cpg --link "$radio_dir/radio" &
+build/src/app/vantrelctl simulate --pace --count 3 --image data/U2_NAG.cpg --link "$radio_dir/radio" &
 radio_pid=$!
 stop_radio() {
   kill "$radio_pid" 2>/dev/null || true
@@ -19,10 +20,11 @@ stop_radio() {
 trap stop_radio EXIT
 
 for _ in $(seq 50); do
-  [ -L "$radio_dir/radio" ] && break
+  [ -L "$radio_dir/radio3" ] && break
   sleep 0.1
 done
-[ -L "$radio_dir/radio" ] || { echo "run.sh: the simulated radio did not start" >&2; exit 1; }
+[ -L "$radio_dir/radio3" ] || { echo "run.sh: the simulated radios did not start" >&2; exit 1; }
 
 mkdir -p "$radio_dir/config"
-XDG_CONFIG_HOME="$radio_dir/config" VANTREL_COM1="$radio_dir/radio" build/src/app/vantrel-cps "$@"
+XDG_CONFIG_HOME="$radio_dir/config" VANTREL_COM1="$radio_dir/radio1" VANTREL_COM2="$radio_dir/radio2" \
+  VANTREL_COM3="$radio_dir/radio3" build/src/app/vantrel-cps "$@"

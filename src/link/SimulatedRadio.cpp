@@ -1,5 +1,6 @@
 #include "link/SimulatedRadio.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "codeplug/ByteMap.h"
@@ -131,6 +132,12 @@ Bytes SimulatedRadio::handleWriteData(std::uint8_t b) {
               incoming_.begin() + static_cast<std::ptrdiff_t>(block_) * kBlockSize);
     collected_.clear();
     if (++block_ == kBlockCount) {
+        // Ten 0xFF serial bytes say "no serial number to write": the radio
+        // keeps its own, so that one codeplug can go into many radios.
+        const auto serial = incoming_.begin() + bytemap::SerialNumber;
+        if (std::all_of(serial, serial + bytemap::SerialNumberSize, [](std::uint8_t b) { return b == 0xFF; }))
+            std::copy(image_.begin() + bytemap::SerialNumber,
+                      image_.begin() + bytemap::SerialNumber + bytemap::SerialNumberSize, serial);
         image_ = incoming_;
         for (const auto& [offset, value] : options_.stuckBytes)
             if (offset >= 0 && static_cast<std::size_t>(offset) < image_.size()) image_[static_cast<std::size_t>(offset)] = value;

@@ -4,11 +4,31 @@
 
 namespace vantrel::link {
 
+namespace {
+namespace bm = bytemap;
+
+bool IsSerialByte(std::size_t n) { return n >= bm::SerialNumber && n < bm::SerialNumber + bm::SerialNumberSize; }
+}  // namespace
+
+bool SerialSentBlank(const CodeplugImage::Bytes& sent) {
+    for (std::size_t n = bm::SerialNumber; n < bm::SerialNumber + bm::SerialNumberSize; ++n)
+        if (sent[n] != 0xFF) return false;
+    return true;
+}
+
 std::vector<ByteMismatch> CompareWritten(const CodeplugImage::Bytes& sent, const CodeplugImage& back) {
+    const bool keepsSerial = SerialSentBlank(sent);
     std::vector<ByteMismatch> out;
     for (std::size_t n = 0; n < sent.size(); ++n)
-        if (back.byte(n) != sent[n]) out.push_back({n, sent[n], back.byte(n)});
+        if (back.byte(n) != sent[n] && !(keepsSerial && IsSerialByte(n))) out.push_back({n, sent[n], back.byte(n)});
     return out;
+}
+
+CodeplugImage::Bytes HeldAfterWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& before) {
+    CodeplugImage::Bytes held = sent;
+    if (SerialSentBlank(sent))
+        for (std::size_t n = bm::SerialNumber; n < bm::SerialNumber + bm::SerialNumberSize; ++n) held[n] = before[n];
+    return held;
 }
 
 VerifyResult VerifyWrite(Link& link, LinkObserver& observer, const CodeplugImage::Bytes& sent) {

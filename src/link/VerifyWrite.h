@@ -24,8 +24,18 @@ struct VerifyResult {
     bool ok() const { return readOutcome == TransferOutcome::Success && mismatches.empty(); }
 };
 
-// Every byte of `back` that differs from `sent`, in offset order.
+// Every byte of `back` that differs from `sent`, in offset order. A serial
+// number sent as ten 0xFF bytes (none to write) leaves the radio's own in
+// place, so those ten bytes are not compared.
 std::vector<ByteMismatch> CompareWritten(const CodeplugImage::Bytes& sent, const CodeplugImage& back);
+
+// True when the write sends no serial number: all ten bytes 0xFF.
+bool SerialSentBlank(const CodeplugImage::Bytes& sent);
+
+// What a radio holds after a write of `sent`: those bytes, with the radio's
+// own serial number (from `before`, the radio as read before the write)
+// where none was sent.
+CodeplugImage::Bytes HeldAfterWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& before);
 
 // Reads the radio on the link (reporting through observer) and compares.
 VerifyResult VerifyWrite(Link& link, LinkObserver& observer, const CodeplugImage::Bytes& sent);

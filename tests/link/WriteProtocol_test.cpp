@@ -121,7 +121,9 @@ TEST(WriteProtocol, ImageAdjustmentsGoOutAndStay) {
         image.setByte(bm::channelRecord(1) + 9, 0x5B);
         image.setByte(bm::channelRecord(16) + 9, 0x01);
         ASSERT_EQ(rig.write(), TransferOutcome::Success);
-        for (const auto& bytes : {rig.radio.image(), image.bytes()}) {
+        // The radio holds what went out, but keeps its own serial number for ten 0xFF.
+        EXPECT_EQ(rig.radio.image(), HeldAfterWrite(rig.sent, RadioImage()));
+        for (const auto& bytes : {rig.sent, image.bytes()}) {
             EXPECT_EQ(bytes[bm::LookBackTime], c.lookBackSent);
             EXPECT_EQ(bytes[bm::SerialNumber], c.serialSent);
             EXPECT_EQ(bytes[bm::SerialNumber + 9], c.serialSent == 0xFF ? 0xFF : 0);
@@ -304,6 +306,31 @@ TEST(VerifyWrite, ReadsTheRadioBackAndNamesEveryByteItDidNotKeep) {
                                                        ", read back " + std::to_string(rig.sent[100] ^ 0xFF));
     EXPECT_EQ(result.mismatches[1].offset, 383u);
     EXPECT_EQ(VerifySummary(result), "2 bytes differ");
+}
+
+// Many radios take one codeplug: a write that sends no serial number (ten
+// 0xFF bytes) leaves each radio its own, and the read-back expects it there.
+TEST(VerifyWrite, RadioKeepsItsOwnSerialNumberWhenTheWriteSendsNone) {
+    CodeplugImage::Bytes before = RadioImage();
+    for (std::size_t k = 0; k < bm::SerialNumberSize; ++k) before[bm::SerialNumber + k] = k < 4 ? 'R' + k : 0;
+    WriteRig rig;
+    rig.radio = SimulatedRadio(before, {});
+    rig.state.image.setByte(bm::SerialWriteEnable, 0);
+    ASSERT_EQ(rig.write(), TransferOutcome::Success);
+    ASSERT_TRUE(SerialSentBlank(rig.sent));
+    CodeplugImage now;
+    now.replaceAll(rig.radio.image());
+    EXPECT_EQ(now.text(bm::SerialNumber, bm::SerialNumberSize), "RSTU");
+    const CodeplugImage::Bytes held = HeldAfterWrite(rig.sent, before);
+    EXPECT_EQ(rig.radio.image(), held);
+    EXPECT_TRUE(VerifyWrite(rig.link, rig.observer, rig.sent).ok());
+
+    // A serial number that is sent is written, and verified byte for byte.
+    rig.state.image.setByte(bm::SerialWriteEnable, 1);
+    rig.state.image.setText(bm::SerialNumber, bm::SerialNumberSize, "NEW1");
+    ASSERT_EQ(rig.write(), TransferOutcome::Success);
+    EXPECT_EQ(HeldAfterWrite(rig.sent, before), rig.sent);
+    EXPECT_EQ(rig.radio.image(), rig.sent);
 }
 
 TEST(PasswordCheck, ThreeAttemptsExactText) {

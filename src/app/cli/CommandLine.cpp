@@ -63,8 +63,13 @@ std::string Args::value(const std::string& option) const {
     return "";
 }
 
+int NameWords(const CommandSpec& cmd) { return std::string(cmd.name).find(' ') == std::string::npos ? 1 : 2; }
+
 std::optional<int> ParseCommand(const CommandSpec& cmd, int argc, char** argv, Args& args) {
     args = Args{};
+    const int skip = NameWords(cmd) - 1;
+    argc -= skip;
+    argv += skip;
     bool optionsEnded = false;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -156,8 +161,15 @@ int RunCommandLine(const std::vector<Command>& commands, int argc, char** argv) 
         std::printf("%s %s\n", kProgram, VANTREL_VERSION);
         return 0;
     }
-    for (const Command& c : commands)
-        if (first == c.cmd->name) return c.run(argc - 1, argv + 1);
+    const std::string both = argc > 2 ? first + " " + argv[2] : first;
+    std::string seconds;  // the second words of the commands named by `first`
+    for (const Command& c : commands) {
+        const std::string name = c.cmd->name;
+        if (first == name || both == name) return c.run(argc - 1, argv + 1);
+        if (name.rfind(first + " ", 0) == 0) seconds += (seconds.empty() ? "" : ", ") + name.substr(first.size() + 1);
+    }
+    if (!seconds.empty())
+        return toolUsageError(commands, "'" + first + "' needs one of: " + seconds);
     if (first[0] == '-') return toolUsageError(commands, "unknown option '" + first + "'");
     return toolUsageError(commands, "unknown command '" + first + "'");
 }

@@ -23,7 +23,7 @@ struct OptionSpec {
 };
 
 struct CommandSpec {
-    const char* name;                 // "show"
+    const char* name;                 // "show", or two words: "fleet write"
     const char* operands;             // "FILE.cpg", "" for none
     int operandCount;                 // exactly this many operands
     const char* summary;              // one sentence for the command list
@@ -45,9 +45,14 @@ private:
     std::vector<std::string> operands_;
 };
 
+// How many words the command's name has (1, or 2 for "fleet write"): its
+// run function gets them all as argv[0..words).
+int NameWords(const CommandSpec& cmd);
+
 // Reads argv[1..argc) of a command (argv[0] is its name) into `args`. Returns
 // the exit code when the command ends here: 0 after --help, 2 after a usage
 // error; nothing when the command should run. "--name=value" and "--" work.
+// A two-word command's argv begins with both words.
 std::optional<int> ParseCommand(const CommandSpec& cmd, int argc, char** argv, Args& args);
 
 // "vantrelctl show FILE.cpg [--json]": the command's one-line synopsis.

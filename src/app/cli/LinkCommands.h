@@ -25,10 +25,12 @@ inline const CommandSpec kWriteCommand{
 
 inline const CommandSpec kSimulateCommand{
     "simulate", "", 0,
-    "Plays a radio in programming mode on a pseudo-terminal until SIGTERM or SIGINT.",
+    "Plays a radio (or a fleet of them) in programming mode on pseudo-terminals until SIGTERM or SIGINT.",
     {
-        {"--image", "FILE.cpg", "the radio's codeplug", true},
+        {"--image", "FILE.cpg", "the radio's codeplug; with --count give it once per radio (the last serves the rest)",
+         true},
         {"--link", "PATH", "the link to create to the pseudo-terminal (the program's port)", true},
+        {"--count", "N", "N radios (1..64) on PATH1..PATHN, each with a serial number of its own"},
         {"--reaction", "MS", "delay before each answer (default 10; 0 answers at once)"},
         {"--pace", nullptr, "bytes take 11 bit times at 1200 baud, both directions"},
         {"--echo", nullptr, "every program byte comes back, as on a single-wire cable"},
@@ -41,7 +43,27 @@ inline const CommandSpec kSimulateCommand{
         {"--target", "BYTE|auto", "answer to the write's target check (default auto: from the radio's image)"},
         {"--target-busy", "N", "answer the target check as busy (0x46) N times first"},
         {"--refuse-block", "BLK:N", "ask for a correctly written block again N times"},
-        {"--save", "FILE.cpg", "store the radio's image there after each write"},
+        {"--save", "FILE.cpg", "store the radio's image there after each write (with --count: FILE1.cpg, ...)"},
+    }};
+
+inline const CommandSpec kFleetWriteCommand{
+    "fleet write", "FILE.cpg", 1,
+    "Writes one data file into many radios at once, one cable each; every radio keeps its own serial number.",
+    {
+        {"--port", "P", "a radio's serial device or Com1..Com8; give it once per radio, or 'all' for every Com "
+                        "port with a device", true},
+        {"--verify", nullptr, "read every radio back afterwards and compare every byte"},
+        {"--password", "TEXT", "answer to the radios that ask for their password"},
+        {"--json", nullptr, "print the results as JSON"},
+    }};
+
+inline const CommandSpec kFleetReadCommand{
+    "fleet read", "", 0, "Reads many radios at once into DIR/<serial number>.cpg, one cable each.",
+    {
+        {"--port", "P", "a radio's serial device or Com1..Com8; give it once per radio, or 'all' for every Com "
+                        "port with a device", true},
+        {"-o", "DIR", "the folder for the data files (the port's name where a radio has no serial number)", true},
+        {"--json", nullptr, "print the results as JSON"},
     }};
 
 inline const CommandSpec kPortsCommand{

@@ -10,5 +10,7 @@ int CmdRead(int argc, char** argv);
 int CmdWrite(int argc, char** argv);
 int CmdSimulate(int argc, char** argv);
 int CmdPorts(int argc, char** argv);
+int CmdFleetWrite(int argc, char** argv);
+int CmdFleetRead(int argc, char** argv);
 
 }  // namespace vantrelctl

@@ -194,49 +194,62 @@ timespec Until(TimePoint t, TimePoint now) {
 
 }  // namespace
 
-int RunSimulator(vantrel::link::SimulatedRadio& radio, const std::string& linkPath,
-                 const SimTiming& timing, const std::function<void()>& onWriteDone) {
+int RunSimulator(const std::vector<SimPlace>& radios, const SimTiming& timing) {
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGINT);
     sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
     const int signals = ::signalfd(-1, &stopSignals, SFD_CLOEXEC);
-
-    std::string error;
-    Pty pty;
-    SymLink link;
-    if (signals < 0 || !pty.create(error) || !link.create(pty.slaveName(), linkPath, error)) {
-        std::fprintf(stderr, "vantrelctl: simulate: %s\n", error.c_str());
-        if (signals >= 0) ::close(signals);
+    if (signals < 0) {
+        std::fprintf(stderr, "vantrelctl: simulate: signalfd: %s\n", std::strerror(errno));
         return 1;
     }
-    std::fprintf(stderr, "simulate: %s -> %s\n", linkPath.c_str(), pty.slaveName().c_str());
 
-    Player player(radio, timing, onWriteDone);
+    const std::size_t count = radios.size();
+    std::vector<Pty> ptys(count);
+    std::vector<SymLink> links(count);
+    std::vector<Player> players;
+    players.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        std::string error;
+        if (!ptys[k].create(error) || !links[k].create(ptys[k].slaveName(), radios[k].linkPath, error)) {
+            std::fprintf(stderr, "vantrelctl: simulate: %s\n", error.c_str());
+            ::close(signals);
+            return 1;
+        }
+        std::fprintf(stderr, "simulate: %s -> %s\n", radios[k].linkPath.c_str(), ptys[k].slaveName().c_str());
+        players.emplace_back(*radios[k].radio, timing, radios[k].onWriteDone);
+    }
+
+    std::vector<pollfd> fds(count + 1);
     bool stop = false;
     int status = 0;
     while (!stop) {
-        TimePoint now = SteadyClock::now();
-        player.process(now);
-        const Bytes out = player.due(now);
-        if (!out.empty() && ::write(pty.master(), out.data(), out.size()) < 0 && errno != EAGAIN) {
-            std::fprintf(stderr, "vantrelctl: simulate: write: %s\n", std::strerror(errno));
+        TimePoint next = TimePoint::max();
+        for (std::size_t k = 0; k < count; ++k) {
+            const TimePoint now = SteadyClock::now();
+            players[k].process(now);
+            const Bytes out = players[k].due(now);
+            if (!out.empty() && ::write(ptys[k].master(), out.data(), out.size()) < 0 && errno != EAGAIN)
+                std::fprintf(stderr, "vantrelctl: simulate: write: %s\n", std::strerror(errno));
+            next = std::min(next, players[k].next());
+            fds[k] = {ptys[k].master(), POLLIN, 0};
         }
-        pollfd fds[2] = {{pty.master(), POLLIN, 0}, {signals, POLLIN, 0}};
-        const TimePoint next = player.next();
+        fds[count] = {signals, POLLIN, 0};
         const timespec timeout = Until(next, SteadyClock::now());
-        if (::ppoll(fds, 2, next == TimePoint::max() ? nullptr : &timeout, nullptr) < 0) {
+        if (::ppoll(fds.data(), fds.size(), next == TimePoint::max() ? nullptr : &timeout, nullptr) < 0) {
             if (errno == EINTR) continue;
             std::fprintf(stderr, "vantrelctl: simulate: poll: %s\n", std::strerror(errno));
             status = 1;
             break;
         }
-        if (fds[1].revents & POLLIN) stop = true;
-        if (fds[0].revents & POLLIN) {
+        if (fds[count].revents & POLLIN) stop = true;
+        for (std::size_t k = 0; k < count; ++k) {
+            if (!(fds[k].revents & POLLIN)) continue;
             std::uint8_t buffer[512];
-            const ssize_t n = ::read(pty.master(), buffer, sizeof buffer);
-            if (n > 0) player.arrived(buffer, static_cast<std::size_t>(n), SteadyClock::now());
+            const ssize_t n = ::read(ptys[k].master(), buffer, sizeof buffer);
+            if (n > 0) players[k].arrived(buffer, static_cast<std::size_t>(n), SteadyClock::now());
         }
     }
     ::close(signals);

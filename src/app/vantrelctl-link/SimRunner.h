@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "link/SimulatedRadio.h"
 
@@ -24,10 +25,18 @@ struct SimTiming {
     std::chrono::microseconds echoDelay{0};
 };
 
-// Creates the pty, points linkPath at its slave and plays the radio until
-// SIGTERM or SIGINT, then removes the link. onWriteDone runs after each
-// complete write with the radio's new image. Returns the exit code.
-int RunSimulator(vantrel::link::SimulatedRadio& radio, const std::string& linkPath,
-                 const SimTiming& timing, const std::function<void()>& onWriteDone);
+// One radio of a simulator run: its own pty behind linkPath. onWriteDone
+// runs after each complete write with the radio's new image.
+struct SimPlace {
+    vantrel::link::SimulatedRadio* radio;
+    std::string linkPath;
+    std::function<void()> onWriteDone;
+};
+
+// Creates a pty for each radio, points its link at the pty's slave and plays
+// every radio until SIGTERM or SIGINT, then removes the links. The radios
+// share one loop but no line: each has its own pty, timing and state.
+// Returns the exit code.
+int RunSimulator(const std::vector<SimPlace>& radios, const SimTiming& timing);
 
 }  // namespace vantrelctl

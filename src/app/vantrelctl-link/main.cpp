@@ -1,5 +1,5 @@
 // vantrelctl-link, run by vantrelctl for the commands that talk to a serial
-// port (read, write, simulate, ports) with vantrelctl's own arguments. A
+// port (read, write, simulate, ports, fleet) with vantrelctl's own arguments. A
 // program of its own so that the other commands never load Qt.
 #include "Commands.h"
 
@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     return RunCommandLine({{&kReadCommand, CmdRead},
                            {&kWriteCommand, CmdWrite},
                            {&kSimulateCommand, CmdSimulate},
-                           {&kPortsCommand, CmdPorts}},
+                           {&kPortsCommand, CmdPorts},
+                           {&kFleetWriteCommand, CmdFleetWrite},
+                           {&kFleetReadCommand, CmdFleetRead}},
                           argc, argv);
 }

@@ -23,5 +23,7 @@ int CmdReport(int argc, char** argv);
 int CmdPorts(int argc, char** argv);
 int CmdExport(int argc, char** argv);
 int CmdImport(int argc, char** argv);
+int CmdFleetWrite(int argc, char** argv);
+int CmdFleetRead(int argc, char** argv);
 
 }  // namespace vantrelctl

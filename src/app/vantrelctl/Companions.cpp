@@ -1,5 +1,5 @@
 // The commands that run in a companion program: `report` in
-// vantrelctl-report (the printing, Qt Gui), read, write, simulate and ports in
+// vantrelctl-report (the printing, Qt Gui), read, write, simulate, ports and fleet in
 // vantrelctl-link (the serial layer, Qt Core). vantrelctl itself loads no Qt,
 // so show, check, diff, export and import start as a plain program does.
 #include <unistd.h>
@@ -56,5 +56,7 @@ int CmdRead(int argc, char** argv) { return RunCompanion(kReadCommand, kLinkProg
 int CmdWrite(int argc, char** argv) { return RunCompanion(kWriteCommand, kLinkProgram, argc, argv); }
 int CmdSimulate(int argc, char** argv) { return RunCompanion(kSimulateCommand, kLinkProgram, argc, argv); }
 int CmdPorts(int argc, char** argv) { return RunCompanion(kPortsCommand, kLinkProgram, argc, argv); }
+int CmdFleetWrite(int argc, char** argv) { return RunCompanion(kFleetWriteCommand, kLinkProgram, argc, argv); }
+int CmdFleetRead(int argc, char** argv) { return RunCompanion(kFleetReadCommand, kLinkProgram, argc, argv); }
 
 }  // namespace vantrelctl

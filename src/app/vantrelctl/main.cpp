@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
                            {&kSimulateCommand, CmdSimulate},
                            {&kReportCommand, CmdReport},
                            {&kPortsCommand, CmdPorts},
+                           {&kFleetWriteCommand, CmdFleetWrite},
+                           {&kFleetReadCommand, CmdFleetRead},
                            {&kExportCommand, CmdExport},
                            {&kImportCommand, CmdImport}},
                           argc, argv);

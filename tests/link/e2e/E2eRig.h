@@ -63,7 +63,10 @@ public:
         process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process_.start(QStringLiteral(VANTRELCTL_PATH),
                        QStringList{"simulate", "--image", image, "--link", link_} + options);
-        for (int n = 0; n < 500 && !IsSymlink(link_); ++n) QThread::msleep(10);
+        // A fleet (--count N) is up once its last radio's link is there.
+        const int count = options.indexOf("--count");
+        const QString last = count >= 0 && count + 1 < options.size() ? link_ + options[count + 1] : link_;
+        for (int n = 0; n < 500 && !IsSymlink(last); ++n) QThread::msleep(10);
     }
     ~Simulator() { stop(); }
     const QString& link() const { return link_; }
