@@ -1,5 +1,8 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace vantrel {
 namespace {
 
@@ -117,6 +120,12 @@ std::string FormatTenths(long long tenths) {
     const long long whole = magnitude / 10;
     return std::string(tenths < 0 ? "-" : "") + (whole ? std::to_string(whole) : "") + "." +
            std::to_string(magnitude % 10);
+}
+
+int BoxNumber(std::string_view text) {
+    const auto v = LeadingNumber(text).rounded(0);
+    if (!v) return 0;
+    return static_cast<int>(std::clamp<long long>(*v, INT_MIN, INT_MAX));
 }
 
 }  // namespace vantrel

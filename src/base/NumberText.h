@@ -49,6 +49,10 @@ std::optional<Decimal> ParseNumber(std::string_view text);
 // empty box reads as 0).
 Decimal LeadingNumber(std::string_view text);
 
+// A box's whole-number value: its leading number rounded, 0 when there is
+// none, held to the range of int.
+int BoxNumber(std::string_view text);
+
 // num / den rounded to a whole number, halves to even (den > 0).
 long long RoundHalfEven(long long num, long long den);
 

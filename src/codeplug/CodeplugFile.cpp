@@ -199,8 +199,7 @@ std::string FormatCodeplugFile(const CodeplugImage& image) {
 }
 
 std::string CopyToFile(CodeplugImage& image, const std::string& serialBoxText, const std::string& path) {
-    image.setByte(bm::Fixed60, bm::kFixed60Value);
-    image.setByte(bm::Fixed20, bm::kFixed20Value);
+    SetFixedWriteBytes(image);
     image.setByte(bm::SerialWriteEnable, 0);
 
     CodeplugImage saved = image;

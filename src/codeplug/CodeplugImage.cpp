@@ -1,5 +1,7 @@
 #include "codeplug/CodeplugImage.h"
 
+#include "codeplug/ByteMap.h"
+
 namespace vantrel {
 
 std::uint8_t CodeplugImage::byte(std::size_t offset) const {
@@ -45,6 +47,11 @@ std::string CodeplugImage::text(std::size_t offset, std::size_t width) const {
 void CodeplugImage::setText(std::size_t offset, std::size_t width, const std::string& value) {
     for (std::size_t i = 0; i < width; ++i)
         setByte(offset + i, i < value.size() ? static_cast<std::uint8_t>(value[i]) : 0);
+}
+
+void SetFixedWriteBytes(CodeplugImage& image) {
+    image.setByte(bytemap::Fixed60, bytemap::kFixed60Value);
+    image.setByte(bytemap::Fixed20, bytemap::kFixed20Value);
 }
 
 }  // namespace vantrel

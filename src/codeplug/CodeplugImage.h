@@ -46,4 +46,7 @@ private:
     Bytes bytes_;
 };
 
+// Bytes 11 and 12 take their fixed values before every write and save.
+void SetFixedWriteBytes(CodeplugImage& image);
+
 }  // namespace vantrel

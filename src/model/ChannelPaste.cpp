@@ -1,5 +1,7 @@
 #include "model/ChannelPaste.h"
 
+#include "base/Trimmed.h"
+
 #include <algorithm>
 
 #include "model/ChannelRowsText.h"
@@ -17,15 +19,11 @@ constexpr int kPasteOrder[] = {kColRxFrequency, kColTxFrequency, kColRxSignal,  
 
 bool isFrequency(int column) { return column == kColRxFrequency || column == kColTxFrequency; }
 
-std::string trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 std::string reasonOf(const EditResult& r) {
     std::string out;
     for (const Message& m : r.messages) {
-        const std::string text = trimmed(m.text);
+        const std::string text = Trimmed(m.text);
         if (!text.empty()) out += (out.empty() ? "" : "; ") + text;
     }
     return out.empty() ? "not a value this cell can take" : out;
@@ -48,7 +46,7 @@ void pasteRow(EditingModel& model, int channel, const PastedRow& row, std::vecto
         if (!value) continue;
         if (!isFrequency(column)) {
             const GridCell& cell = model.cell(channel, column);
-            if (value->empty() || trimmed(cell.text) == *value) continue;
+            if (value->empty() || Trimmed(cell.text) == *value) continue;
             if (column != kColRxSignal && column != kColTxSignal && cell.grey) continue;
         }
         const EditResult r = model.SetCellText(channel, column, *value);

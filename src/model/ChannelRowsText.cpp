@@ -1,5 +1,7 @@
 #include "model/ChannelRowsText.h"
 
+#include "base/Trimmed.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -15,12 +17,12 @@ std::string gridHeader(int column) {
     return name.substr(0, name.find(" ("));
 }
 
+// A field without blanks around it and without the quotes a spreadsheet
+// may put around it.
 std::string trimmed(std::string_view s) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return trimmed(s.substr(1, s.size() - 2));
-    return std::string(s);
+    const std::string t = Trimmed(s, " \t\r\n");
+    if (t.size() >= 2 && t.front() == '"' && t.back() == '"') return trimmed(std::string_view(t).substr(1, t.size() - 2));
+    return t;
 }
 
 std::string lower(std::string s) {

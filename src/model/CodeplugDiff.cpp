@@ -1,5 +1,7 @@
 #include "model/CodeplugDiff.h"
 
+#include "base/Trimmed.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,10 +13,6 @@ namespace {
 
 const char* kChannelSection = "Channel ";
 
-std::string trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 std::string shown(const std::string& text) { return text.empty() ? "\"\"" : text; }
 
@@ -35,11 +33,11 @@ std::vector<FieldDifference> CompareDisplayedFields(const EditingModel& a, const
             matched[static_cast<std::size_t>(it - right.begin())] = true;
             other = it->text;
         }
-        if (f.text != other) out.push_back({f.section, trimmed(f.name), f.text, other});
+        if (f.text != other) out.push_back({f.section, Trimmed(f.name), f.text, other});
     }
     for (std::size_t i = 0; i < right.size(); ++i)
         if (!matched[i] && !right[i].text.empty())
-            out.push_back({right[i].section, trimmed(right[i].name), "", right[i].text});
+            out.push_back({right[i].section, Trimmed(right[i].name), "", right[i].text});
     return out;
 }
 

@@ -394,8 +394,7 @@ EditResult EditingModel::CheckBeforeSave() {
 
 std::string PrepareImageForWrite(CodeplugImage& image) {
     std::string version = ShowCodeplugVersion(image);
-    image.setByte(bm::Fixed60, bm::kFixed60Value);
-    image.setByte(bm::Fixed20, bm::kFixed20Value);
+    SetFixedWriteBytes(image);
     return version;
 }
 

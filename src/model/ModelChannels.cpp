@@ -5,6 +5,8 @@
 #include <cctype>
 
 #include "channels/ChannelOptions.h"
+
+#include "base/Trimmed.h"
 #include "channels/FrequencyCodec.h"
 #include "base/NumberText.h"
 #include "channels/SignalText.h"
@@ -35,11 +37,6 @@ std::string signalKey(std::string_view text) {
     return out;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 void insertSorted(std::vector<int>& list, int channel) {
     list.insert(std::upper_bound(list.begin(), list.end(), channel), channel);
@@ -320,7 +317,7 @@ EditResult EditingModel::ChooseSignal(int row, Side side, int code, bool inverte
 
 EditResult EditingModel::SetCellText(int row, int column, std::string_view text) {
     if (row < 1 || row > copies_.gridRows) return {{}, false};
-    if (isFrequencyColumn(column)) return CommitFrequency(row, sideOfColumn(column), trimmed(text));
+    if (isFrequencyColumn(column)) return CommitFrequency(row, sideOfColumn(column), Trimmed(text));
     if (column == kColRxSignal || column == kColTxSignal) {
         const std::string key = signalKey(text);
         for (int code = kCsqCode; code <= kLastUserTplCode; ++code)
@@ -335,7 +332,7 @@ EditResult EditingModel::SetCellText(int row, int column, std::string_view text)
     // step that changes nothing (greyed), refuses and changes nothing.
     const Snapshot before = snapshot();
     EditResult r;
-    const std::string want = trimmed(text);
+    const std::string want = Trimmed(text);
     for (int step = 0; step < 3 && cell(row, column).text != want; ++step) {
         const std::string before = cell(row, column).text;
         EditResult s = StepSwitch(row, column);

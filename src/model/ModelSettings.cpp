@@ -26,12 +26,6 @@ constexpr bm::optionbit::Field kFeatureBits[6] = {
 std::size_t at(Feature f) { return static_cast<std::size_t>(f); }
 
 // A box's numeric value: its leading number rounded, 0 when there is none.
-int boxNumber(const std::string& text) {
-    const auto v = LeadingNumber(text).rounded(0);
-    if (!v) return 0;
-    return static_cast<int>(std::clamp<long long>(*v, INT_MIN, INT_MAX));
-}
-
 // A whole number and nothing else (blanks around it allowed), as the
 // editor's integer boxes read it.
 std::optional<int> strictInt(const std::string& text) {
@@ -60,7 +54,7 @@ void EditingModel::setPriorityUpDown(int value, bool quiet) {
     copies_.priorityUpDown = clamped;
     if (quiet) return;
     // The up-down steps its buddy box; the box's change does the rest.
-    if (boxNumber(copies_.priorityText) != clamped || copies_.priorityText.empty())
+    if (BoxNumber(copies_.priorityText) != clamped || copies_.priorityText.empty())
         setPriorityBox(std::to_string(clamped));
 }
 
@@ -88,7 +82,7 @@ void EditingModel::priorityChanged() {
     }
     // While a TPL box is empty the edit is undone, back to the stored number.
     const int stored = state_.image.byte(bm::PrioScanChNo);
-    if (boxNumber(copies_.priorityText) != stored) {
+    if (BoxNumber(copies_.priorityText) != stored) {
         setPriorityBox(std::to_string(stored));
         return;
     }
@@ -96,7 +90,7 @@ void EditingModel::priorityChanged() {
 }
 
 bool EditingModel::storePriorityText() {
-    const int v = boxNumber(copies_.priorityText);
+    const int v = BoxNumber(copies_.priorityText);
     bool outside = false;
     if (priorityScanTicked() && !state_.loadingImage) {
         // The position after the last item reads as an empty item, value 0.
@@ -127,7 +121,7 @@ EditResult EditingModel::SetPriorityText(const std::string& text) {
     state_.dataChanged = true;
     setPriorityBox(text);
     EditResult r{take(), true};
-    r.ok = state_.image.byte(bm::PrioScanChNo) == boxNumber(text) && r.messages.empty();
+    r.ok = state_.image.byte(bm::PrioScanChNo) == BoxNumber(text) && r.messages.empty();
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/FileAssociation.h"
 
+#include "base/Trimmed.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -9,11 +11,6 @@ namespace {
 
 constexpr const char* kIllegalExtensionChars = "\\/:*?<>|\"";
 
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 bool isFile(const std::string& path) {
     std::error_code ec;
@@ -40,7 +37,7 @@ bool FileAss::CreateFileAssociation(const FileAssociationRequest& r) {
                    "' contains an illegal char (\\/:*?<>|\").");
             return false;
         }
-        const std::string prefix = r.commandPrefix.empty() ? "" : trimmed(r.commandPrefix) + " ";
+        const std::string prefix = r.commandPrefix.empty() ? "" : Trimmed(r.commandPrefix) + " ";
         const std::string commandKey = r.className + "\\shell\\" + r.verb + "\\command";
 
         // Every step runs even after one fails, so that as much as possible
@@ -50,7 +47,7 @@ bool FileAss::CreateFileAssociation(const FileAssociationRequest& r) {
         if (r.setIcon) {
             const std::string iconKey = r.className + "\\DefaultIcon";
             const std::string icon =
-                r.iconPath.empty() ? trimmed(r.applicationPath + ",0") : trimmed(r.iconPath);
+                r.iconPath.empty() ? Trimmed(r.applicationPath + ",0") : Trimmed(r.iconPath);
             ok = CreateRegistryKey(root_, iconKey) && ok;
             ok = SetKeyDefaultValue(root_, iconKey, icon) && ok;
         }

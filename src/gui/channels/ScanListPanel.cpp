@@ -28,11 +28,6 @@ namespace {
 QString itemText(int channel) { return QStringLiteral("%1").arg(channel, 3, 10, QChar('0')); }
 
 // A box's numeric value: its leading number, 0 when there is none.
-int boxNumber(const QString& text) {
-    const auto v = LeadingNumber(text.toStdString()).rounded(0);
-    return v ? static_cast<int>(*v) : 0;
-}
-
 void selectRow(QListWidget* list, int row) {
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
@@ -105,7 +100,7 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
     connect(txtPrio_, &QLineEdit::textChanged, this, &ScanListPanel::priorityChanged);
     // The up-down steps its buddy box; the box's change does the rest.
     connect(udPrio_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int v) {
-        if (boxNumber(txtPrio_->text()) != v || txtPrio_->text().isEmpty())
+        if (BoxNumber(txtPrio_->text().toStdString()) != v || txtPrio_->text().isEmpty())
             txtPrio_->setText(QString::number(v));
     });
     // A deleted frequency took its channel out of the scan list (in the
@@ -201,7 +196,7 @@ void ScanListPanel::priorityChanged() {
 }
 
 void ScanListPanel::txtPrioScanChNo_KeyDown(int key) {
-    const int v = boxNumber(txtPrio_->text());
+    const int v = BoxNumber(txtPrio_->text().toStdString());
     if (key == Qt::Key_Up)
         txtPrio_->setText(QString::number(v >= 16 ? 16 : v + 1));
     else if (key == Qt::Key_Down)
