@@ -153,9 +153,12 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     editor_.scanList()->updateButtons();
     editor_.radioInfo()->serialBox()->setEnabled(false);
     state_.loadingImage = false;
-    state_.dataChanged = true;
+    // The editor now holds what the file holds: nothing to save until the
+    // user changes something.
+    state_.dataChanged = false;
     editor_.setEditorVisible(true);
     fileUsed(path);
+    loaded();
 }
 
 }  // namespace vantrel

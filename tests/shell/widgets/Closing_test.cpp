@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "codeplug/widgets/Twips.h"
+#include "channels/widgets/ChannelGrid.h"
 #include "shell/widgets/HelpViewer.h"
 #include "shell/widgets/ShellFixture.h"
 
@@ -13,6 +14,7 @@ struct Closing : ::testing::Test {
         // The editor's load has created the port file with Com1.
         ASSERT_EQ(portFile(), "\"com1\"\r\n");
         f.openDefaultFile();
+        f.editor().grid()->StepSwitch(1, kColBclo);
         ASSERT_TRUE(f.state.dataChanged);
         f.menu("mnuPortCom3");
     }
