@@ -32,7 +32,7 @@ bool sameCopies(const EditingCopies& a, const EditingCopies& b) {
 UndoHistory::UndoHistory(std::size_t capacity) : capacity_(capacity < 1 ? 1 : capacity) {}
 
 UndoHistory::State UndoHistory::capture(const EditingModel& model) {
-    return {model.image(), model.state().band, model.state().passwordKept, model.copies()};
+    return {model.image(), model.state().band, model.state().passwordKept, model.copies(), {}};
 }
 
 void UndoHistory::markClean(const EditingModel& model) {
@@ -54,13 +54,14 @@ bool UndoHistory::differs(const EditingModel& model) const {
              sameCopies(model.copies(), present.copies));
 }
 
-bool UndoHistory::record(const EditingModel& model) {
+bool UndoHistory::record(const EditingModel& model, const std::string& name) {
     if (states_.empty()) {
         reset(model);
         return false;
     }
     if (!differs(model)) return false;
     State now = capture(model);
+    now.name = name;
     states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(pos_) + 1, states_.end());
     if (clean_ != kNone && clean_ > pos_) clean_ = kNone;
     states_.push_back(std::move(now));
@@ -78,7 +79,9 @@ void UndoHistory::amend(const EditingModel& model) {
         reset(model);
         return;
     }
+    std::string name = std::move(states_[pos_].name);
     states_[pos_] = capture(model);
+    states_[pos_].name = std::move(name);
     markClean(model);
 }
 

@@ -11,6 +11,7 @@
 // clean from the command line) and true elsewhere.
 #include <cstddef>
 #include <deque>
+#include <string>
 
 #include "model/EditingModel.h"
 
@@ -28,7 +29,8 @@ public:
     // After a user action: a new step when the model differs from the present
     // state (the steps that could be redone are dropped). An action that
     // changed nothing makes no step. True when a step was made.
-    bool record(const EditingModel& model);
+    // `name` says what the step did ("Scan Speed"), for the Undo and Redo items.
+    bool record(const EditingModel& model, const std::string& name = {});
     // After a save or the write's preparation of the image: the present step
     // takes the model's state without a new step, so undo never takes back
     // the bytes a save or a write sets. Only this and reset mark a step as
@@ -48,6 +50,11 @@ public:
     bool undo(EditingModel& model);
     bool redo(EditingModel& model);
 
+    // The name of the step undo would take back and of the one redo would
+    // put back; empty when there is none or it has no name.
+    std::string undoName() const { return canUndo() ? states_[pos_].name : std::string(); }
+    std::string redoName() const { return canRedo() ? states_[pos_ + 1].name : std::string(); }
+
     std::size_t undoSteps() const { return pos_; }
     std::size_t redoSteps() const { return states_.size() - pos_ - 1; }
 
@@ -57,6 +64,7 @@ private:
         BandFacts band;
         bool passwordKept = false;
         EditingCopies copies;
+        std::string name;  // what the step did
     };
     static State capture(const EditingModel& model);
     void markClean(const EditingModel& model);

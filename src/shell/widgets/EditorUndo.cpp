@@ -12,6 +12,7 @@
 #include "channels/widgets/ScanListPanel.h"
 #include "codeplug/widgets/EditorInModel.h"
 #include "codeplug/widgets/frmMain.h"
+#include "shell/widgets/UndoStepNames.h"
 
 namespace vantrel {
 
@@ -46,7 +47,10 @@ EditorUndo::EditorUndo(frmMain& editor, QAction& undoItem, QAction& redoItem)
     connect(&timer_, &QTimer::timeout, this, &EditorUndo::pendingCheckpoint);
     connect(editor_.grid(), &ChannelGrid::edited, this, &EditorUndo::schedule);
     connect(editor_.scanList(), &ScanListPanel::edited, this, &EditorUndo::schedule);
-    connect(&editor_, &frmMain::populating, this, &EditorUndo::schedule);
+    connect(&editor_, &frmMain::populating, this, [this](frmMain::LoadKind kind) {
+        stepName_ = StepNameOfLoad(kind);
+        schedule();
+    });
     qApp->installEventFilter(this);
     updateItems();
 }
@@ -70,8 +74,10 @@ bool EditorUndo::takeRecordable() {
 
 void EditorUndo::checkpoint() {
     timer_.stop();
+    const std::string name = stepName_.toStdString();
+    stepName_.clear();
     if (showing_ || !takeRecordable()) return;
-    history_.record(model_);
+    history_.record(model_, name);
     updateItems();
 }
 
@@ -122,9 +128,26 @@ void EditorUndo::show() {
 void EditorUndo::updateItems() {
     undoItem_.setEnabled(history_.canUndo());
     redoItem_.setEnabled(history_.canRedo());
+    // "Undo Scan Speed": the items say which step they take back or put back.
+    auto caption = [](const char* verb, const std::string& name) {
+        return name.empty() ? QString::fromLatin1(verb) : QString::fromLatin1(verb) + ' ' + QString::fromStdString(name);
+    };
+    undoItem_.setText(caption("&Undo", history_.undoName()));
+    redoItem_.setText(caption("&Redo", history_.redoName()));
 }
 
 bool EditorUndo::eventFilter(QObject* watched, QEvent* e) {
+    // The control the user worked in last names the step.
+    switch (e->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusOut:
+    case QEvent::KeyPress:
+        if (!showing_)
+            if (QString name = StepNameOfControl(watched); !name.isEmpty()) stepName_ = name;
+        break;
+    default:
+        break;
+    }
     switch (e->type()) {
     case QEvent::MouseButtonRelease:
     case QEvent::FocusOut:

@@ -33,6 +33,9 @@ public:
     void amend();
     void undo();
     void redo();
+    // The next step is named so (a menu command's name) unless a control or
+    // a load names it later.
+    void nameNextStep(const QString& name) { stepName_ = name; }
 
     const UndoHistory& history() const { return history_; }
 
@@ -55,6 +58,7 @@ private:
     UndoHistory history_;
     QTimer timer_;
     bool showing_ = false;
+    QString stepName_;  // what the action since the last checkpoint did
 };
 
 }  // namespace vantrel
