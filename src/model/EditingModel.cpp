@@ -136,7 +136,9 @@ Messages EditingModel::LoadImage(LoadKind kind, const CodeplugImage::Bytes& byte
         state_.dataChanged = true;
         state_.image.setByte(bm::SerialWriteEnable, 0);
     } else {
-        state_.dataChanged = kind == LoadKind::FileOpen;
+        // The editor holds what the file holds: nothing to save until the
+        // user changes something.
+        state_.dataChanged = false;
     }
     copies_.serialEnabled = false;
     state_.loadingImage = false;

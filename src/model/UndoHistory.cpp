@@ -19,17 +19,17 @@ UndoHistory::Change UndoHistory::between(const Parts& a, const Parts& b) {
         while (head < shorter && x[head] == y[head]) ++head;
         std::size_t tail = 0;
         while (tail < shorter - head && x[x.size() - 1 - tail] == y[y.size() - 1 - tail]) ++tail;
-        out.push_back({p, head, x.substr(head, x.size() - head - tail), y.substr(head, y.size() - head - tail)});
+        out.pieces.push_back({p, head, x.substr(head, x.size() - head - tail), y.substr(head, y.size() - head - tail)});
     }
     return out;
 }
 
 void UndoHistory::back(Parts& parts, const Change& c) {
-    for (const Piece& piece : c) parts[piece.part].replace(piece.offset, piece.newer.size(), piece.older);
+    for (const Piece& piece : c.pieces) parts[piece.part].replace(piece.offset, piece.newer.size(), piece.older);
 }
 
 void UndoHistory::forth(Parts& parts, const Change& c) {
-    for (const Piece& piece : c) parts[piece.part].replace(piece.offset, piece.older.size(), piece.newer);
+    for (const Piece& piece : c.pieces) parts[piece.part].replace(piece.offset, piece.older.size(), piece.newer);
 }
 
 void UndoHistory::markClean(const EditingModel& model) {
@@ -49,7 +49,7 @@ bool UndoHistory::differs(const EditingModel& model) const {
     return started_ && UndoStateBytes(model) != present_;
 }
 
-bool UndoHistory::record(const EditingModel& model) {
+bool UndoHistory::record(const EditingModel& model, const std::string& name) {
     if (!started_) {
         reset(model);
         return false;
@@ -59,6 +59,7 @@ bool UndoHistory::record(const EditingModel& model) {
     changes_.erase(changes_.begin() + static_cast<std::ptrdiff_t>(pos_), changes_.end());
     if (clean_ != kNone && clean_ > pos_) clean_ = kNone;
     changes_.push_back(between(present_, now));
+    changes_.back().name = name;
     present_ = std::move(now);
     ++pos_;
     if (changes_.size() > capacity_) {
@@ -79,12 +80,16 @@ void UndoHistory::amend(const EditingModel& model) {
     if (pos_ > 0) {
         Parts before = present_;
         back(before, changes_[pos_ - 1]);
+        std::string name = std::move(changes_[pos_ - 1].name);
         changes_[pos_ - 1] = between(before, now);
+        changes_[pos_ - 1].name = std::move(name);
     }
     if (pos_ < changes_.size()) {
         Parts after = present_;
         forth(after, changes_[pos_]);
+        std::string name = std::move(changes_[pos_].name);
         changes_[pos_] = between(now, after);
+        changes_[pos_].name = std::move(name);
     }
     present_ = std::move(now);
     markClean(model);

@@ -31,7 +31,7 @@ public:
     // After a user action: a new step when the model differs from the present
     // state (the steps that could be redone are dropped). An action that
     // changed nothing makes no step. True when a step was made.
-    bool record(const EditingModel& model);
+    bool record(const EditingModel& model, const std::string& name = {});
     // After a save or the write's preparation of the image: the present step
     // takes the model's state without a new step, so undo never takes back
     // the bytes a save or a write sets. Only this and reset mark a step as
@@ -51,6 +51,14 @@ public:
     bool undo(EditingModel& model);
     bool redo(EditingModel& model);
 
+    // The name of the step undo would take back and of the one redo would
+    // put back; empty when there is none or it has no name.
+    std::string undoName() const { return canUndo() ? changes_[pos_ - 1].name : std::string(); }
+    std::string redoName() const { return canRedo() ? changes_[pos_].name : std::string(); }
+
+    // Whether the present step is the one last saved.
+    bool atSaved() const { return pos_ == clean_; }
+
     std::size_t undoSteps() const { return pos_; }
     std::size_t redoSteps() const { return changes_.size() - pos_; }
 
@@ -64,7 +72,10 @@ private:
         std::string older;
         std::string newer;
     };
-    using Change = std::vector<Piece>;
+    struct Change {
+        std::vector<Piece> pieces;
+        std::string name;  // what the later step did
+    };
     using Parts = std::vector<std::string>;
     static Change between(const Parts& a, const Parts& b);
     static void back(Parts& parts, const Change& c);

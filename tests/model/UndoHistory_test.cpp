@@ -53,7 +53,9 @@ TEST(UndoHistory, EveryActionUndoesAndRedoesExactly) {
     struct Action {
         const char* name;
         std::function<void()> run;
-        enum { Step, Save, NoChange } kind = Step;  // a save amends the present step
+        // A save amends the present step; an opened file is a step that
+        // counts as saved (nothing to save until the user changes something).
+        enum { Step, Save, NoChange, Opened } kind = Step;
     };
     const std::vector<Action> actions = {
         {"committed cell", [&] { m.SetCellText(1, kColRxFrequency, "462.5625"); }},
@@ -71,7 +73,7 @@ TEST(UndoHistory, EveryActionUndoesAndRedoesExactly) {
         {"other tab", [&] { m.SelectTab(1 - m.copies().tab); }, Action::NoChange},
         {"delete rows", [&] { ASSERT_TRUE(ClearChannelRows(m, {4, 5}).ok); }},
         {"default", [&] { m.Default(); }},
-        {"open", [&] { m.LoadImage(LoadKind::FileOpen, ShippedBytes("V2_APAC.cpg")); }},
+        {"open", [&] { m.LoadImage(LoadKind::FileOpen, ShippedBytes("V2_APAC.cpg")); }, Action::Opened},
         {"super number", [&] { m.EnterSuperNumber("RTKV6103AAN", std::string(VANTREL_TEST_DATA_DIR) + "/../data"); }},
         {"read", [&] { m.LoadImage(LoadKind::Read, ShippedBytes("U2_NAG1.cpg")); }},
     };
@@ -88,8 +90,15 @@ TEST(UndoHistory, EveryActionUndoesAndRedoesExactly) {
             for (std::size_t i = 0; i + 1 < moments.size(); ++i) moments[i].dataChanged = true;
             continue;
         }
-        EXPECT_EQ(history.record(m), a.kind == Action::Step) << a.name;
-        if (a.kind == Action::Step) moments.push_back(now(m));
+        EXPECT_EQ(history.record(m), a.kind != Action::NoChange) << a.name;
+        if (a.kind == Action::NoChange) continue;
+        if (a.kind == Action::Opened) {
+            history.amend(m);
+            for (Moment& before : moments) before.dataChanged = true;
+        }
+        // As the editor marks it: a step away from the saved one is unsaved.
+        if (!history.atSaved()) o.state.dataChanged = true;
+        moments.push_back(now(m));
     }
     std::filesystem::remove(saved);
     ASSERT_EQ(history.undoSteps(), moments.size() - 1);

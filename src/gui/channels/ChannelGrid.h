@@ -101,8 +101,6 @@ private:
     // Esc in the in-cell editor: the edit is thrown away, nothing is
     // committed and the cell keeps the stored value.
     void discardCellEdit();
-    // Where typed keys go: the in-cell editor while it is open, else the grid.
-    QWidget* typingTarget() const;
 
     int currentRow() const;
     int currentColumn() const;

@@ -12,7 +12,6 @@
 #include "gui/channels/GridColumns.h"
 #include "gui/channels/GridTable.h"
 #include "gui/channels/GridTexts.h"
-#include "gui/channels/KeptKeys.h"
 
 namespace vantrel {
 
@@ -46,11 +45,11 @@ void ChannelGrid::BeginCellEdit(int code) {
         ctrlHeld_ = true;
         return;
     } else {
-        KeptKeys typedMeanwhile;
+        // Keys typed while the message is up went to the message box: they
+        // answered it or were dropped, and never reach the cell afterwards.
         ctx_.prompts.tell(gridtext::kInvalidNumber);
         txtChannelInput_->setText(text);
         table_->setFocus();
-        typedMeanwhile.deliver([this] { return typingTarget(); });
         return;
     }
     txtChannelInput_->setCursorPosition(txtChannelInput_->text().size());
@@ -135,14 +134,8 @@ bool ChannelGrid::txtChannelInput_KeyPress(int code) {
     if (code >= '0' && code <= '9') return true;
     for (int a : kAccepted)
         if (code == a) return true;
-    KeptKeys typedMeanwhile;
     ctx_.prompts.tell(gridtext::kInvalidNumber);
-    typedMeanwhile.deliver([this] { return typingTarget(); });
     return false;
-}
-
-QWidget* ChannelGrid::typingTarget() const {
-    return txtChannelInput_->isVisible() ? static_cast<QWidget*>(txtChannelInput_) : table_;
 }
 
 void ChannelGrid::discardCellEdit() {

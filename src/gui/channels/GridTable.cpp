@@ -67,10 +67,34 @@ void ChannelTable::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
 }
 
+void ChannelTable::selectChannelRows(int from, int to, bool add) {
+    const QItemSelection rows(model()->index(std::min(from, to), 1),
+                              model()->index(std::max(from, to), columnCount() - 1));
+    selectionModel()->select(rows, add ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect);
+}
+
+int ChannelTable::channelRowAt(int y) const {
+    const int row = rowAt(y);
+    if (row < 0) return y < 0 ? 1 : rowCount() - 1;
+    return std::max(row, 1);
+}
+
 void ChannelTable::mousePressEvent(QMouseEvent* e) {
     const QModelIndex index = indexAt(e->position().toPoint());
-    // Only the left button moves the current cell.
-    if (e->button() == Qt::LeftButton) QTableWidget::mousePressEvent(e);
+    // A row number selects its channel's row (Shift: the rows from the last
+    // one clicked, Ctrl: one more); dragging over the numbers selects more.
+    if (e->button() == Qt::LeftButton && index.isValid() && index.column() == 0 && index.row() >= 1) {
+        const bool extend = (e->modifiers() & Qt::ShiftModifier) && rowAnchor_ >= 1;
+        if (!extend) rowAnchor_ = index.row();
+        dragAdds_ = e->modifiers() & Qt::ControlModifier;
+        selectionModel()->setCurrentIndex(model()->index(index.row(), std::max(currentColumn(), 1)),
+                                          QItemSelectionModel::NoUpdate);
+        selectChannelRows(rowAnchor_, index.row(), dragAdds_);
+        rowDrag_ = true;
+    } else if (e->button() == Qt::LeftButton) {
+        // Only the left button moves the current cell.
+        QTableWidget::mousePressEvent(e);
+    }
     grid_.fgChannel_MouseDown(e->button(), index.row(), index.column(), index.isValid());
     e->accept();
 }
@@ -81,13 +105,18 @@ void ChannelTable::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void ChannelTable::mouseMoveEvent(QMouseEvent* e) {
-    // No drag selection: the current cell only moves by click or key.
+    if (rowDrag_ && (e->buttons() & Qt::LeftButton))
+        selectChannelRows(rowAnchor_, channelRowAt(e->position().toPoint().y()), dragAdds_);
+    // Cells take no drag selection: the current cell only moves by click or key.
     const QModelIndex index = indexAt(e->position().toPoint());
     if (index.isValid()) grid_.fgChannel_MouseMove(index.row(), index.column());
     e->accept();
 }
 
-void ChannelTable::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void ChannelTable::mouseReleaseEvent(QMouseEvent* e) {
+    rowDrag_ = false;
+    e->accept();
+}
 
 void ChannelTable::focusInEvent(QFocusEvent* e) {
     QTableWidget::focusInEvent(e);

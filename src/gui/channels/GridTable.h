@@ -24,7 +24,15 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
+    // Selects whole channel rows, from and to included, without the row numbers.
+    void selectChannelRows(int from, int to, bool add);
+    // The channel row at height y of the viewport, the nearest one outside.
+    int channelRowAt(int y) const;
+
     ChannelGrid& grid_;
+    int rowAnchor_ = 0;      // the row number clicked last
+    bool rowDrag_ = false;   // the button is held on a row number
+    bool dragAdds_ = false;  // Ctrl was held: the rows add to the selection
 };
 
 }  // namespace vantrel

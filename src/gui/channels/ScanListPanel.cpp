@@ -4,10 +4,12 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -100,8 +102,14 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
     connect(txtPrio_, &QLineEdit::textChanged, this, &ScanListPanel::priorityChanged);
     // The up-down steps its buddy box; the box's change does the rest.
     connect(udPrio_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int v) {
-        if (BoxNumber(txtPrio_->text().toStdString()) != v || txtPrio_->text().isEmpty())
-            txtPrio_->setText(QString::number(v));
+        if (BoxNumber(txtPrio_->text().toStdString()) == v && !txtPrio_->text().isEmpty()) return;
+        const int toldBefore = priorityMessages_;
+        arrowStepping_ = true;
+        txtPrio_->setText(QString::number(v));
+        arrowStepping_ = false;
+        // The button's release went to the message box, so the arrow would go
+        // on repeating (and telling) by itself: one press, one message.
+        if (priorityMessages_ != toldBefore) stopArrowRepeat();
     });
     // A deleted frequency took its channel out of the scan list (in the
     // model); the buttons follow the lists.
@@ -193,6 +201,13 @@ void ScanListPanel::priorityChanged() {
     // that blocks the edit takes the focus.
     QWidget* emptyTpl = hooks.firstEmptyTplBox ? hooks.firstEmptyTplBox() : nullptr;
     if (emptyTpl && !r.messages.empty()) emptyTpl->setFocus();
+    if (!r.messages.empty()) ++priorityMessages_;
+}
+
+void ScanListPanel::stopArrowRepeat() {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(udPrio_, &release);
 }
 
 void ScanListPanel::txtPrioScanChNo_KeyDown(int key) {
@@ -224,6 +239,10 @@ void ScanListPanel::statusFor(QObject* watched) {
 
 bool ScanListPanel::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::Timer:
+        // The arrow's auto-repeat waits while its step's message is up.
+        if (watched == udPrio_ && arrowStepping_) return true;
+        break;
     case QEvent::MouseMove:
         statusFor(watched);
         break;

@@ -62,6 +62,8 @@ private:
     void finishButtons();
     void txtPrioScanChNo_KeyDown(int key);
     void statusFor(QObject* watched);
+    // Ends the up-down's auto-repeat as its button's release would.
+    void stopArrowRepeat();
 
     EditorContext& ctx_;
     ChannelGrid& grid_;
@@ -72,6 +74,8 @@ private:
     QLineEdit* txtPrio_ = nullptr;
     QSpinBox* udPrio_ = nullptr;
     QHBoxLayout* prioRow_ = nullptr;
+    int priorityMessages_ = 0;     // messages the priority box has shown
+    bool arrowStepping_ = false;   // the up-down's step is running
 };
 
 }  // namespace vantrel

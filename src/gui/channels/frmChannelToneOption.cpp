@@ -187,7 +187,12 @@ void frmChannelToneOption::open(int row, Side side) {
     // the window manager's click-to-focus of the main window; asking again
     // once it is mapped keeps the keys (Esc, arrows) with the choice.
     QTimer::singleShot(0, this, [this] { activateWindow(); });
-    if (focusBox) focusBox->setFocus();
+    if (focusBox) {
+        focusBox->setFocus();
+        // Marked at once: the focus-in that marks it waits for the window
+        // to become active.
+        setBoxBackground(focusBox, true);
+    }
 }
 
 void frmChannelToneOption::choose(int code, bool inverted, bool byMouse) {
@@ -239,6 +244,17 @@ void frmChannelToneOption::cancel() {
 void frmChannelToneOption::enableWindows() {
     if (QWidget* form = grid_.hooks.editorForm ? grid_.hooks.editorForm() : nullptr) form->setEnabled(true);
     if (owner_) owner_->setEnabled(true);
+}
+
+void frmChannelToneOption::changeEvent(QEvent* event) {
+    // The disabled main window cannot take keys: when the window manager
+    // hands it the focus anyway (its click-to-focus of the click that opened
+    // this window can come after this window appeared), the focus comes back.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && owner_ && QApplication::activeWindow() == owner_) activateWindow();
+        });
+    QWidget::changeEvent(event);
 }
 
 void frmChannelToneOption::closeEvent(QCloseEvent* event) {

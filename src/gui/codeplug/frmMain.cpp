@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -123,7 +124,7 @@ void frmMain::buildForm() {
     sbStatusBar_ = new QStatusBar(this);
     sbStatusBar_->setObjectName("sbStatusBar");
     sbStatusBar_->setSizeGripEnabled(false);
-    statusPanel_ = new QLabel("Status", sbStatusBar_);
+    statusPanel_ = new QLabel(sbStatusBar_);
     statusPanel_->setObjectName("sbStatusBarPanel1");
     sbStatusBar_->addWidget(statusPanel_, 1);
 
@@ -157,7 +158,11 @@ bool frmMain::editorVisible() const { return isVisible(); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     if (watched != sstMain_->tabBar()) return QWidget::eventFilter(watched, e);
-    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) setStatusText("Status");
+    if (e->type() == QEvent::MouseMove) {
+        // The tab under the pointer names its page.
+        const int tab = sstMain_->tabBar()->tabAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        setStatusText(tab >= 0 ? sstMain_->tabText(tab).remove(QLatin1Char('&')) : QString());
+    }
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
         // Tab leaves the tab control for the page it shows.
         if (sstMain_->currentIndex() == 1) grid_->focusFirstCell();

@@ -20,6 +20,7 @@
 #include "gui/common/Twips.h"
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/codeplug/frmMain.h"
+#include "link/ProtocolBytes.h"
 #include "link/ReadProtocol.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
@@ -44,6 +45,7 @@ using namespace editorsize;
 // Whether a write is read back and compared, kept for the next session.
 const QString kVerifyKey = QStringLiteral("Settings/VerifyAfterWrite");
 constexpr std::size_t kMismatchesListed = 10;
+const QString kVerifying = QStringLiteral("Verifying...");
 
 // A stale interrupt from an earlier abort belongs to no transfer. Taking it
 // here, with a deadline already passed, runs no event loop.
@@ -99,9 +101,18 @@ void ProgramCommands::openDialog(bool write) {
     dialog_->Open(write ? frmProgram::Mode::Write : frmProgram::Mode::Read);
 }
 
+bool ProgramCommands::portAvailable(bool& reopen) {
+    // A port that could not be opened before (radio restarted, adapter
+    // plugged in) is tried at once: when it opens, the same command goes on
+    // to the dialog instead of doing nothing visible until it is given again.
+    reopen = link_.device().isOpen();
+    return reopen || OpenCommPort();
+}
+
 void ProgramCommands::ReadCommand() {
     AppState& state = main_.state();
-    if (link_.device().isOpen()) {
+    bool reopen = false;
+    if (portAvailable(reopen)) {
         state.readPending = true;
         if (toneWindowOpen()) {
             main_.prompts().tell(program::kCloseWindowFirst);
@@ -116,12 +127,13 @@ void ProgramCommands::ReadCommand() {
         dialog_->paintIndicator(link::Indicator::Red, false);
         dialog_->paintIndicator(link::Indicator::Green, true);
     }
-    OpenCommPort();
+    if (reopen) OpenCommPort();
 }
 
 void ProgramCommands::WriteCommand() {
     AppState& state = main_.state();
-    if (link_.device().isOpen()) {
+    bool reopen = false;
+    if (portAvailable(reopen)) {
         state.readPending = false;
         frmMain& editor = *main_.editor();
         if (!editor.forward([](EditingModel& m) { return m.CheckBeforeWrite(); }).ok) {
@@ -141,7 +153,7 @@ void ProgramCommands::WriteCommand() {
         dialog_->paintIndicator(link::Indicator::Green, false);
         dialog_->paintIndicator(link::Indicator::Red, true);
     }
-    OpenCommPort();
+    if (reopen) OpenCommPort();
     state.passwordAccepted = false;
 }
 
@@ -231,7 +243,11 @@ void ProgramCommands::cmdWrite_Click() {
 }
 
 void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
+    // The bar starts again for the read-back: the status line says why.
+    verifying_ = true;
+    dialog_->setStatus(kVerifying);
     const link::VerifyResult result = link::VerifyWrite(link_, *this, sent);
+    verifying_ = false;
     if (result.readOutcome == TransferOutcome::Aborted) return;  // the dialog was closed
     QString text = QStringLiteral("Verify after write: ");
     if (result.readOutcome != TransferOutcome::Success) {
@@ -246,7 +262,8 @@ void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
 }
 
 void ProgramCommands::status(const std::string& text) {
-    dialog_->setStatus(QString::fromStdString(text));
+    const bool readBackWait = verifying_ && text == link::text::kReadWait;
+    dialog_->setStatus(readBackWait ? kVerifying : QString::fromStdString(text));
 }
 
 void ProgramCommands::progress(int value) { dialog_->setProgress(value); }

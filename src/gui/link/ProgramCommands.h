@@ -51,6 +51,9 @@ public:
 
 private:
     bool toneWindowOpen() const;
+    // Whether the port is open, opening it now when it was not; `reopen` is
+    // set when it was open already (the command reopens it at its end).
+    bool portAvailable(bool& reopen);
     void openDialog(bool write);
     void afterReadSuccess();
     void readTail();
@@ -65,6 +68,7 @@ private:
     std::unique_ptr<frmProtection> unlock_;
     std::unique_ptr<frmPasswordW> writePrompt_;
     link::TransferOutcome lastOutcome_ = link::TransferOutcome::Aborted;
+    bool verifying_ = false;  // a write is being read back
 };
 
 }  // namespace vantrel

@@ -11,6 +11,7 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/frmMain.h"
+#include "gui/shell/UndoStepNames.h"
 
 namespace vantrel {
 
@@ -45,7 +46,10 @@ EditorUndo::EditorUndo(frmMain& editor, QAction& undoItem, QAction& redoItem)
     connect(&timer_, &QTimer::timeout, this, &EditorUndo::pendingCheckpoint);
     connect(editor_.grid(), &ChannelGrid::edited, this, &EditorUndo::schedule);
     connect(editor_.scanList(), &ScanListPanel::edited, this, &EditorUndo::schedule);
-    connect(&editor_, &frmMain::populating, this, &EditorUndo::schedule);
+    connect(&editor_, &frmMain::populating, this, [this](frmMain::LoadKind kind) {
+        stepName_ = StepNameOfLoad(kind);
+        schedule();
+    });
     qApp->installEventFilter(this);
     updateItems();
 }
@@ -63,10 +67,21 @@ bool EditorUndo::shown() const { return editor_.loaded() && editor_.editorVisibl
 // locked until a password is given).
 bool EditorUndo::recordable() const { return shown() && !model_.copies().locked; }
 
-void EditorUndo::checkpoint() {
+void EditorUndo::checkpoint() { record(true); }
+
+void EditorUndo::opened() {
+    record(false);
+    amend();
+}
+
+void EditorUndo::record(bool markUnsaved) {
     timer_.stop();
+    const std::string name = stepName_.toStdString();
+    stepName_.clear();
     if (showing_ || !recordable()) return;
-    history_.record(model_);
+    // A step away from what was saved or opened is unsaved data, whatever
+    // the action did to the flag (a super-number load leaves it alone).
+    if (history_.record(model_, name) && markUnsaved && !history_.atSaved()) model_.Touch();
     updateItems();
 }
 
@@ -116,9 +131,26 @@ void EditorUndo::show() {
 void EditorUndo::updateItems() {
     undoItem_.setEnabled(history_.canUndo());
     redoItem_.setEnabled(history_.canRedo());
+    // "Undo Scan Speed": the items say which step they take back or put back.
+    auto caption = [](const char* verb, const std::string& name) {
+        return name.empty() ? QString::fromLatin1(verb) : QString::fromLatin1(verb) + ' ' + QString::fromStdString(name);
+    };
+    undoItem_.setText(caption("&Undo", history_.undoName()));
+    redoItem_.setText(caption("&Redo", history_.redoName()));
 }
 
 bool EditorUndo::eventFilter(QObject* watched, QEvent* e) {
+    // The control the user worked in last names the step.
+    switch (e->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusOut:
+    case QEvent::KeyPress:
+        if (!showing_)
+            if (QString name = StepNameOfControl(watched); !name.isEmpty()) stepName_ = name;
+        break;
+    default:
+        break;
+    }
     switch (e->type()) {
     case QEvent::MouseButtonRelease:
     case QEvent::FocusOut:

@@ -28,11 +28,16 @@ public:
 
     // The editor as it stands becomes a step when it differs from the last.
     void checkpoint();
+    // An opened file: a step of its own, and the one that counts as saved.
+    void opened();
     // After a save or the write's changes to the image: the last step takes
     // them, so undo never takes back the bytes a save or a write sets.
     void amend();
     void undo();
     void redo();
+    // The next step is named so (a menu command's name) unless a control or
+    // a load names it later.
+    void nameNextStep(const QString& name) { stepName_ = name; }
 
     const UndoHistory& history() const { return history_; }
 
@@ -43,6 +48,7 @@ private:
     bool busy() const;
     bool shown() const;
     bool recordable() const;
+    void record(bool markUnsaved);
     void schedule();
     void pendingCheckpoint();
     void show();
@@ -55,6 +61,7 @@ private:
     UndoHistory history_;
     QTimer timer_;
     bool showing_ = false;
+    QString stepName_;  // what the action since the last checkpoint did
 };
 
 }  // namespace vantrel

@@ -124,6 +124,7 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     editor_.scanList()->updateButtons();
     editor_.setEditorVisible(true);
     fileUsed(path);
+    loaded();
 }
 
 }  // namespace vantrel

@@ -27,6 +27,8 @@ public:
     std::function<QString()> proposedName = [] { return QString(); };
     // The image was saved (after fileUsed).
     std::function<void()> saved = [] {};
+    // A data file was opened into the editor (after fileUsed): as saved.
+    std::function<void()> loaded = [] {};
     // A data file was opened or saved.
     std::function<void(const QString&)> fileUsed = [](const QString&) {};
 

@@ -104,6 +104,15 @@ const std::map<C, const char*> kEditItems = {{C::Undo, "mnuEditUndo"},   {C::Red
                                               {C::Cut, "mnuEditCut"},     {C::Copy, "mnuEditCopy"},
                                               {C::Paste, "mnuEditPaste"}, {C::Delete, "mnuEditDelete"}};
 
+// A command's menu caption without its mnemonic and dots ("Paste").
+QString commandName(C c) {
+    for (const MenuDef& m : menuTable())
+        for (const MenuItem& item : m.items)
+            if (item.command == c && item.caption)
+                return QString::fromLatin1(item.caption).remove(QLatin1Char('&')).remove(QLatin1Char('.'));
+    return {};
+}
+
 // Menu versions of these do nothing further while a toolbar button is held.
 bool blockedByToolbar(C c) {
     return c == C::Open || c == C::Save || c == C::Print || c == C::Read || c == C::Write;
@@ -261,6 +270,7 @@ void MDIFormMain::runCommand(Command c) {
     // What the user did before the command is a step of its own, and so is
     // the command.
     editorUndo().checkpoint();
+    editorUndo().nameNextStep(commandName(c));
     it->second();
     editorUndo().checkpoint();
 }
@@ -348,9 +358,14 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* e) {
         if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) state_.toolbarButtonDown = false;
         break;
     case QEvent::MouseMove:
-    case QEvent::Enter:
-        editor()->setStatusText("Status");
+    case QEvent::Enter: {
+        // The button under the pointer names its command; between buttons
+        // the panel is empty rather than showing a placeholder.
+        const auto* button = qobject_cast<QToolButton*>(watched);
+        const QAction* action = button ? button->defaultAction() : nullptr;
+        editor()->setStatusText(action ? action->toolTip() : QString());
         break;
+    }
     default:
         break;
     }

@@ -5,9 +5,13 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QSettings>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "gui/channels/ChannelGrid.h"
 #include "gui/codeplug/frmMain.h"
+#include "gui/channels/ScanListPanel.h"
 #include "link/PortFile.h"
 #include "shell/DataFileRegistration.h"
 #include "base/DataFolder.h"
@@ -53,6 +57,10 @@ MainShell::MainShell(MDIFormMain& main)
     main.setCommand(C::Open, [this] { files_.mnuFileOpen_Click(); });
     main.setCommand(C::Save, [this] { files_.mnuFileSave_Click(); });
     main.setCommand(C::Help, [this] { ShowHelp(); });
+    // F1: the page about the part of the editor that has the keyboard.
+    auto* contextHelp = new QShortcut(QKeySequence(Qt::Key_F1), &main);
+    contextHelp->setObjectName(QStringLiteral("scF1Help"));
+    connect(contextHelp, &QShortcut::activated, this, [this] { ShowHelp(HelpPageForFocus()); });
     main.setCommand(C::About, [this] { main_.setCompanion(MDIFormMain::Companion::About, ShowAboutBox(&main_)); });
     main.setCommand(C::Exit, [this] { Exit(); });
 
@@ -70,6 +78,8 @@ MainShell::MainShell(MDIFormMain& main)
     files_.proposedName = [this] { return current_->proposedName(QStringLiteral(".cpg")); };
     files_.fileUsed = [this](const QString& path) { current_->setPath(path); };
     files_.saved = [this] { main_.editorUndo().amend(); };
+    // The opened file is a step of its own, and the one undo counts as saved.
+    files_.loaded = [this] { main_.editorUndo().opened(); };
     main.fileLoaded = [this](const QString& path) { current_->setPath(path); };
     current_->openRecent = [this](const QString& path) {
         main_.editor()->grid()->EndCellEdit();
@@ -87,13 +97,30 @@ MainShell::MainShell(MDIFormMain& main)
 
 MainShell::~MainShell() = default;
 
-void MainShell::ShowHelp() {
+void MainShell::ShowHelp(const QString& page) {
     if (!help_) {
         help_ = std::make_unique<HelpViewer>();
         // Placed by the window manager it may hang below the screen's edge.
         CentreOver(*help_, main_);
     }
-    help_->showPage(HelpIndexPath());
+    help_->showPage(page.isEmpty() ? HelpIndexPath() : page);
+}
+
+QString MainShell::HelpPageForFocus() const {
+    frmMain& editor = *main_.editor();
+    const QTabWidget* tabs = editor.tabs();
+    const QWidget* focus = QApplication::focusWidget();
+    // The tab bar stands for the page it shows.
+    if (focus == tabs->tabBar()) focus = tabs->currentWidget();
+    const std::pair<const QWidget*, const char*> pages[] = {
+        {editor.scanList(), "scan-list.html"},
+        {tabs->widget(0), "radio-configuration.html"},
+        {tabs->widget(1), "channels.html"},
+    };
+    for (const auto& [area, page] : pages)
+        if (focus && (focus == area || area->isAncestorOf(focus)))
+            return QString::fromStdString(DataFilePath(std::string("Help/") + page));
+    return HelpIndexPath();
 }
 
 void MainShell::Exit() {

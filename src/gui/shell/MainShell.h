@@ -3,6 +3,7 @@
 // About, Exit, the Comm Port menu, the closing of the editor and the main
 // window, and the file-type registration of the start-up.
 #include <QObject>
+#include <QString>
 #include <memory>
 
 #include "gui/shell/FileCommands.h"
@@ -28,9 +29,12 @@ public:
     CurrentFile& currentFile() { return *current_; }
     ChannelCsvCommands& channelCsv() { return *channelCsv_; }
 
-    // Help Topics and the toolbar's Help: the help's contents page, or nothing
-    // when the help is not installed.
-    void ShowHelp();
+    // Help Topics and the toolbar's Help: the help's contents page (or the
+    // page given), or nothing when the help is not installed.
+    void ShowHelp(const QString& page = QString());
+    // F1's page: the one about the editor tab, or the scan list, that holds
+    // the focused control; the contents page elsewhere.
+    QString HelpPageForFocus() const;
     HelpViewer* helpViewer() const { return help_.get(); }
     // File > Exit.
     void Exit();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 
 #include "gui/channels/GridClipboard.h"
 #include "gui/channels/GridFixture.h"
@@ -51,6 +52,38 @@ TEST_F(GridClipboardTest, CopiedRowsPasteIntoTheRowsFromTheSelectedOne) {
     EXPECT_EQ(row(6), row(2));
     EXPECT_EQ(state.image.byte(bytemap::channelRecord(6) + 7), 43);
     EXPECT_TRUE(state.dataChanged);
+}
+
+// The row numbers select channel rows by mouse: a drag over them, Shift to
+// extend from the last one clicked, Ctrl to add one.
+TEST_F(GridClipboardTest, RowNumbersSelectTheChannelRows) {
+    QWidget* viewport = table()->viewport();
+    auto at = [&](int row) { return table()->visualRect(table()->model()->index(row, 0)).center(); };
+    auto send = [&](QEvent::Type type, int row, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {}) {
+        QMouseEvent e(type, at(row), viewport->mapToGlobal(at(row)), Qt::LeftButton, held, mods);
+        QApplication::sendEvent(viewport, &e);
+    };
+    send(QEvent::MouseButtonPress, 1, Qt::LeftButton);
+    send(QEvent::MouseMove, 2, Qt::LeftButton);
+    send(QEvent::MouseMove, 3, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, 3, Qt::NoButton);
+    EXPECT_EQ(board->selectedChannels(), (std::vector<int>{1, 2, 3}));
+    board->copy();
+    EXPECT_EQ(QApplication::clipboard()->text().split('\n').size(), 5);  // header, three rows, end
+
+    // Moving the pointer after the release selects nothing more.
+    send(QEvent::MouseMove, 6, Qt::NoButton);
+    EXPECT_EQ(board->selectedChannels(), (std::vector<int>{1, 2, 3}));
+
+    send(QEvent::MouseButtonPress, 5, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, 5, Qt::NoButton);
+    send(QEvent::MouseButtonPress, 7, Qt::LeftButton, Qt::ShiftModifier);
+    send(QEvent::MouseButtonRelease, 7, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(board->selectedChannels(), (std::vector<int>{5, 6, 7}));
+    send(QEvent::MouseButtonPress, 2, Qt::LeftButton, Qt::ControlModifier);
+    send(QEvent::MouseButtonRelease, 2, Qt::NoButton, Qt::ControlModifier);
+    EXPECT_EQ(board->selectedChannels(), (std::vector<int>{2, 5, 6, 7}));
+    EXPECT_EQ(table()->currentRow(), 2);
 }
 
 TEST_F(GridClipboardTest, ABadRowIsReportedAndNothingIsPasted) {

@@ -18,6 +18,7 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/EditorContext.h"
+#include "gui/codeplug/RadioSettings.h"
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/codeplug/frmMain.h"
 #include "support/ScriptedPrompts.h"
@@ -88,6 +89,8 @@ protected:
         state.image.setBit(bytemap::OptionFlags, 1, ticked);
         model().copies().features[static_cast<std::size_t>(Feature::PriorityScan)] = ticked;
         form->repaint();
+        // The controls that follow the box take input as its tick says.
+        if (!model().copies().locked) form->settings()->unlock();
     }
 
     // A whole-image load of the image as it stands, as File > Open shows it

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include "gui/channels/GridFixture.h"
 
@@ -192,6 +194,27 @@ TEST_F(ScanList, ArrowKeysAndTheUpDownStepTheBox) {
 
     scan->priorityUpDown()->stepUp();
     EXPECT_EQ(box->text(), "3");
+    EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 3);
+}
+
+// One press on the up arrow that names a channel outside the scan list gives
+// one message, although the release goes to the message box and the user
+// takes a while to answer it: the arrow's auto-repeat stops.
+TEST_F(ScanList, OnePressOnThePriorityArrowGivesOneMessage) {
+    setPriority(2, true);
+    QSpinBox* ud = scan->priorityUpDown();
+    ud->setValue(2);
+    prompts.whileShown = [](const auto&) { QTest::qWait(1200); };
+    QStyleOptionSpinBox opt;
+    opt.initFrom(ud);
+    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+    opt.frame = true;
+    opt.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect up = ud->style()->subControlRect(QStyle::CC_SpinBox, &opt, QStyle::SC_SpinBoxUp, ud);
+    QTest::mousePress(ud, Qt::LeftButton, Qt::NoModifier, up.center());
+    QTest::qWait(1200);
+    EXPECT_EQ(prompts.texts(), QStringList{kPriorityError});
+    EXPECT_EQ(scan->priorityBox()->text(), "3");
     EXPECT_EQ(state.image.byte(bytemap::PrioScanChNo), 3);
 }
 

@@ -53,7 +53,7 @@ TEST(StatusHelp, ToolbarMouseSetsStatusAndTheHeldFlag) {
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QApplication::sendEvent(b, &move);
-    EXPECT_EQ(f.editor().statusText(), "Status");
+    EXPECT_EQ(f.editor().statusText(), f.main->toolbarButton(1)->toolTip());
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(b, &release);

@@ -39,11 +39,12 @@ struct LinkFixture {
     link::SimulatedRadio radio;
     link::testing::VirtualLine line{[this](std::uint8_t b) { return radio.receive(b); }};
     int portOpens = 0;
+    bool deviceThere = true;  // false: opening the port fails
     std::unique_ptr<MDIFormMain> main = std::make_unique<MDIFormMain>(state, prompts, settings);
     ProgramCommands commands{*main, line, [this] {
                                  ++portOpens;
                                  std::string error;
-                                 return line.open(error);
+                                 return deviceThere && line.open(error);
                              }};
 
     frmMain& editor() { return *main->editor(); }

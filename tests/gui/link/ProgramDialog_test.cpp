@@ -145,13 +145,22 @@ TEST(ProgramDialog, WriteInstructionsNameTheWrite) {
     EXPECT_EQ(f.dialog().indicatorColor(link::Indicator::Red), 0xFF0000u);
 }
 
-TEST(ProgramDialog, ClosedPortOnlyTriesToOpenIt) {
-    LinkFixture f;
-    f.line.close();
-    const int opens = f.portOpens;
-    f.main->runCommand(C::Read);
-    EXPECT_FALSE(f.dialog().isVisible());
-    EXPECT_EQ(f.portOpens, opens + 1);
+// A closed port is opened once by the command; when the device is back the
+// same Read or Write goes on to the dialog, otherwise nothing opens.
+TEST(ProgramDialog, ClosedPortIsOpenedAndTheCommandGoesOn) {
+    for (C c : {C::Read, C::Write}) {
+        for (bool there : {false, true}) {
+            SCOPED_TRACE(there ? "device back" : "device still gone");
+            LinkFixture f;
+            f.line.close();
+            f.deviceThere = there;
+            const int opens = f.portOpens;
+            f.main->runCommand(c);
+            EXPECT_EQ(f.dialog().isVisible(), there);
+            EXPECT_EQ(f.line.isOpen(), there);
+            EXPECT_EQ(f.portOpens, opens + 1);
+        }
+    }
 }
 
 TEST(ProgramDialog, ToneWindowOpenRefusesReadAndWrite) {
@@ -335,9 +344,16 @@ TEST(ProgramDialog, VerifyAfterWriteReadsTheRadioBack) {
         f.settings.sync();
         EXPECT_TRUE(f.settings.value("Settings/VerifyAfterWrite").toBool());
         f.prompts.clear();
+        // What the status line says while the bar counts, the read-back included.
+        QStringList statuses;
+        QObject::connect(f.dialog().findChild<QProgressBar*>("pgrProgram"), &QProgressBar::valueChanged,
+                         [&] { statuses << f.dialog().lblProgram()->text(); });
         f.commands.cmdWrite_Click();
         ASSERT_EQ(f.commands.lastOutcome(), link::TransferOutcome::Success);
         EXPECT_EQ(f.radio.readsCompleted(), 2);
+        statuses.removeDuplicates();
+        EXPECT_TRUE(statuses.contains("Verifying...")) << statuses.join('|').toStdString();
+        EXPECT_FALSE(statuses.contains("Please wait a moment......")) << statuses.join('|').toStdString();
         ASSERT_EQ(f.prompts.messages.size(), 1u);
         EXPECT_EQ(f.prompts.messages[0].text, c.message);
         EXPECT_EQ(f.prompts.messages[0].icon, c.icon);

@@ -3,6 +3,7 @@
 #include "gui/common/Twips.h"
 #include "gui/shell/HelpViewer.h"
 #include "gui/shell/ShellFixture.h"
+#include "gui/channels/ChannelGrid.h"
 
 namespace vantrel::test {
 namespace {
@@ -13,6 +14,7 @@ struct Closing : ::testing::Test {
         // The editor's load has created the port file with Com1.
         ASSERT_EQ(portFile(), "\"com1\"\r\n");
         f.openDefaultFile();
+        f.editor().grid()->StepSwitch(1, kColBclo);
         ASSERT_TRUE(f.state.dataChanged);
         f.menu("mnuPortCom3");
     }

@@ -26,7 +26,9 @@ TEST(CurrentFile, TitleNamesTheFileAndMarksUnsavedChanges) {
 
     f.open(dataFile("U1_APAC.cpg"));
     EXPECT_EQ(f.main->windowTitle(), "U1_APAC.cpg[*] - Vantrel CPS");
-    EXPECT_TRUE(f.main->isWindowModified());  // an opened file counts as changed
+    EXPECT_FALSE(f.main->isWindowModified());  // the editor holds what the file holds
+    f.editor().grid()->StepSwitch(1, kColBclo);
+    EXPECT_TRUE(f.main->isWindowModified());
 
     f.prompts.fileNames = {f.path("mine.cpg")};
     f.menu("mnuFileSave");

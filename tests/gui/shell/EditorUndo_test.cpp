@@ -52,6 +52,8 @@ void selectAllIn(QLineEdit* box) {
 struct Action {
     const char* name;
     std::function<void(ShellFixture&)> act;
+    const char* step = nullptr;  // how Undo and Redo name the step; nullptr: not looked at
+    bool opensAFile = false;     // its state is the file's: no unsaved mark there
 };
 
 const std::vector<Action> kActions = {
@@ -64,37 +66,44 @@ const std::vector<Action> kActions = {
          table->setFocus();
          QTest::keyClick(table, '4');
          typeAndEnter(f.editor().grid()->cellEditor(), "10.5");
-     }},
+     },
+     "Channel Edit"},
     {"scan list remove",
      [](ShellFixture& f) {
          f.editor().scanList()->scanList()->setCurrentRow(0);
          QTest::mouseClick(f.editor().scanList()->removeButton(), Qt::LeftButton);
-     }},
+     },
+     "Scan List"},
     {"feature box",
      [](ShellFixture& f) {
          QCheckBox* box = f.editor().settings()->check("chkPowerSaveEnable");
          QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-     }},
+     },
+     "Battery Save Mode Enable"},
     {"user TPL box",
      [](ShellFixture& f) {
          QLineEdit* box = f.editor().userTpl()->box(false, 0);
          selectAllIn(box);
          typeAndEnter(box, "100.0");
-     }},
+     },
+     "User TPL Frequency"},
     {"timing field",
      [](ShellFixture& f) {
          QLineEdit* box = f.editor().settings()->timing(kTotPenalty).text();
          selectAllIn(box);
          typeAndEnter(box, "9");
-     }},
+     },
+     "TOT Warning Time"},
     {"button choice",
      [](ShellFixture& f) {
          QComboBox* list = f.editor().buttons()->shortList(0);
          list->setFocus();
          QTest::keyClick(list, Qt::Key_Down);
-     }},
-    {"Default", [](ShellFixture& f) { f.menu("mnuDefault"); }},
-    {"super number load", [](ShellFixture& f) { f.editor().EnterSuperNumber("RTKV6101AAE", [] { return true; }); }},
+     },
+     "Button 1 Short Press"},
+    {"Default", [](ShellFixture& f) { f.menu("mnuDefault"); }, "Default"},
+    {"super number load", [](ShellFixture& f) { f.editor().EnterSuperNumber("RTKV6101AAE", [] { return true; }); },
+     "Super Number"},
     {"paste",
      [](ShellFixture& f) {
          QTableWidget* table = f.editor().grid()->table();
@@ -103,7 +112,8 @@ const std::vector<Action> kActions = {
          table->clearSelection();
          table->selectRow(6);
          f.menu("mnuEditPaste");
-     }},
+     },
+     "Paste"},
     {"import",
      [](ShellFixture& f) {
          f.prompts.fileNames = {f.write("in.csv",
@@ -112,13 +122,14 @@ const std::vector<Action> kActions = {
                                         "2,,410.100000,,0.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,Low\r\n")};
          f.menu("mnuFileImport");
      }},
-    {"Open", [](ShellFixture& f) { f.open(dataFile("U1_EMEA.cpg")); }},
+    {"Open", [](ShellFixture& f) { f.open(dataFile("U1_EMEA.cpg")); }, "Open", true},
     {"Read",
      [](ShellFixture& f) {
          // What a read's completion does to the editor.
          f.load(sampleImage(), frmMain::LoadKind::Read);
          f.state.dataChanged = true;
-     }},
+     },
+     "Read"},
 };
 
 // The image and everything the editor shows, to compare two moments.
@@ -173,14 +184,24 @@ TEST_P(EditorUndoActions, UndoTakesTheActionBackAndRedoPutsItBack) {
     ASSERT_NE(after.image, before.image) << "the action changed nothing";
     EXPECT_TRUE(showsTheModel(f));
     ASSERT_TRUE(undo->isEnabled());
+    const QString step = GetParam().step ? QStringLiteral(" ") + GetParam().step : QString();
+    if (GetParam().step) {
+        EXPECT_EQ(undo->text(), "&Undo" + step);
+    }
 
+    // An opened file is the one the title names: its state is the unmarked
+    // one, the state saved to another file before it is not.
+    const bool opened = GetParam().opensAFile;
     f.menu("mnuEditUndo");
     EXPECT_EQ(f.state.image, before.image);
-    EXPECT_FALSE(f.state.dataChanged);  // back at the state last saved
-    EXPECT_FALSE(f.main->isWindowModified());
+    EXPECT_EQ(f.state.dataChanged, opened);  // back at the state last saved
+    EXPECT_EQ(f.main->isWindowModified(), opened);
     EXPECT_TRUE(showsAsThen(f, before));
     EXPECT_TRUE(showsTheModel(f));
     EXPECT_TRUE(redo->isEnabled());
+    if (GetParam().step) {
+        EXPECT_EQ(redo->text(), "&Redo" + step);
+    }
     EXPECT_TRUE(f.prompts.messages.empty()) << f.prompts.texts().join('|').toStdString();
 
     // Nothing the undo showed counts as a new action.
@@ -189,7 +210,7 @@ TEST_P(EditorUndoActions, UndoTakesTheActionBackAndRedoPutsItBack) {
 
     f.menu("mnuEditRedo");
     EXPECT_EQ(f.state.image, after.image);
-    EXPECT_TRUE(f.state.dataChanged);  // not what was saved, even where the load left the flag clear
+    EXPECT_EQ(f.state.dataChanged, !opened);  // not what was saved, even where the load left the flag clear
     EXPECT_TRUE(showsAsThen(f, after));
     EXPECT_FALSE(redo->isEnabled());
 }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTest>
 
 #include "gui/channels/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
@@ -28,7 +29,7 @@ QByteArray dataFile(std::initializer_list<int> bytes, const char* firstLine = "V
 
 QByteArray dataFileOf(const CodeplugImage& image) { return QByteArray::fromStdString(FormatCodeplugFile(image)); }
 
-TEST(OpenCommand, LoadsAGoodFileAndMarksTheEditorChanged) {
+TEST(OpenCommand, LoadsAGoodFileWithNoUnsavedMarkUntilAnEdit) {
     ShellFixture f;
     const QString file = QString::fromStdString(DataFilePath("U1_APAC.cpg"));
     CodeplugImage expected;
@@ -42,11 +43,28 @@ TEST(OpenCommand, LoadsAGoodFileAndMarksTheEditorChanged) {
         EXPECT_EQ(f.image().byte(i), expected.byte(i)) << i;
     EXPECT_FALSE(f.state.loadFailed);
     EXPECT_FALSE(f.state.loadingImage);
-    EXPECT_TRUE(f.state.dataChanged);
+    EXPECT_FALSE(f.state.dataChanged);
+    EXPECT_FALSE(f.main->isWindowModified());
     EXPECT_TRUE(f.editor().editorVisible());
     EXPECT_TRUE(f.main->menuAction("mnuFileSave")->isEnabled());
     EXPECT_TRUE(f.main->menuAction("mnuWrite")->isEnabled());  // no password: unlocked
     EXPECT_FALSE(f.editor().radioInfo()->serialBox()->isEnabled());
+
+    // Opened again from the recent files, unchanged: no save question.
+    f.menu("mnuFileRecent1");
+    EXPECT_TRUE(f.prompts.messages.empty());
+    EXPECT_FALSE(f.main->isWindowModified());
+
+    // An edit marks the data; undoing it is back at the file's state.
+    QCheckBox* feature = f.editor().settings()->check("chkPowerSaveEnable");
+    QTest::mouseClick(feature, Qt::LeftButton, {}, QPoint(8, feature->height() / 2));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.main->isWindowModified());
+    f.menu("mnuEditUndo");
+    EXPECT_FALSE(f.state.dataChanged);
+    EXPECT_FALSE(f.main->isWindowModified());
+    f.menu("mnuEditRedo");
+    EXPECT_TRUE(f.state.dataChanged);
 
     // With unsaved data, Cancel on the save question leaves everything alone.
     const CodeplugImage before = f.image();

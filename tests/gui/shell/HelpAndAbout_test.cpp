@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTest>
@@ -15,6 +20,9 @@
 #include "gui/shell/HelpViewer.h"
 #include "gui/common/WindowPlacement.h"
 #include "gui/shell/ShellFixture.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ScanListPanel.h"
+#include "gui/codeplug/RadioInfoFrame.h"
 
 using namespace vantrel;
 
@@ -55,6 +63,38 @@ TEST(HelpViewer, MissingFileShowsNothing) {
     HelpViewer viewer;
     EXPECT_FALSE(viewer.showPage("/nonexistent/Help/index.html"));
     EXPECT_FALSE(viewer.isVisible());
+}
+
+// F1 opens the help at the page about where the keyboard is: each tab of
+// the editor, the scan list beside them, the contents elsewhere.
+TEST(HelpViewer, F1OpensThePageOfTheFocusedControlsTab) {
+    test::ShellFixture f;
+    f.openDefaultFile();
+    QTabWidget* tabs = f.editor().tabs();
+    struct Case {
+        int tab;
+        QWidget* focus;
+        const char* page;
+    };
+    const Case cases[] = {
+        {0, f.editor().radioInfo()->passwordBox(), "radio-configuration.html"},
+        {1, f.editor().grid()->table(), "channels.html"},
+        {1, tabs->tabBar(), "channels.html"},
+        {0, f.editor().scanList()->scanList(), "scan-list.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        f.main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.main.get()));
+        tabs->setCurrentIndex(c.tab);
+        c.focus->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), c.focus) << c.focus->objectName().toStdString();
+        QTest::keyClick(c.focus, Qt::Key_F1);
+        ASSERT_NE(f.shell->helpViewer(), nullptr);
+        EXPECT_EQ(f.shell->helpViewer()->browser()->source().fileName(), c.page);
+    }
+    f.shell->ShowHelp();
+    EXPECT_EQ(f.shell->helpViewer()->browser()->source().fileName(), "index.html");
 }
 
 // Help opens over the main window, whole on the screen and at its own size;

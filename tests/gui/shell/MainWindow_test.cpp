@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
@@ -21,6 +22,7 @@
 #include "gui/codeplug/EditorFixture.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/common/ProgramIcons.h"
+#include "gui/shell/EmptyHint.h"
 
 namespace vantrel::test {
 namespace {
@@ -131,6 +133,18 @@ TEST(MainWindow, EmptyWindowSaysWhatToDoUntilTheEditorShows) {
     EXPECT_TRUE(hint->isVisible());
     for (const char* what : {"Read", "Open", "super number"})
         EXPECT_TRUE(hint->text().contains(QLatin1String(what))) << what;
+    // The text and its link read on the area's background, grey or not.
+    EXPECT_NEAR(ContrastRatio(Qt::white, Qt::black), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(Qt::white, QColor(0xa0, 0xa0, 0xa0)), 2.61, 0.01);
+    for (const QColor background : {QColor(Qt::gray), QColor(Qt::darkGray), QColor(0x20, 0x20, 0x60)}) {
+        QMdiArea area;
+        area.setBackground(background);
+        const EmptyHint hint(area, [] {});
+        const QLabel* label = hint.label();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Link})
+            EXPECT_GE(ContrastRatio(label->palette().color(role), background), kReadableContrast)
+                << background.name().toStdString() << ' ' << role;
+    }
 
     // The super-number link shows the editor with the cursor in that box.
     emit hint->linkActivated(QStringLiteral("super"));

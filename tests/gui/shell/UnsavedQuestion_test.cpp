@@ -86,6 +86,7 @@ TEST(UnsavedQuestionCancel, GivesTheFocusBackToTheControlThatHadIt) {
     for (const auto& [name, run] : commands) {
         ShellFixture f;
         f.openDefaultFile();
+        f.editor().grid()->StepSwitch(1, kColBclo);
         ASSERT_TRUE(f.state.dataChanged);
         QTableWidget* table = f.editor().grid()->table();
         table->setCurrentCell(3, 1);
