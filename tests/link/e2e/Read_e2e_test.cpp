@@ -72,6 +72,25 @@ TEST(ReadEndToEnd, ThreeBadChecksumsAreRepairedAndAFourthFails) {
     }
 }
 
+TEST(ReadEndToEnd, NoiseOnTheLineIsNeverReadAsTheRadiosBytes) {
+    // A byte in front of block 1 (the radio's third answer), or after it on
+    // a paced line: the block is asked for again, or the read fails; the
+    // file never holds other bytes than the radio's.
+    const QStringList rows[] = {{"--junk-before", "3:0x8D"}, {"--junk-after", "3:0x8D", "--pace"}};
+    for (const QStringList& row : rows) {
+        SCOPED_TRACE(row.join(' ').toStdString());
+        QTemporaryDir dir;
+        Simulator radio(dir.path(), PatternCpg(), row);
+        const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+        if (r.exitCode == 0) {
+            EXPECT_EQ(Contents(dir.filePath("out.cpg")), PatternCpg());
+        } else {
+            EXPECT_EQ(r.err.trimmed(), QStringLiteral("vantrelctl: Communication Error."));
+            EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
+        }
+    }
+}
+
 TEST(ReadEndToEnd, FailedReadLeavesAnExistingFileAlone) {
     QTemporaryDir dir;
     const QString out = dir.filePath("keep.cpg");
@@ -181,6 +200,7 @@ TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
     const QStringList rows[] = {
         {"--reaction", "abc"}, {"--reaction", "-1"}, {"--reaction", "1e300"}, {"--reaction", "nan"},
         {"--identity", "0x100"}, {"--bad-checksum", "48:1"}, {"--radio-password", "123456789"},
+        {"--junk-before", "0:0x8D"}, {"--junk-after", "3:0x100"},
     };
     for (const QStringList& row : rows) {
         SCOPED_TRACE(row.join(' ').toStdString());
