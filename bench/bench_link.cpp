@@ -142,14 +142,20 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int unpaced = argc > 1 ? std::atoi(argv[1]) : 11;
     const int paced = argc > 2 ? std::atoi(argv[2]) : 2;
+    // Every answer is followed by the quiet that shows it came alone; the
+    // radio's pauses after an answer (10 ms, 2 ms) fall within it.
+    const double quiet = std::chrono::duration<double>(kAnswerSettle).count();
     // Read: 0x52, 0x0B and 48 acknowledgements as pairs (100 bytes) from the
-    // program; identity, 10-byte first answer and 47 blocks of 9 from the radio.
-    const Exchange read{"read", ReadOnce, 100 + 1 + 10 + 47 * 9, 0.010 + 48 * 0.002, 49};
+    // program; identity, 10-byte first answer and 47 blocks of 9 from the
+    // radio. Waits: the quiet after each of the 49 answers and after the last
+    // acknowledgement.
+    const Exchange read{"read", ReadOnce, 100 + 1 + 10 + 47 * 9, 50 * quiet, 49};
     // Write: P, 0x0B, T, 0x0B, R as pairs and 48 blocks of 16 bytes plus a
     // checksum pair (874 bytes); identity, 10-byte version answer, target,
-    // switch answer and 48 acknowledgements (61 bytes). Pauses: 200 ms after
-    // the identity, four of 10 ms, 1 ms + 2 ms per block, 2 x 500 ms at the end.
-    const Exchange write{"write", WriteOnce, 874 + 61, 0.200 + 4 * 0.010 + 48 * 0.003 + 1.0, 52};
+    // switch answer and 48 acknowledgements (61 bytes). Waits: 200 + 10 ms
+    // after the identity, the quiet after the other 51 answers, 10 ms between
+    // 0x0B and R, 1 ms before each checksum, 2 x 500 ms at the end.
+    const Exchange write{"write", WriteOnce, 874 + 61, 0.210 + 51 * quiet + 0.010 + 48 * 0.001 + 1.0, 52};
     for (const Exchange& x : {read, write}) {
         Report(x, "plain cable", {}, unpaced, paced);
         Report(x, "echoing cable", {"--echo"}, unpaced, paced);

@@ -70,6 +70,7 @@ bool Link::WaitFor(Done done, Clock::time_point deadline) {
 
 void Link::Collect() {
     const Bytes arrived = device_.readAll();
+    if (!arrived.empty()) lastArrival_ = device_.now();
     inbox_.insert(inbox_.end(), arrived.begin(), arrived.end());
     if (!EchoUndecided() || inbox_.empty()) return;
     const std::size_t n = std::min(inbox_.size(), echoCandidate_.size());
@@ -117,10 +118,19 @@ bool Link::TakeEcho(const Bytes& sent) {
     return true;
 }
 
+void Link::Strays(std::size_t n, const char* when) {
+    if (n == 0) return;
+    Note(std::to_string(n) + (n == 1 ? " byte " : " bytes ") + when + " (discarded)");
+    if (!answered_) return;
+    if (!strayed_) Note("an answer of this transfer did not come alone");
+    strayed_ = true;
+}
+
 bool Link::Send(std::initializer_list<Bytes> parts) {
     // After an abort or a lost line nothing more goes to the radio.
     if (state_.abortWait || state_.lineLost) return false;
     // Whatever waits now came before this request: it cannot be its answer.
+    Strays(inbox_.size() + device_.available(), "came after the last answer");
     device_.clearInput();
     inbox_.clear();
     Bytes sent;
@@ -128,11 +138,22 @@ bool Link::Send(std::initializer_list<Bytes> parts) {
         ArmTimeout();
         const bool queued = device_.queue(part);
         // A device that refused the bytes never drains: the send times out.
-        const bool ok = WaitFor([&] { return queued && device_.drained(); }, kNoDeadline);
+        // Until the request has left the line nothing can answer it: what
+        // comes meanwhile is an echo or a stray.
+        const bool ok = WaitFor([&] {
+            if (queued && device_.drained()) return true;
+            if (echo_ != Echo::Unknown) Collect();
+            return false;
+        }, kNoDeadline);
         DisarmTimeout();
         if (!ok) return false;
         sent.insert(sent.end(), part.begin(), part.end());
     }
+    if (echo_ == Echo::Absent) {
+        Strays(inbox_.size(), "came while the request was being sent");
+        inbox_.clear();
+    }
+    lastSent_ = device_.now();
     return TakeEcho(sent);
 }
 
@@ -161,6 +182,25 @@ bool Link::AwaitAnswer(std::size_t n, Clock::time_point deadline) {
     }, deadline);
 }
 
+bool Link::EndAnswer(std::size_t n) {
+    answered_ = true;
+    answerClean_ = inbox_.size() == n;
+    inbox_.clear();
+    // A byte within kAnswerSettle of the last one still belongs to this
+    // answer; the line must be quiet before anything is asked again.
+    ArmTimeout();
+    while (WaitFor([&] {
+        Collect();
+        return !inbox_.empty();
+    }, lastArrival_ + kAnswerSettle)) {
+        answerClean_ = false;
+        inbox_.clear();
+    }
+    DisarmTimeout();
+    if (!answerClean_) Note("the answer did not come alone: it does not count");
+    return !state_.abortWait && !state_.lineLost;
+}
+
 void Link::ReceiveByte() {
     device_.step("ReceiveByte");
     state_.lastByte = 0;
@@ -168,8 +208,8 @@ void Link::ReceiveByte() {
     const bool ok = AwaitAnswer(1, kNoDeadline);
     DisarmTimeout();
     if (ok) state_.lastByte = inbox_.front();
-    inbox_.clear();
-    Finish(ok);
+    else inbox_.clear();
+    Finish(ok && EndAnswer(1));
 }
 
 void Link::ReceiveBytePolled(double pollBudget) {
@@ -179,8 +219,8 @@ void Link::ReceiveBytePolled(double pollBudget) {
     const auto budget = std::chrono::duration_cast<Clock::duration>(kPollTime * pollBudget);
     const bool ok = AwaitAnswer(1, device_.now() + budget);
     if (ok) state_.lastByte = inbox_.front();
-    inbox_.clear();
-    Finish(ok);
+    else inbox_.clear();
+    Finish(ok && EndAnswer(1));
 }
 
 void Link::ReceiveBlock(std::size_t n) {
@@ -191,13 +231,38 @@ void Link::ReceiveBlock(std::size_t n) {
     DisarmTimeout();
     // Everything that is there counts; callers use the first n bytes.
     if (ok) state_.lastBlock = inbox_;
+    else inbox_.clear();
+    Finish(ok && EndAnswer(n));
+}
+
+bool Link::Settle() {
+    device_.step("Settle");
+    ArmTimeout();
+    while (WaitFor([&] {
+        Collect();
+        return !inbox_.empty();
+    }, std::max(lastArrival_, lastSent_) + kAnswerSettle)) {
+        Strays(inbox_.size(), "came after the last answer");
+        inbox_.clear();
+    }
+    DisarmTimeout();
+    return !strayed_;
+}
+
+void Link::ForgetInput() {
+    device_.clearInput();
     inbox_.clear();
-    Finish(ok);
+    answered_ = false;
 }
 
 void Link::Pause(std::chrono::milliseconds length) {
     device_.step("Pause " + std::to_string(length.count()) + " ms");
     WaitFor([] { return false; }, device_.now() + length);
+}
+
+void Link::PauseAfterAnswer(std::chrono::milliseconds length) {
+    device_.step("Pause " + std::to_string(length.count()) + " ms after the answer");
+    WaitFor([] { return false; }, lastArrival_ + length);
 }
 
 void Link::StartBlink(Indicator which) {
@@ -217,6 +282,9 @@ void Link::BeginTransfer() {
     inbox_.clear();
     echo_ = Echo::Unknown;
     echoCandidate_.clear();
+    answered_ = false;
+    answerClean_ = true;
+    strayed_ = false;
 }
 
 void Link::Stop() {

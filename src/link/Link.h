@@ -20,14 +20,24 @@
 //   costs nothing: the first answer already shows it.
 // - Time-outs run on the 200 ms link tick: an armed time-out lasts 10 ticks
 //   (1.8 to 2.0 s). The polled receive instead waits pollBudget x 20 us. A
-//   pause lasts its length exactly; the radio's pauses follow the end of its
-//   answer, so they are measured from the receive's return.
+//   pause lasts its length exactly; a pause the radio asks for after its
+//   answer is measured from the answer's last byte (PauseAfterAnswer), so
+//   the quiet a receive waits for counts toward it.
 // - Abort: Abort() (the dialog closed, Esc) or the application quitting ends
 //   the wait in progress at once with linkError, and every later primitive
 //   fails at once without putting a byte on the line, until BeginTransfer().
 // - Lost line: a device that goes away or hangs up (a pulled cable) ends the
 //   wait in progress at once with linkError; lineLost() says so until the
 //   next transfer begins.
+// - Strict answers: an answer is exactly the bytes asked for. A receive ends
+//   once its bytes are in and the line has then been quiet for kAnswerSettle;
+//   answerClean() says whether the answer came alone (nothing with it or
+//   after it). Bytes that keep coming after an answer are waited out, for at
+//   most a time-out, so that the next answer does not begin with them.
+//   Bytes that come after an answer the exchange has already acted on (found
+//   by the next send before its request has left the line, or by Settle())
+//   make the transfer strayed(): one of its answers was not what it seemed.
+//   Stale input at the first send of a transfer is merely discarded.
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -47,6 +57,10 @@ constexpr std::chrono::microseconds kPollTime{20};
 // the rest of an echo follows (it comes within a byte time and an adapter's
 // latency) or the answer merely looks like the request.
 constexpr std::chrono::milliseconds kEchoSettle{100};
+// The bytes of one answer follow each other within a byte time (9.2 ms at
+// 1200 baud). A receive waits this long after an answer's last byte to see
+// that nothing follows it.
+constexpr std::chrono::milliseconds kAnswerSettle{12};
 
 struct LinkState {
     int timeoutTicks = 0;
@@ -82,6 +96,9 @@ public:
     void ReceiveBlock(std::size_t n);
     // A pause the radio's timing asks for; the link tick keeps running.
     void Pause(std::chrono::milliseconds length);
+    // A pause the radio asks for after its answer: until `length` after the
+    // answer's last byte.
+    void PauseAfterAnswer(std::chrono::milliseconds length);
 
     void StartBlink(Indicator which);
     void StopBlink();
@@ -95,6 +112,16 @@ public:
     bool aborted() const { return state_.abortWait; }
     bool lineLost() const { return state_.lineLost; }
     Echo echo() const { return echo_; }
+    // Whether the last receive's answer came alone (see Strict answers).
+    bool answerClean() const { return answerClean_; }
+    // Whether bytes came after an answer that the exchange had acted on.
+    bool strayed() const { return strayed_; }
+    // Waits until the line has been quiet for kAnswerSettle; false when
+    // bytes came that no receive took (the transfer is then strayed()).
+    bool Settle();
+    // Input that comes while the exchange waits for its user (a password)
+    // is discarded and held against no answer.
+    void ForgetInput();
 
     bool linkError() const { return state_.linkError; }
     std::uint8_t lastByte() const { return state_.lastByte; }
@@ -115,6 +142,13 @@ private:
     // Waits for at least n bytes of answer; false on time-out, abort, lost
     // line or the deadline.
     bool AwaitAnswer(std::size_t n, Clock::time_point deadline);
+    // The answer of n bytes is in: takes it off the input and waits until
+    // the line is quiet, judging whether it came alone. False on abort or a
+    // lost line.
+    bool EndAnswer(std::size_t n);
+    // n bytes came that no receive asked for; after an answer they count
+    // against it (the transfer has strayed).
+    void Strays(std::size_t n, const char* when);
     // Moves arrived input into inbox_ and, on the first exchange, decides
     // from it whether the cable echoes.
     void Collect();
@@ -139,6 +173,12 @@ private:
     Clock::time_point echoPartialSince_{};
     // Why the last wait failed, for the trace.
     std::string failure_;
+    // When the last input byte came, and when the last send had left.
+    Clock::time_point lastArrival_{};
+    Clock::time_point lastSent_{};
+    bool answered_ = false;   // this transfer has taken an answer
+    bool answerClean_ = true;
+    bool strayed_ = false;
 };
 
 }  // namespace vantrel::link

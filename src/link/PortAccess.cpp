@@ -14,6 +14,8 @@
 #include <iterator>
 #include <vector>
 
+#include "link/PortPath.h"
+
 namespace vantrel::link {
 
 namespace {
@@ -131,7 +133,8 @@ std::string PortLockHolder(const std::string& path) {
     return {};
 }
 
-PortAccess CheckPortAccess(const std::string& path, bool probeOpen) {
+PortAccess CheckPortAccess(const std::string& name, bool probeOpen) {
+    const std::string path = PortPath(name);
     if (path.empty())
         return Result(PortState::Missing, "no such device",
                       "No serial device was found for this port.\nIs the programming cable plugged in?");

@@ -21,12 +21,12 @@ struct PortAccess {
     std::string advice;    // the full explanation, lines separated by "\n"; empty when usable
 };
 
-// Looks at the device behind path. Never blocks: a pipe or a device is at
+// Looks at the device behind a port name (PortPath). Never blocks: a pipe or a device is at
 // most opened without waiting and closed again. With probeOpen false nothing
 // is opened at all (listing ports must not disturb a device); with it true a
 // character device is opened once, which tells a device that refuses (busy
 // or not a terminal) from a usable one.
-PortAccess CheckPortAccess(const std::string& path, bool probeOpen);
+PortAccess CheckPortAccess(const std::string& name, bool probeOpen);
 
 // The program that holds the lock file of the device, as "name, process N",
 // or empty when no live program holds one.

@@ -42,6 +42,8 @@ constexpr const char* kReadWait = "Please wait a moment......";
 constexpr const char* kWriteWait = "Please wait a moment.......";
 constexpr const char* kReadDone = "Successfully Reading End.";
 constexpr const char* kWriteDone = "Successfully Writing End.";
+constexpr const char* kWriteInDoubt =
+    "Writing End, but an answer from the radio was not clear. Please read the radio back to verify.";
 }  // namespace text
 
 }  // namespace vantrel::link

@@ -26,20 +26,25 @@ private:
         return FailOpening(link_, observer_, Indicator::Green, text, sendReject);
     }
 
+    // A primitive failed, or bytes came after an answer already acted on.
+    bool failed() const { return link_.linkError() || link_.strayed(); }
+
     TransferOutcome exchange(CodeplugImage& image) {
         link_.SendByte(kReadRequest);
-        if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, true);
+        if (failed()) return openingFailed(text::kCheckProgrammingMode, true);
 
         link_.ReceiveBytePolled(kReadIdentityPolls);
-        if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, false);
+        if (failed()) return openingFailed(text::kCheckProgrammingMode, false);
+        // An identity with other bytes around it is no identity.
+        if (!link_.answerClean()) return openingFailed(text::kCheckProgrammingMode, true);
         if (IsRefusedIdentity(link_.lastByte())) return openingFailed(text::kUnsupportedRegion, true);
 
-        link_.Pause(kPauseBeforeVersion);
+        link_.PauseAfterAnswer(kPauseBeforeVersion);
         link_.SendByte(kVersionRequest);
-        if (link_.linkError()) return openingFailed(text::kCheckVersion, true);
+        if (failed()) return openingFailed(text::kCheckVersion, true);
 
         link_.ReceiveBlock(kFirstAnswerSize);
-        if (link_.linkError() || link_.lastBlock().front() != kAck)
+        if (failed() || link_.lastBlock().front() != kAck)
             return openingFailed(text::kCheckVersion, false);
 
         observer_.status(text::kReadWait);
@@ -66,7 +71,7 @@ private:
         for (int blk = 0; blk < kBlockCount; ++blk) {
             if (!first) {
                 link_.ReceiveBlock(kBlockAnswerSize);
-                if (link_.linkError()) return false;
+                if (failed()) return false;
             }
             const Bytes& answer = link_.lastBlock();
             const std::size_t at = first ? 1 : 0;
@@ -76,20 +81,23 @@ private:
                 observer_.progress(++i);
             }
             const std::uint8_t checksum = answer[at + kBlockSize];
-            if (checksum == BlockChecksum(&staging_[i - kBlockSize])) {
-                link_.Pause(kPauseBeforeAck);
+            // A block with a byte too many, or one in front, is as bad as a
+            // wrong checksum: its bytes are not the radio's block.
+            if (link_.answerClean() && checksum == BlockChecksum(&staging_[i - kBlockSize])) {
+                link_.PauseAfterAnswer(kPauseBeforeAck);
                 retries = 0;
                 link_.SendByte(kAck);
-                if (link_.linkError()) return false;
+                if (failed()) return false;
             } else {
                 link_.SendByte(kReject);
-                if (link_.linkError() || retries == kMaxRetries) return false;
+                if (failed() || retries == kMaxRetries) return false;
                 --blk;
                 i -= kBlockSize;
                 ++retries;
             }
         }
-        return true;
+        // Nothing may follow the last acknowledgement.
+        return link_.Settle();
     }
 
     Link& link_;

@@ -32,9 +32,18 @@ Bytes SimulatedRadio::receive(std::uint8_t byte) {
     return handle(b);
 }
 
+void SimulatedRadio::LineSilent() {
+    pending_.reset();
+    if (step_ != Step::WriteVersion) step_ = Step::Idle;
+}
+
 Bytes SimulatedRadio::answer(Bytes bytes) {
     ++answers_;
     if (options_.silentAt > 0 && answers_ >= options_.silentAt) return {};
+    if (const auto junk = options_.junkBefore.find(answers_); junk != options_.junkBefore.end())
+        bytes.insert(bytes.begin(), junk->second);
+    if (const auto junk = options_.junkAfter.find(answers_); junk != options_.junkAfter.end())
+        bytes.push_back(junk->second);
     return bytes;
 }
 

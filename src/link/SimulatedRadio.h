@@ -4,6 +4,11 @@
 // time and returns what the radio answers; timing (reaction time, pacing) is
 // the runner's business. Every program byte must be followed by 0x00: a pair
 // that breaks this is logged as a line error and ignored.
+//
+// Like a radio, it gives an exchange up after a silence on the line (the
+// runner tells it, see LineSilent): a write stopped in its data phase does
+// not take the next read's bytes as data.
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -34,7 +39,13 @@ struct SimulatedRadioOptions {
     // Image offset -> the value the radio keeps there whatever a write sends
     // (a memory cell that no longer takes writes).
     std::map<int, std::uint8_t> stuckBytes;
+    // Answer number (1 = the identity) -> a byte of noise on the line just
+    // before that answer, or just after it.
+    std::map<int, std::uint8_t> junkBefore, junkAfter;
 };
+
+// The silence after which the radio gives up an exchange in progress.
+constexpr std::chrono::milliseconds kRadioSilenceTimeout{2000};
 
 class SimulatedRadio {
 public:
@@ -42,6 +53,11 @@ public:
 
     // One byte from the program; returns the radio's answer (often empty).
     Bytes receive(std::uint8_t byte);
+    // The line has been silent for kRadioSilenceTimeout: the exchange in
+    // progress is over and a byte still waiting for its 0x00 is dropped. A
+    // write waiting for "T" keeps waiting: its user may be typing the
+    // radio's password.
+    void LineSilent();
 
     const CodeplugImage::Bytes& image() const { return image_; }
     int readsCompleted() const { return readsCompleted_; }

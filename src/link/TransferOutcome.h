@@ -11,12 +11,15 @@ enum class TransferOutcome {
     Aborted,            // the dialog was closed; nothing further is shown
     PasswordAbandoned,  // the write password prompt was cancelled or failed
     AppClosing,         // the application closed during the password prompt
+    InDoubt,            // every block went out, but an answer did not come alone:
+                        // the radio may not hold what was sent
 };
 
 inline const char* OutcomeName(TransferOutcome outcome) {
     constexpr const char* kNames[] = {"success", "failed before the data phase",
                                       "failed in the data phase", "aborted",
-                                      "password not given", "application closing"};
+                                      "password not given", "application closing",
+                                      "ended in doubt"};
     return kNames[static_cast<int>(outcome)];
 }
 

@@ -37,19 +37,26 @@ private:
         return FailOpening(link_, observer_, Indicator::Red, text, sendReject);
     }
 
+    // A primitive failed, or bytes came after an answer already acted on.
+    bool failed() const { return link_.linkError() || link_.strayed(); }
+
+    enum class Blocks { Written, Failed, InDoubt };
+
     TransferOutcome exchange() {
         link_.SendByte(kWriteRequest);
-        if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, true);
+        if (failed()) return openingFailed(text::kCheckProgrammingMode, true);
         link_.ReceiveBytePolled(kWriteIdentityPolls);
-        if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, false);
-        link_.Pause(kPauseAfterIdentity);
+        if (failed()) return openingFailed(text::kCheckProgrammingMode, false);
+        link_.PauseAfterAnswer(kPauseAfterIdentity);
+        // An identity with other bytes around it is no identity.
+        if (!link_.answerClean()) return openingFailed(text::kCheckProgrammingMode, true);
         if (IsRefusedIdentity(link_.lastByte())) return openingFailed(text::kUnsupportedRegion, true);
 
         link_.Pause(kPauseShort);
         link_.SendByte(kVersionRequest);
-        if (link_.linkError()) return openingFailed(text::kCheckVersion, true);
+        if (failed()) return openingFailed(text::kCheckVersion, true);
         link_.ReceiveBlock(kFirstAnswerSize);
-        if (link_.linkError() || link_.lastBlock().front() != kAck)
+        if (failed() || !link_.answerClean() || link_.lastBlock().front() != kAck)
             return openingFailed(text::kCheckVersion, false);
 
         if (RadioAsksPassword(link_.lastBlock())) {
@@ -59,6 +66,7 @@ private:
             case PasswordOutcome::AppClosing: return TransferOutcome::AppClosing;
             }
             if (link_.aborted()) return TransferOutcome::Aborted;
+            link_.ForgetInput();
         }
         state_.passwordKept = false;
         if (steps_.storePassword) steps_.storePassword(state_);
@@ -68,11 +76,11 @@ private:
         link_.SendByte(kVersionRequest);  // the radio does not answer this one
         link_.Pause(kPauseShort);
         link_.SendByte(kReadRequest);
-        if (link_.linkError()) return openingFailed(text::kCheckVersion, false);
+        if (failed()) return openingFailed(text::kCheckVersion, false);
         link_.ReceiveByte();
-        if (link_.linkError()) return openingFailed(text::kCheckVersion, false);
-        link_.Pause(kPauseShort);
-        if (link_.lastByte() != kAck) return openingFailed(text::kCheckVersion, false);
+        if (failed()) return openingFailed(text::kCheckVersion, false);
+        link_.PauseAfterAnswer(kPauseShort);
+        if (!link_.answerClean() || link_.lastByte() != kAck) return openingFailed(text::kCheckVersion, false);
 
         observer_.status(text::kWriteWait);
         link_.StartBlink(Indicator::Red);
@@ -80,14 +88,19 @@ private:
         if (steps_.encodeUserTones) steps_.encodeUserTones(image);
         for (int n = 1; n <= static_cast<int>(bm::MaxChannels); ++n)
             image.setBit(bm::channelRecord(n) + kRecordFlagsByte, 0, false);
-        const bool ok = blocks();
+        const Blocks written = blocks();
         link_.StopBlink();
         if (link_.aborted()) return TransferOutcome::Aborted;
-        if (!ok) {
+        if (written == Blocks::Failed) {
             observer_.status(text::kCommError);
             return TransferOutcome::TransferFailed;
         }
         link_.Pause(kPauseAtEnd);
+        // Bytes after the last acknowledgement mean it may have been none.
+        if (written == Blocks::InDoubt || !link_.Settle()) {
+            observer_.status(text::kWriteInDoubt);
+            return TransferOutcome::InDoubt;
+        }
         image.setByte(bm::SerialWriteEnable, 0);
         observer_.status(text::kWriteDone);
         link_.Pause(kPauseAtEnd);
@@ -101,16 +114,17 @@ private:
         for (int busy = 0;; ++busy) {
             if (busy == kMaxTargetBusy) return openingFailed(text::kCheckProgrammingMode, true);
             link_.SendByte(kTargetRequest);
-            if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, true);
+            if (failed()) return openingFailed(text::kCheckProgrammingMode, true);
             link_.ReceiveBytePolled(kTargetPolls);
-            if (link_.linkError()) return openingFailed(text::kCheckProgrammingMode, false);
-            link_.Pause(kPauseShort);
+            if (failed()) return openingFailed(text::kCheckProgrammingMode, false);
+            link_.PauseAfterAnswer(kPauseShort);
+            if (!link_.answerClean()) return openingFailed(text::kCheckProgrammingMode, true);
             if (link_.lastByte() == ExpectedTarget(state_.image)) return TransferOutcome::Success;
             if (link_.lastByte() != kReject) return openingFailed(text::kUnsupportedRegion, true);
         }
     }
 
-    bool blocks() {
+    Blocks blocks() {
         CodeplugImage& image = state_.image;
         int i = 0;
         int retries = 0;
@@ -129,23 +143,28 @@ private:
                 observer_.progress(++i);
             }
             link_.SendBlock(buffer);
-            if (link_.linkError()) return false;
+            if (failed()) return Blocks::Failed;
             link_.Pause(kPauseBeforeChecksum);
             link_.SendByte(static_cast<std::uint8_t>(sum));
-            if (link_.linkError()) return false;
+            if (failed()) return Blocks::Failed;
             link_.ReceiveByte();
-            if (link_.linkError()) return false;
-            link_.Pause(kPauseAfterAnswer);
+            if (failed()) return Blocks::Failed;
+            link_.PauseAfterAnswer(kPauseAfterAnswer);
+            // An answer that did not come alone ({0x4F, 0x46}, a byte in
+            // front) cannot tell whether the radio took the block, so it
+            // cannot tell which block the radio expects next. After the last
+            // block the radio may hold everything, or all but that block.
+            if (!link_.answerClean()) return block == kBlockCount - 1 ? Blocks::InDoubt : Blocks::Failed;
             if (link_.lastByte() == kAck) {
                 retries = 0;
             } else {
-                if (retries == kMaxRetries) return false;
+                if (retries == kMaxRetries) return Blocks::Failed;
                 --block;
                 i -= kBlockSize;
                 ++retries;
             }
         }
-        return true;
+        return Blocks::Written;
     }
 
     Link& link_;

@@ -20,6 +20,7 @@ using testing::VirtualLine;
 struct LineRow {
     std::optional<milliseconds> echo;
     milliseconds reaction;
+    bool paced = false;
 };
 
 // The first row is the plain line the others are compared with.
@@ -28,6 +29,7 @@ const LineRow kLines[] = {
     {milliseconds(5), milliseconds(10)}, {milliseconds(30), milliseconds(10)},
     {std::nullopt, milliseconds(0)}, {milliseconds(0), milliseconds(0)},
     {milliseconds(5), milliseconds(0)}, {milliseconds(30), milliseconds(0)},
+    {std::nullopt, milliseconds(10), true}, {milliseconds(0), milliseconds(10), true},
 };
 
 CodeplugImage::Bytes RadioImage(int seed) {
@@ -52,6 +54,7 @@ Transfer RunOn(const LineRow& row, bool write) {
     VirtualLine line([&](std::uint8_t b) { return radio.receive(b); });
     line.echo = row.echo;
     line.reaction = row.reaction;
+    line.paced = row.paced;
     Link link(line);
     LinkObserver quiet;
     Transfer t{};
@@ -83,23 +86,27 @@ TEST(LineConditions, ReadAndWriteAreTheSameOnEveryLine) {
     for (bool write : {false, true}) {
         const Transfer plain = RunOn(kLines[0], write);
         ASSERT_EQ(plain.outcome, TransferOutcome::Success);
+        // Every answer is followed by the quiet that shows it came alone;
+        // the radio's shorter pauses after an answer (10 ms, 2 ms) fall
+        // within it.
+        const long long quiet = std::chrono::microseconds(kAnswerSettle).count();
         std::vector<long long> pauses;
         if (write) {
-            // 200 + 10 ms after the identity, none after the version answer,
-            // 10 ms after the target and after the switch answer, 2 ms after
-            // each acknowledgement but the last.
-            pauses = {210000, 0, 10000, 10000};
-            pauses.insert(pauses.end(), 47, 2000);
+            // 200 + 10 ms after the identity, then after the version answer,
+            // the target, the switch answer and each acknowledgement but the
+            // last.
+            pauses = {210000};
+            pauses.insert(pauses.end(), 3 + 47, quiet);
         } else {
-            // 10 ms after the identity, 2 ms after each block.
-            pauses = {10000};
-            pauses.insert(pauses.end(), 48, 2000);
+            // After the identity and after each block.
+            pauses.insert(pauses.end(), 1 + 48, quiet);
         }
         EXPECT_EQ(plain.pauses, pauses);
         for (const LineRow& row : kLines) {
             SCOPED_TRACE(::testing::Message() << (write ? "write" : "read") << ", echo "
                                               << (row.echo ? row.echo->count() : -1)
-                                              << " ms, reaction " << row.reaction.count() << " ms");
+                                              << " ms, reaction " << row.reaction.count() << " ms"
+                                              << (row.paced ? ", paced" : ""));
             const Transfer t = RunOn(row, write);
             EXPECT_EQ(t.outcome, TransferOutcome::Success);
             EXPECT_EQ(t.sent, plain.sent);

@@ -98,9 +98,10 @@ TEST(LinkInput, EchoIsRecognisedOnTheFirstExchangeAndTakenOffEverySend) {
         }
         EXPECT_EQ(link.echo(), row.echo ? Echo::Present : Echo::Absent);
         EXPECT_EQ(line.sent, testing::Pairs({0x30, 0x40, 0x4F}));
-        // Nothing waits for an echo that a plain cable never sends.
+        // Nothing waits for an echo that a plain cable never sends: each
+        // exchange takes the reaction and the quiet after the answer.
         if (!row.echo) {
-            EXPECT_NEAR(line.seconds(), 3 * row.reaction.count() / 1000.0, 1e-9);
+            EXPECT_NEAR(line.seconds(), 3 * (row.reaction + kAnswerSettle).count() / 1000.0, 1e-9);
         }
     }
 }
@@ -156,6 +157,7 @@ TEST(LinkPrimitives, BlockReceiveKeepsEveryByteThatArrived) {
     link.ReceiveBlock(10);
     EXPECT_FALSE(link.linkError());
     EXPECT_EQ(link.lastBlock(), answer);
+    EXPECT_FALSE(link.answerClean());  // one byte more than asked for
 
     link.ReceiveBlock(9);  // nothing more comes
     EXPECT_TRUE(link.linkError());

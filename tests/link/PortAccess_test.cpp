@@ -14,6 +14,7 @@
 #include <string>
 
 #include "link/PortAccess.h"
+#include "link/PortPath.h"
 
 namespace vantrel::link {
 namespace {
@@ -90,6 +91,23 @@ TEST(PortAccess, LockFileOfALiveProgramMakesThePortBusy) {
 
     fs::remove_all(locks);
     if (oldTmp.empty()) ::unsetenv("TMPDIR"); else ::setenv("TMPDIR", oldTmp.c_str(), 1);
+}
+
+// A bare name is the file of that name in the current folder when there is
+// one, else the device of that name under /dev, as the serial layer opens it.
+TEST(PortAccess, BareNameIsTheFileInTheCurrentFolderElseTheDevice) {
+    const fs::path folder = fs::temp_directory_path() / ("vantrel-portpath-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    std::ofstream("L") << "not a radio";
+    EXPECT_EQ(PortPath("L"), "./L");
+    EXPECT_EQ(PortPath("ttyVantrelNone"), "/dev/ttyVantrelNone");
+    EXPECT_EQ(PortPath("sub/L"), "sub/L");
+    EXPECT_EQ(CheckPortAccess("L", true).advice, "./L is a file, not a serial device.\nChoose the port of the programming cable.");
+    EXPECT_EQ(CheckPortAccess("ttyVantrelNone", true).summary, "no such device");
+    fs::current_path(before);
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The read exchange against the simulated radio on the in-memory line.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "VirtualLine.h"
 #include "link/ProtocolBytes.h"
 #include "link/ReadProtocol.h"
@@ -15,14 +17,23 @@ using testing::VirtualLine;
 using testing::With;
 
 struct ReadRig {
-    explicit ReadRig(SimulatedRadioOptions options = {})
-        : radio(PatternImage(), std::move(options)),
-          line([this](std::uint8_t b) { return radio.receive(b); }),
+    explicit ReadRig(SimulatedRadioOptions options = {}, const CodeplugImage::Bytes& radioImage = PatternImage())
+        : radio(radioImage, std::move(options)),
+          line([this](std::uint8_t b) {
+              Bytes out = radio.receive(b);
+              if (!out.empty() && ++answers == tamperAt) out = tamper(out);
+              return out;
+          }),
           link(line) {
         image.replaceAll(PatternImage(99));
     }
     TransferOutcome read() { return ReadCodeplug(link, observer, image); }
 
+    // The radio's answer number tamperAt (1 = the identity) as the line
+    // delivers it.
+    int tamperAt = 0;
+    std::function<Bytes(Bytes)> tamper;
+    int answers = 0;
     SimulatedRadio radio;
     VirtualLine line;
     Link link;
@@ -121,6 +132,67 @@ TEST(ReadProtocol, EachFailureStopsWithItsTextAndLeavesTheImage) {
         if (row.outcome == TransferOutcome::OpeningFailed) {
             EXPECT_EQ(rig.observer.paints.back(), std::make_pair(Indicator::Green, false));
         }
+    }
+}
+
+TEST(ReadProtocol, BlockThatDoesNotComeAloneIsAskedForAgainAndNeverTaken) {
+    // Block 1 (answer 3) with a byte of noise in front, after it, or a 0x4F in
+    // front as the first answer has: each is refused and comes again. Its
+    // bytes are such that the noise in front and the first seven of them
+    // pass as a block whose checksum is the eighth.
+    CodeplugImage::Bytes radioImage = PatternImage();
+    radioImage[15] = static_cast<std::uint8_t>(0x8D + BlockChecksum(&radioImage[8], 7));
+    struct Row {
+        const char* name;
+        SimulatedRadioOptions radio;
+        std::function<Bytes(Bytes)> tamper;
+        int refusals;  // -1: the read fails
+    };
+    const auto junk = [](bool before, std::uint8_t b) {
+        return With([=](auto& o) { (before ? o.junkBefore : o.junkAfter)[3] = b; });
+    };
+    const Row rows[] = {
+        {"clean", {}, nullptr, 0},
+        {"wrong checksum", With([](auto& o) { o.corruptChecksum = {{1, 1}}; }), nullptr, 1},
+        {"noise in front", junk(true, 0x8D), nullptr, 1},
+        {"noise after", junk(false, 0x8D), nullptr, 1},
+        {"one byte too many", junk(true, kAck), nullptr, 1},
+        {"nothing", {}, [](Bytes) { return Bytes{}; }, -1},
+        {"a byte short", {}, [](Bytes b) { return Bytes(b.begin(), b.end() - 1); }, -1},
+    };
+    for (const bool paced : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(::testing::Message() << row.name << (paced ? ", paced" : ""));
+            ReadRig rig(row.radio, radioImage);
+            rig.line.paced = paced;
+            rig.tamperAt = row.tamper ? 3 : 0;
+            rig.tamper = row.tamper;
+            const TransferOutcome outcome = rig.read();
+            if (row.refusals < 0) {
+                EXPECT_EQ(outcome, TransferOutcome::TransferFailed);
+                EXPECT_EQ(rig.image.bytes(), PatternImage(99));
+                continue;
+            }
+            EXPECT_EQ(outcome, TransferOutcome::Success);
+            EXPECT_EQ(rig.image.bytes(), radioImage);
+            Bytes expected = Pairs({0x52, 0x0B, 0x4F});
+            for (const auto& part : {Repeat(Pairs({0x46}), row.refusals), Repeat(Pairs({0x4F}), 47)})
+                expected.insert(expected.end(), part.begin(), part.end());
+            EXPECT_EQ(rig.line.sent, expected);
+        }
+    }
+}
+
+TEST(ReadProtocol, IdentityOrVersionAnswerThatDoesNotComeAloneEndsTheRead) {
+    const std::pair<SimulatedRadioOptions, const char*> rows[] = {
+        {With([](auto& o) { o.junkAfter[1] = 0x31; }), text::kCheckProgrammingMode},
+        {With([](auto& o) { o.junkBefore[2] = 0x8D; }), text::kCheckVersion},
+    };
+    for (const auto& [options, status] : rows) {
+        ReadRig rig(options);
+        EXPECT_EQ(rig.read(), TransferOutcome::OpeningFailed);
+        EXPECT_EQ(rig.observer.statuses.back(), status);
+        EXPECT_EQ(rig.image.bytes(), PatternImage(99));
     }
 }
 

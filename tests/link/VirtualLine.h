@@ -4,7 +4,9 @@
 // deadline, so a 10 s time-out costs nothing. Every byte the program puts on
 // the line is logged in `sent`, every byte the radio answers in `answers`.
 // Input keeps the order of the wire: an echo delayed by the adapter holds
-// back the answer behind it.
+// back the answer behind it. A paced line gives every byte its time at 1200
+// baud: the program's bytes drain one after the other, the radio hears each
+// when it has left and its answers come byte by byte.
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -28,6 +30,7 @@ public:
     };
 
     std::chrono::milliseconds reaction{10};  // radio's delay before answering
+    bool paced = false;
     int stuckQueue = -1;                     // this queue() call (0-based) never drains
     // The cable returns every byte the program sends, this long after it.
     std::optional<std::chrono::milliseconds> echo;
@@ -59,17 +62,22 @@ public:
         stuck_ = queues_++ == stuckQueue;
         if (stuck_) return true;
         for (std::uint8_t b : bytes) {
+            const Clock::time_point left = paced ? lineFree_ = std::max(now_, lineFree_) + kByteTime : now_;
             sent.push_back(b);
             sentAt.push_back({now_, b});
             if (echo && echoLimit != 0) {
                 if (echoLimit > 0) --echoLimit;
-                arrive(now_ + *echo, b);
+                arrive(left + *echo, b);
             }
-            for (std::uint8_t a : radio_(b)) answers.push_back({sent.size() - 1, arrive(now_ + reaction, a)});
+            Clock::time_point at = left + reaction;
+            for (std::uint8_t a : radio_(b)) {
+                if (paced) at = std::max(at, input_.empty() ? at : input_.back().time) + kByteTime;
+                answers.push_back({sent.size() - 1, arrive(at, a)});
+            }
         }
         return true;
     }
-    bool drained() override { return !stuck_; }
+    bool drained() override { return !stuck_ && now_ >= lineFree_; }
     std::size_t available() override {
         return static_cast<std::size_t>(std::count_if(
             input_.begin(), input_.end(), [&](const Arrival& a) { return a.time <= now_; }));
@@ -96,6 +104,7 @@ public:
             return Wake::Interrupted;
         }
         Clock::time_point next = std::min(deadline, nextTick_);
+        if (lineFree_ > now_) next = std::min(next, lineFree_);
         for (const Arrival& a : input_)
             if (a.time > now_) next = std::min(next, a.time);
         for (const auto& event : {lostAfter, closingAfter})
@@ -107,7 +116,7 @@ public:
             nextTick_ += std::chrono::milliseconds(200);
             return Wake::Tick;
         }
-        return available() ? Wake::Activity : Wake::Deadline;
+        return available() || now_ == lineFree_ ? Wake::Activity : Wake::Deadline;
     }
     void interrupt() override { interrupted_ = true; }
 
@@ -116,6 +125,8 @@ public:
 
 private:
     using Arrival = Timed;
+    // 1 start bit, 8 data bits, 2 stop bits at 1200 baud.
+    static constexpr std::chrono::microseconds kByteTime{11 * 1000000 / 1200};
     // Queues an input byte behind those already on their way.
     Timed arrive(Clock::time_point at, std::uint8_t b) {
         if (!input_.empty()) at = std::max(at, input_.back().time);
@@ -127,6 +138,7 @@ private:
     std::deque<Arrival> input_;
     const Clock::time_point start_ = Clock::time_point() + std::chrono::hours(1);
     Clock::time_point now_ = start_;
+    Clock::time_point lineFree_ = start_;  // when the program's last byte has left
     // The tick runs with its own phase: the first one comes after 130 ms.
     Clock::time_point nextTick_ = start_ + std::chrono::milliseconds(130);
     bool open_ = true;

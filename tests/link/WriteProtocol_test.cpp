@@ -1,9 +1,12 @@
 // The write exchange against the simulated radio on the in-memory line.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "VirtualLine.h"
 #include "codeplug/ByteMap.h"
 #include "link/PasswordCheck.h"
+#include "link/ReadProtocol.h"
 #include "link/ProtocolBytes.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
@@ -49,7 +52,11 @@ struct PasswordObserver : RecordingObserver {
 struct WriteRig {
     explicit WriteRig(SimulatedRadioOptions options = {})
         : radio(RadioImage(), std::move(options)),
-          line([this](std::uint8_t b) { return radio.receive(b); }),
+          line([this](std::uint8_t b) {
+              Bytes out = radio.receive(b);
+              if (onByte) onByte(b, out);
+              return out;
+          }),
           link(line) {
         state.image.replaceAll(ProgramImage());
         steps.storePassword = [this](AppState&) { calls.push_back("storePassword"); };
@@ -62,6 +69,8 @@ struct WriteRig {
         return Bytes(line.sent.begin() + static_cast<std::ptrdiff_t>(opening.size()), line.sent.end());
     }
 
+    // Sees (and may change) what the line carries back for each program byte.
+    std::function<void(std::uint8_t, Bytes&)> onByte;
     SimulatedRadio radio;
     VirtualLine line;
     Link link;
@@ -147,6 +156,90 @@ TEST(WriteProtocol, RefusedBlocksAreSentAgainUpToThreeTimes) {
     EXPECT_EQ(fourth.observer.statuses.back(), text::kCommError);
     EXPECT_EQ(fourth.dataPhase().size(), (9u + 4) * 18);  // blocks 0..8, then block 9 four times
     EXPECT_EQ(fourth.radio.writesCompleted(), 0);
+}
+
+// What the line carries back after a block: each answer ends in the next
+// block, the block again, or a failure. An answer that does not come alone
+// never counts: it cannot tell which block the radio expects next.
+TEST(WriteProtocol, AnswerAfterABlockMustComeAlone) {
+    // Block 5 is answered by the radio's 10th answer, block 47 by its 52nd.
+    const auto junk = [](int answer, std::initializer_list<std::uint8_t> before,
+                         std::initializer_list<std::uint8_t> after, int refusals = 0) {
+        return With([=](auto& o) {
+            for (std::uint8_t b : before) o.junkBefore[answer] = b;
+            for (std::uint8_t b : after) o.junkAfter[answer] = b;
+            if (refusals) o.refuseBlock[answer - 5] = refusals;
+        });
+    };
+    struct Row {
+        const char* name;
+        SimulatedRadioOptions radio;
+        TransferOutcome outcome;
+        std::size_t blocksSent;  // of the data phase, repeats included
+    };
+    const Row rows[] = {
+        {"{0x4F}", {}, TransferOutcome::Success, 48},
+        {"{0x46}", junk(10, {}, {}, 1), TransferOutcome::Success, 49},
+        {"{noise, 0x4F}", junk(10, {0x8D}, {}), TransferOutcome::TransferFailed, 6},
+        {"{0x4F, 0x46}", junk(10, {}, {0x46}), TransferOutcome::TransferFailed, 6},
+        {"{noise 0x4F, 0x46}", junk(10, {0x4F}, {}, 1), TransferOutcome::TransferFailed, 6},
+        {"{0x4F, noise}", junk(10, {}, {0x8D}), TransferOutcome::TransferFailed, 6},
+        {"one byte too many", junk(10, {}, {0x4F}), TransferOutcome::TransferFailed, 6},
+        {"nothing", With([](auto& o) { o.silentAt = 10; }), TransferOutcome::TransferFailed, 6},
+        {"last block {0x4F, 0x46}", junk(52, {}, {0x46}), TransferOutcome::InDoubt, 48},
+        {"last block {noise, 0x4F}", junk(52, {0x8D}, {}), TransferOutcome::InDoubt, 48},
+    };
+    for (const bool paced : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(::testing::Message() << row.name << (paced ? ", paced" : ""));
+            WriteRig rig(row.radio);
+            rig.line.paced = paced;
+            EXPECT_EQ(rig.write(), row.outcome);
+            EXPECT_EQ(rig.dataPhase().size(), row.blocksSent * 18);
+            const char* status = row.outcome == TransferOutcome::Success ? text::kWriteDone
+                                 : row.outcome == TransferOutcome::InDoubt ? text::kWriteInDoubt
+                                                                          : text::kCommError;
+            EXPECT_EQ(rig.observer.statuses.back(), status);
+            if (row.outcome == TransferOutcome::Success) {
+                EXPECT_EQ(rig.radio.image(), ProgramImage());
+            }
+            // The serial number stays enabled for a write that may be repeated.
+            EXPECT_EQ(rig.state.image.byte(bm::SerialWriteEnable), row.outcome == TransferOutcome::Success ? 0 : 1);
+        }
+    }
+}
+
+TEST(WriteProtocol, ByteThatComesWhileTheNextBlockGoesOutFailsTheWrite) {
+    // Something on the line while block 6 is on its way: the answer to block
+    // 5 that was taken may not have been the radio's.
+    for (const bool paced : {false, true}) {
+        SCOPED_TRACE(paced);
+        WriteRig rig;
+        rig.line.paced = paced;
+        int dataBytes = 0;
+        rig.onByte = [&](std::uint8_t, Bytes& out) {
+            if (rig.radio.writesCompleted() == 0 && rig.line.sent.size() >= 10 && ++dataBytes == 6 * 18 + 1)
+                out = {0x8D};
+        };
+        EXPECT_EQ(rig.write(), TransferOutcome::TransferFailed);
+        EXPECT_EQ(rig.observer.statuses.back(), text::kCommError);
+    }
+}
+
+TEST(WriteProtocol, OpeningAnswersMustComeAlone) {
+    const std::pair<SimulatedRadioOptions, const char*> rows[] = {
+        {With([](auto& o) { o.junkAfter[1] = 0x31; }), text::kCheckProgrammingMode},
+        {With([](auto& o) { o.junkAfter[2] = 0x00; }), text::kCheckVersion},
+        {With([](auto& o) { o.junkBefore[3] = 0x46; }), text::kCheckProgrammingMode},
+        {With([](auto& o) { o.junkAfter[4] = 0x4F; }), text::kCheckVersion},
+    };
+    for (const auto& [options, status] : rows) {
+        SCOPED_TRACE(status);
+        WriteRig rig(options);
+        EXPECT_EQ(rig.write(), TransferOutcome::OpeningFailed);
+        EXPECT_EQ(rig.observer.statuses.back(), status);
+        EXPECT_EQ(rig.radio.image(), RadioImage());
+    }
 }
 
 TEST(WriteProtocol, TargetCheckRepeatsWhileTheRadioAnswersFButNotForEver) {
@@ -282,6 +375,38 @@ TEST(WriteProtocol, AbortInTheDataPhaseEndsSilently) {
     EXPECT_EQ(rig.write(), TransferOutcome::Aborted);
     EXPECT_EQ(rig.observer.statuses, std::vector<std::string>{text::kWriteWait});
     EXPECT_EQ(rig.dataPhase().size(), 12u * 18);
+}
+
+// A write stopped in its data phase (and half a pair after it) leaves the
+// radio taking every later byte as data, until its time-out gives the
+// exchange up.
+TEST(SimulatedRadio, SilenceEndsAnExchangeStoppedHalfWay) {
+    WriteRig rig;
+    rig.observer.onProgress = [&](int value) { if (value == 100) rig.link.Abort(); };
+    ASSERT_EQ(rig.write(), TransferOutcome::Aborted);
+    rig.radio.receive(0x52);
+    CodeplugImage image;
+    RecordingObserver quiet;
+    EXPECT_NE(ReadCodeplug(rig.link, quiet, image), TransferOutcome::Success);
+    rig.radio.LineSilent();
+    EXPECT_EQ(ReadCodeplug(rig.link, quiet, image), TransferOutcome::Success);
+    EXPECT_EQ(image.bytes(), RadioImage());
+}
+
+// The radio waits for "T" while the user types its password, however long.
+TEST(SimulatedRadio, SilenceDoesNotEndAWriteWaitingForItsPassword) {
+    struct SlowTypist : PasswordObserver {
+        SimulatedRadio* radio = nullptr;
+        PasswordOutcome writePassword(const std::string& radioPassword) override {
+            radio->LineSilent();
+            return PasswordObserver::writePassword(radioPassword);
+        }
+    };
+    WriteRig rig(With([](auto& o) { o.password = "Ab12"; }));
+    SlowTypist typist;
+    typist.radio = &rig.radio;
+    EXPECT_EQ(WriteCodeplug(rig.link, typist, rig.state, rig.steps), TransferOutcome::Success);
+    EXPECT_EQ(rig.radio.writesCompleted(), 1);
 }
 
 TEST(VerifyWrite, ReadsTheRadioBackAndNamesEveryByteItDidNotKeep) {

@@ -43,6 +43,8 @@ inline const CommandSpec kSimulateCommand{
         {"--target", "BYTE|auto", "answer to the write's target check (default auto: from the radio's image)"},
         {"--target-busy", "N", "answer the target check as busy (0x46) N times first"},
         {"--refuse-block", "BLK:N", "ask for a correctly written block again N times"},
+        {"--junk-before", "N:BYTE", "a byte of noise on the line just before the N-th answer (1 = identity)"},
+        {"--junk-after", "N:BYTE", "a byte of noise on the line just after the N-th answer"},
         {"--save", "FILE.cpg", "store the radio's image there after each write (with --count: FILE1.cpg, ...)"},
     }};
 

@@ -34,7 +34,7 @@ int CmdRead(int argc, char** argv) {
     }
     device.close();
     if (outcome != vantrel::link::TransferOutcome::Success) {
-        Fail(status);
+        Fail(status.empty() ? std::string("the read ended: ") + vantrel::link::OutcomeName(outcome) : status);
         ReportLostLine(link);
         return kExitFailure;
     }

@@ -81,6 +81,10 @@ int CmdSimulate(int argc, char** argv) {
             const auto bt = ParseBlockTimes(value);
             ok = bt.has_value();
             if (ok) (option == "--bad-checksum" ? options.corruptChecksum : options.refuseBlock)[bt->first] = bt->second;
+        } else if (option == "--junk-before" || option == "--junk-after") {
+            const auto junk = ParseAnswerByte(value);
+            ok = junk.has_value();
+            if (ok) (option == "--junk-before" ? options.junkBefore : options.junkAfter)[junk->first] = junk->second;
         }
         if (!ok) return UsageError(kSimulateCommand, "bad value for " + option + ": '" + value + "'");
     }

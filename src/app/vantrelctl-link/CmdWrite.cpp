@@ -52,17 +52,24 @@ public:
             }
             attempts_ = 0;
             // Nobody typed a wrong password: say how to give the right one.
-            if (!password_ && !interactive)
-                Fail("the radio asks for its password: give it with --password TEXT (there is no terminal to ask on)");
-            else
+            if (!password_ && !interactive) {
+                refusal_ = "the radio asks for its password: give it with --password TEXT (there is no terminal to ask on)";
+            } else {
                 std::fprintf(stderr, "%s\n", Lines(text::kPasswordRefused).c_str());
+                refusal_ = password_ ? "the password given with --password is not the radio's"
+                                     : "the radio's password was not given (three wrong entries)";
+            }
             return PasswordOutcome::Abandoned;
         }
     }
 
+    // Why the write stopped at the password question, for the failure line.
+    const std::string& refusal() const { return refusal_; }
+
 private:
     const std::string* password_;
     int& attempts_;
+    std::string refusal_;
 };
 
 // Reads the radio back and lists every byte that differs from what was sent.
@@ -108,9 +115,18 @@ int CmdWrite(int argc, char** argv) {
         WriteObserver observer("Writing", args.has("--password") ? &password : nullptr, state.passwordAttempts);
         outcome = WriteCodeplug(link, observer, state, steps, &sent);
         status = observer.lastStatus();
+        if (status.empty()) status = observer.refusal();
+    }
+    // Every block went out, but the radio's answers leave it open whether
+    // it holds them: reading it back settles that.
+    if (outcome == TransferOutcome::InDoubt && args.has("--verify")) {
+        std::fprintf(stderr, "vantrelctl write: warning: %s\n", status.c_str());
+        return Verify(link, sent);
     }
     if (outcome != TransferOutcome::Success) {
-        if (!status.empty()) Fail(status);
+        Fail(status.empty() ? std::string("the write ended: ") + OutcomeName(outcome) : status);
+        if (outcome == TransferOutcome::InDoubt)
+            Fail("the radio may not hold the whole codeplug: write again with --verify, or read it back and compare");
         ReportLostLine(link);
         return kExitFailure;
     }

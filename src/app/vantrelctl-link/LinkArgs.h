@@ -41,4 +41,14 @@ inline std::optional<std::pair<int, int>> ParseBlockTimes(const std::string& tex
     return std::make_pair(*block, *times);
 }
 
+// "ANSWER:BYTE", answer 1 (the identity) or later.
+inline std::optional<std::pair<int, std::uint8_t>> ParseAnswerByte(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const auto answer = ParseCount(text.substr(0, colon));
+    const auto byte = ParseByte(text.substr(colon + 1));
+    if (!answer || !byte || *answer < 1) return std::nullopt;
+    return std::make_pair(*answer, *byte);
+}
+
 }  // namespace vantrelctl

@@ -122,6 +122,9 @@ public:
             const TimePoint writtenAt = written_.front();
             input_.pop_front();
             written_.pop_front();
+            if (heard_ && in.time - lastHeard_ >= vantrel::link::kRadioSilenceTimeout) radio_.LineSilent();
+            heard_ = true;
+            lastHeard_ = in.time;
             answer(radio_.receive(in.byte), std::max(writtenAt + timing_.reaction, in.time));
             report();
         }
@@ -181,6 +184,9 @@ private:
     std::deque<Timed> output_;
     TimePoint lastIn_{};
     TimePoint lastOut_{};
+    // When the radio last heard a byte: a long silence ends its exchange.
+    TimePoint lastHeard_{};
+    bool heard_ = false;
     std::size_t reportedErrors_ = 0;
     int reads_ = 0;
     int writes_ = 0;

@@ -225,7 +225,9 @@ void ProgramCommands::cmdWrite_Click() {
     ForgetStaleWakes(link_.device());
     CodeplugImage::Bytes sent{};
     lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps, &sent);
-    if (lastOutcome_ == TransferOutcome::Success && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
+    // A write in doubt is what the verify is for.
+    const bool written = lastOutcome_ == TransferOutcome::Success || lastOutcome_ == TransferOutcome::InDoubt;
+    if (written && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
     main_.state().transferRunning = false;
     // The exchange stores the password box and the user tones: part of the write.
     main_.editorUndo().amend();

@@ -11,6 +11,7 @@
 #endif
 
 #include "link/Link.h"
+#include "link/PortPath.h"
 
 namespace vantrel::link {
 
@@ -34,7 +35,9 @@ SerialDevice::~SerialDevice() { close(); }
 bool SerialDevice::open(std::string& error) {
     close();
     lost_ = false;
-    port_.setPortName(portName_);
+    // The device PortPath means by the name, as the port check means it.
+    const std::string path = PortPath(portName_.toLocal8Bit().toStdString());
+    port_.setPortName(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
     const bool ok = !portName_.isEmpty() && port_.open(QIODevice::ReadWrite) &&
                     port_.setBaudRate(kBaudRate) && port_.setDataBits(QSerialPort::Data8) &&
                     port_.setParity(QSerialPort::NoParity) &&

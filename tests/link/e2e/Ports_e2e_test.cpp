@@ -11,6 +11,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "E2eRig.h"
 #include "link/serial/PortResolver.h"
 
 namespace vantrel::link::e2e {
@@ -21,9 +22,10 @@ struct CtlResult {
     QString out, err;
 };
 
-CtlResult CtlWithEnv(const QStringList& args, const QProcessEnvironment& env) {
+CtlResult CtlWithEnv(const QStringList& args, const QProcessEnvironment& env, const QString& folder = {}) {
     QProcess p;
     p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder);
     p.start(QStringLiteral(VANTRELCTL_PATH), args);
     CtlResult r;
     if (!p.waitForFinished(30000)) {
@@ -72,6 +74,27 @@ TEST(CtlPorts, ListsThePortsOfTheProgramsSettingsAndTellsWhyOneFails) {
         << read.err.toStdString();
     EXPECT_FALSE(QFile::exists(config.filePath("out.cpg")));
     ::close(master);
+}
+
+// A bare name that exists in the current folder (the link of a simulated
+// radio started there) is that file, for the port list and for a read alike.
+TEST(CtlPorts, ABareNameInTheCurrentFolderIsThatFile) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), PatternCpg(), {});
+    ASSERT_TRUE(radio.ready());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.path());
+    env.insert("VANTREL_COM2", "radio");
+
+    const CtlResult list = CtlWithEnv({"ports"}, env, dir.path());
+    EXPECT_TRUE(list.out.contains("Com2  radio  (VANTREL_COM2)  can open: yes\n")) << list.out.toStdString();
+    for (const QString port : {"radio", "Com2"}) {
+        SCOPED_TRACE(port.toStdString());
+        const CtlResult read = CtlWithEnv({"read", "--port", port, "-o", "out.cpg"}, env, dir.path());
+        EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+        EXPECT_EQ(Contents(dir.filePath("out.cpg")), PatternCpg());
+        QFile::remove(dir.filePath("out.cpg"));
+    }
 }
 
 // A ComN with no device behind it is named alone, without an empty "()".

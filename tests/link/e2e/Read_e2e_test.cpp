@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <vector>
+
 namespace vantrel::link::e2e {
 namespace {
 
@@ -69,6 +71,34 @@ TEST(ReadEndToEnd, ThreeBadChecksumsAreRepairedAndAFourthFails) {
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.err.trimmed(), QStringLiteral("vantrelctl: Communication Error."));
         EXPECT_FALSE(QFile::exists(dir.filePath("bad.cpg")));
+    }
+}
+
+TEST(ReadEndToEnd, NoiseOnTheLineIsNeverReadAsTheRadiosBytes) {
+    // A byte in front of block 1 (the radio's third answer), or after it on
+    // a paced line: the block is asked for again, or the read fails; the
+    // file never holds other bytes than the radio's. The radio's bytes 8..15
+    // are such that the noise in front and bytes 8..14 pass as a block whose
+    // checksum is byte 15.
+    std::vector<int> bytes;
+    for (int n = 0; n < 384; ++n) bytes.push_back((n * 53 + 5) & 0xFF);
+    bytes[15] = 0x8D;
+    for (int n = 8; n < 15; ++n) bytes[15] = (bytes[15] + bytes[n]) & 0xFF;
+    QByteArray cpg = "Vantrel programmer data file\r\n";
+    for (int b : bytes) cpg += " " + QByteArray::number(b) + " \r\n";
+
+    const QStringList rows[] = {{"--junk-before", "3:0x8D"}, {"--junk-after", "3:0x8D", "--pace"}};
+    for (const QStringList& row : rows) {
+        SCOPED_TRACE(row.join(' ').toStdString());
+        QTemporaryDir dir;
+        Simulator radio(dir.path(), cpg, row);
+        const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+        if (r.exitCode == 0) {
+            EXPECT_EQ(Contents(dir.filePath("out.cpg")), cpg);
+        } else {
+            EXPECT_EQ(r.err.trimmed(), QStringLiteral("vantrelctl: Communication Error."));
+            EXPECT_FALSE(QFile::exists(dir.filePath("out.cpg")));
+        }
     }
 }
 
@@ -181,6 +211,7 @@ TEST(SimulateOptions, BadValuesAreRefusedBeforeTheRadioStarts) {
     const QStringList rows[] = {
         {"--reaction", "abc"}, {"--reaction", "-1"}, {"--reaction", "1e300"}, {"--reaction", "nan"},
         {"--identity", "0x100"}, {"--bad-checksum", "48:1"}, {"--radio-password", "123456789"},
+        {"--junk-before", "0:0x8D"}, {"--junk-after", "3:0x100"},
     };
     for (const QStringList& row : rows) {
         SCOPED_TRACE(row.join(' ').toStdString());

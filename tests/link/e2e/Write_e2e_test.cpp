@@ -45,7 +45,8 @@ TEST(WriteEndToEnd, RadioPasswordMustBeKnown) {
                     {"--radio-password", "Ab12", "--refuse-block", "30:3"});
     const CtlRun wrong = Ctl({"write", "--port", radio.link(), file, "--password", "ab12"});
     EXPECT_EQ(wrong.exitCode, 1);
-    EXPECT_TRUE(wrong.err.contains("Invalid password.\nCodeplug is password protected."))
+    EXPECT_TRUE(wrong.err.contains("Invalid password.\nCodeplug is password protected.\n"
+                                   "vantrelctl: the password given with --password is not the radio's\n"))
         << wrong.err.toStdString();
     EXPECT_FALSE(wrong.err.contains("Successfully"));
 
@@ -97,6 +98,59 @@ TEST(WriteEndToEnd, CtrlCAtThePasswordQuestionLeavesTheTerminalEchoing) {
     ::tcgetattr(terminal, &after);
     EXPECT_TRUE(after.c_lflag & ECHO);
     ::close(terminal);
+}
+
+TEST(WriteEndToEnd, AnAnswerThatIsNotCleanIsNeverAnAcknowledgement) {
+    QTemporaryDir dir;
+    const QString file = QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg");
+    {
+        // The radio refuses block 20 once and a 0x4F of noise comes in front
+        // of its 0x46 (block 20 is the radio's 25th answer).
+        Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--refuse-block", "20:1", "--junk-before", "25:0x4F"});
+        const CtlRun w = Ctl({"write", "--port", radio.link(), file});
+        EXPECT_EQ(w.exitCode, 1);
+        EXPECT_EQ(w.err.trimmed(), QStringLiteral("vantrelctl: Communication Error."));
+        radio.stop();
+        EXPECT_FALSE(radio.log().contains("write completed"));
+    }
+    // Noise after the last acknowledgement: every block went out, but the
+    // write cannot tell that the radio took the last one. It says so; a
+    // verify settles it.
+    for (const bool verify : {false, true}) {
+        SCOPED_TRACE(verify);
+        Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--junk-after", "52:0x46"});
+        QStringList args{"write", "--port", radio.link(), file};
+        if (verify) args << "--verify";
+        const CtlRun w = Ctl(args);
+        if (!verify) {
+            EXPECT_EQ(w.exitCode, 1);
+            EXPECT_EQ(w.err.toStdString(),
+                      "vantrelctl: Writing End, but an answer from the radio was not clear. Please read the radio "
+                      "back to verify.\nvantrelctl: the radio may not hold the whole codeplug: write again with "
+                      "--verify, or read it back and compare\n");
+            continue;
+        }
+        EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
+        EXPECT_TRUE(w.err.startsWith("vantrelctl write: warning: Writing End, but an answer")) << w.err.toStdString();
+        EXPECT_TRUE(w.err.contains("verify: the radio holds every byte written"));
+    }
+}
+
+TEST(WriteEndToEnd, AWriteStoppedInItsDataPhaseLeavesTheRadioIdleAfterItsTimeOut) {
+    QTemporaryDir dir;
+    Simulator radio(dir.path(), DataFile("U2_EMEA.cpg"), {"--pace"});
+    QProcess write;
+    write.start(QStringLiteral(VANTRELCTL_PATH),
+                {"write", "--port", radio.link(), QStringLiteral(VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg")});
+    ASSERT_TRUE(write.waitForStarted());
+    QThread::msleep(2500);  // well into the data phase, which lasts 9 s
+    ASSERT_FALSE(write.waitForFinished(0)) << write.readAllStandardError().toStdString();
+    write.kill();
+    write.waitForFinished();
+    QThread::msleep(3000);  // the radio's time-out (2 s) after the last byte it heard
+    const CtlRun r = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("out.cpg")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(Contents(dir.filePath("out.cpg")), DataFile("U2_EMEA.cpg"));
 }
 
 TEST(WriteEndToEnd, RadioOfAnotherModelIsRefused) {
