@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
   dpkg-dev lintian appstream
+  postgresql libqt6sql6-sqlite libqt6sql6-psql
 )
 missing=()
 for p in "${packages[@]}"; do
