@@ -1,5 +1,6 @@
 // vantrelctl: the command-line side of Vantrel CPS.
 #include "Commands.h"
+#include "cli/ArchiveCommands.h"
 #include "cli/ReportCommand.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
                            {&kReportCommand, CmdReport},
                            {&kPortsCommand, CmdPorts},
                            {&kExportCommand, CmdExport},
-                           {&kImportCommand, CmdImport}},
+                           {&kImportCommand, CmdImport},
+                           {&kArchiveCommand, CmdArchive}},
                           argc, argv);
 }
