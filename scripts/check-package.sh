@@ -36,6 +36,7 @@ expected=(
   ./usr/bin/vantrelctl
   ./usr/libexec/vantrel-cps/vantrelctl-link
   ./usr/libexec/vantrel-cps/vantrelctl-report
+  ./usr/libexec/vantrel-cps/vantrelctl-archive
   ./usr/share/applications/vantrel-cps.desktop
   ./usr/share/mime/packages/vantrel-cps.xml
   ./usr/share/icons/hicolor/scalable/apps/vantrel-cps.svg
@@ -56,12 +57,12 @@ done
 
 outside=$(awk '$0 != "./" && (!/^\.\/usr\// || /^\.\/usr\/local\//)' <<<"$paths")
 [ -z "$outside" ] || problem "installs outside /usr or under /usr/local: $outside"
-for program in bin/vantrel-cps bin/vantrelctl libexec/vantrel-cps/vantrelctl-link libexec/vantrel-cps/vantrelctl-report; do
+for program in bin/vantrel-cps bin/vantrelctl libexec/vantrel-cps/vantrelctl-link libexec/vantrel-cps/vantrelctl-report libexec/vantrel-cps/vantrelctl-archive; do
   grep -qxF -- "-rwxr-xr-x ./usr/$program" "$work/contents" || problem "/usr/$program is not mode 0755"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 fonts-liberation; do
+for dep in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6sql6 libqt6sql6-sqlite fonts-liberation; do
   grep -q "\b$dep\b" <<<"$depends" || problem "Depends lacks $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = hamradio ] || problem "section is not hamradio"

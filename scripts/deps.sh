@@ -10,6 +10,7 @@ packages=(
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
   dpkg-dev lintian appstream
   xvfb openbox xdotool imagemagick
+  postgresql libqt6sql6-sqlite libqt6sql6-psql
 )
 missing=()
 for p in "${packages[@]}"; do

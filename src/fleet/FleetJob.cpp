@@ -9,11 +9,6 @@
 
 namespace vantrel::fleet {
 
-const char* OperationName(Operation operation) {
-    constexpr const char* kNames[] = {"read", "write", "verify"};
-    return kNames[static_cast<int>(operation)];
-}
-
 const char* StateName(PortState state) {
     constexpr const char* kNames[] = {"waiting", "running", "succeeded", "failed", "stopped"};
     return kNames[static_cast<int>(state)];

@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "archive/ArchiveEntry.h"
 #include "codeplug/CodeplugImage.h"
 
 namespace vantrel::fleet {
 
-enum class Operation { Read, Write, Verify };
-
-// "read", "write", "verify".
-const char* OperationName(Operation operation);
+// Read, write, verify: the archive's words for them.
+using archive::Operation;
+using archive::OperationName;
 
 // One transfer of one radio, as it ended.
 struct TransferRecord {

@@ -35,7 +35,10 @@ VerifyResult VerifyWrite(Link& link, LinkObserver& observer, const CodeplugImage
     VerifyResult result;
     CodeplugImage back;
     result.readOutcome = ReadCodeplug(link, observer, back);
-    if (result.readOutcome == TransferOutcome::Success) result.mismatches = CompareWritten(sent, back);
+    if (result.readOutcome == TransferOutcome::Success) {
+        result.mismatches = CompareWritten(sent, back);
+        result.readBack = back.bytes();
+    }
     return result;
 }
 

@@ -21,6 +21,7 @@ struct ByteMismatch {
 struct VerifyResult {
     TransferOutcome readOutcome = TransferOutcome::Aborted;  // of the read-back
     std::vector<ByteMismatch> mismatches;                    // after a successful read-back
+    CodeplugImage::Bytes readBack{};                         // what the radio holds, after a successful read-back
     bool ok() const { return readOutcome == TransferOutcome::Success && mismatches.empty(); }
 };
 

@@ -217,6 +217,8 @@ TEST(CliConventions, OnlyThePortCommandsLoadQtAndOnlyTheReportQtGui) {
         {{"--version"}, 0},
         {{"read", "--help"}, 0},
         {{"write", "--port", "/dev/null"}, 2},
+        {{"archive", "--help"}, 0},
+        {{"archive", "list", "--since"}, 2},
     };
     for (const auto& row : qtFree) {
         const ProgramRun run = Ctl(row.args, traceLibraries);
@@ -255,6 +257,7 @@ TEST(CliConventions, AMissingCompanionIsNamedWithWhereItWasLookedFor) {
         {{"ports"}, "vantrelctl-link"},
         {{"read", "--port", "/dev/null", "-o", folder / "out.cpg"}, "vantrelctl-link"},
         {{"report", file, "-o", folder / "r.pdf"}, "vantrelctl-report"},
+        {{"archive", "radios"}, "vantrelctl-archive"},
     };
     for (const auto& row : rows) {
         std::vector<std::string> argv{alone};

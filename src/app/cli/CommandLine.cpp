@@ -105,7 +105,8 @@ std::optional<int> ParseCommand(const CommandSpec& cmd, int argc, char** argv, A
         if (o.required && !args.has(o.name)) return UsageError(cmd, "missing " + optionWithValue(o));
     const std::size_t wanted = static_cast<std::size_t>(cmd.operandCount);
     if (args.operands_.size() < wanted) return UsageError(cmd, std::string("missing ") + cmd.operands);
-    if (args.operands_.size() > wanted) return UsageError(cmd, "unexpected argument '" + args.operands_[wanted] + "'");
+    const std::size_t most = cmd.operandMax < 0 ? wanted : static_cast<std::size_t>(cmd.operandMax);
+    if (args.operands_.size() > most) return UsageError(cmd, "unexpected argument '" + args.operands_[most] + "'");
     return std::nullopt;
 }
 

@@ -28,6 +28,7 @@ struct CommandSpec {
     int operandCount;                 // exactly this many operands
     const char* summary;              // one sentence for the command list
     std::vector<OptionSpec> options;
+    int operandMax = -1;              // more operands allowed up to this many; -1: operandCount
 };
 
 // What a command was given, options in command-line order.

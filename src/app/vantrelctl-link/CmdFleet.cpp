@@ -11,6 +11,7 @@
 
 #include "Commands.h"
 #include "FleetPorts.h"
+#include "TransferArchive.h"
 #include "FleetSummary.h"
 #include "LinkPort.h"
 #include "cli/CpgFiles.h"
@@ -38,13 +39,18 @@ sigset_t StopSignals() {
     return set;
 }
 
-// Each transfer as it ends, on stderr.
+// Each transfer as it ends, on stderr, and into the radio archive (the
+// recorder takes entries from every port's thread).
 class TransferLines : public FleetObserver {
 public:
     void transferDone(const TransferRecord& r) override {
+        archive_.record(r.operation, r.port, r.completed, r.outcome, r.bytes ? &*r.bytes : nullptr);
         std::fprintf(stderr, "%s: %s: %s%s\n", r.port.c_str(), OperationName(r.operation), r.outcome.c_str(),
                      r.serialNumber.empty() ? "" : (" (serial " + r.serialNumber + ")").c_str());
     }
+
+private:
+    TransferArchive archive_;
 };
 
 // Runs the job to its end. The stop signals are blocked before any thread

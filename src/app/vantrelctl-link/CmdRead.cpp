@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 #include "LinkPort.h"
+#include "TransferArchive.h"
 #include "cli/CpgFiles.h"
 #include "link/Link.h"
 #include "link/ReadProtocol.h"
@@ -18,6 +19,7 @@ int CmdRead(int argc, char** argv) {
         return Fail("cannot write '" + output + "': " + reason);
 
     LinkApplication app(argv[0]);
+    TransferArchive archive;
     vantrel::link::SerialDevice device;
     std::unique_ptr<vantrel::link::TracingDevice> trace;
     if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
@@ -33,7 +35,9 @@ int CmdRead(int argc, char** argv) {
         status = observer.lastStatus();
     }
     device.close();
-    if (outcome != vantrel::link::TransferOutcome::Success) {
+    const bool completed = outcome == vantrel::link::TransferOutcome::Success;
+    archive.record(vantrel::archive::Operation::Read, args.value("--port"), completed, status, &image.bytes());
+    if (!completed) {
         Fail(status.empty() ? std::string("the read ended: ") + vantrel::link::OutcomeName(outcome) : status);
         ReportLostLine(link);
         return kExitFailure;

@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "HiddenLine.h"
 #include "LinkPort.h"
+#include "TransferArchive.h"
 #include "cli/PathReportPrint.h"
 #include "link/Link.h"
 #include "link/PasswordCheck.h"
@@ -73,10 +74,14 @@ private:
 };
 
 // Reads the radio back and lists every byte that differs from what was sent.
-int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent) {
+int Verify(Link& link, const vantrel::CodeplugImage::Bytes& sent, TransferArchive& archive, const std::string& port,
+           const vantrel::CodeplugImage::Bytes& written) {
     TerminalObserver observer("Verifying");
     const VerifyResult result = VerifyWrite(link, observer, sent);
-    if (result.readOutcome != TransferOutcome::Success) {
+    const bool readBack = result.readOutcome == TransferOutcome::Success;
+    archive.record(vantrel::archive::Operation::Verify, port, readBack,
+                   readBack ? VerifySummary(result) : observer.lastStatus(), &result.readBack, &written);
+    if (!readBack) {
         Fail("verify: " + observer.lastStatus());
         ReportLostLine(link);
         return kExitFailure;
@@ -102,6 +107,7 @@ int CmdWrite(int argc, char** argv) {
         std::fprintf(stderr, "vantrelctl write: warning: corrected %s\n", change.c_str());
 
     LinkApplication app(argv[0]);
+    TransferArchive archive;
     SerialDevice device;
     std::unique_ptr<TracingDevice> trace;
     if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
@@ -109,6 +115,8 @@ int CmdWrite(int argc, char** argv) {
     Link link(trace ? *trace : static_cast<ByteDevice&>(device));
     const WriteSteps steps = vantrel::ModelWriteSteps(model);
     vantrel::CodeplugImage::Bytes sent{};
+    // What the write starts from, before it blanks the serial number.
+    const vantrel::CodeplugImage::Bytes written = state.image.bytes();
     TransferOutcome outcome;
     std::string status;
     {
@@ -119,9 +127,12 @@ int CmdWrite(int argc, char** argv) {
     }
     // Every block went out, but the radio's answers leave it open whether
     // it holds them: reading it back settles that.
+    const std::string port = args.value("--port");
+    archive.record(vantrel::archive::Operation::Write, port, outcome == TransferOutcome::Success,
+                   status.empty() ? OutcomeName(outcome) : status, &sent, &written);
     if (outcome == TransferOutcome::InDoubt && args.has("--verify")) {
         std::fprintf(stderr, "vantrelctl write: warning: %s\n", status.c_str());
-        return Verify(link, sent);
+        return Verify(link, sent, archive, port, written);
     }
     if (outcome != TransferOutcome::Success) {
         Fail(status.empty() ? std::string("the write ended: ") + OutcomeName(outcome) : status);
@@ -131,7 +142,7 @@ int CmdWrite(int argc, char** argv) {
         return kExitFailure;
     }
     std::fprintf(stderr, "%s\n", status.c_str());
-    return args.has("--verify") ? Verify(link, sent) : 0;
+    return args.has("--verify") ? Verify(link, sent, archive, port, written) : 0;
 }
 
 }  // namespace vantrelctl

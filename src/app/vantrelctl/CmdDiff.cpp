@@ -27,10 +27,12 @@ struct Opened {
     vantrel::EditingModel model{state};
 };
 
-std::unique_ptr<Opened> open(const std::string& path) {
+std::unique_ptr<Opened> open(const DiffSide& side) {
+    const std::string& path = side.name;
     auto opened = std::make_unique<Opened>();
     opened->model.LoadEditor();
-    const vantrel::Messages messages = opened->model.OpenDataFile(vantrel::LoadKind::FileOpen, path);
+    const vantrel::Messages messages = side.bytes ? opened->model.LoadImage(vantrel::LoadKind::FileOpen, *side.bytes)
+                                                  : opened->model.OpenDataFile(vantrel::LoadKind::FileOpen, path);
     if (opened->state.loadFailed) {
         for (const vantrel::Message& m : messages)
             Fail(path + ": " + vantrel::MessageLine(m));
@@ -65,9 +67,12 @@ const CommandSpec kDiffCommand{
 int CmdDiff(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kDiffCommand, argc, argv, args)) return *done;
-    const bool json = args.has("--json");
-    const std::unique_ptr<Opened> a = open(args.operands()[0]);
-    const std::unique_ptr<Opened> b = open(args.operands()[1]);
+    return DiffCodeplugs({args.operands()[0], std::nullopt}, {args.operands()[1], std::nullopt}, args.has("--json"));
+}
+
+int DiffCodeplugs(const DiffSide& first, const DiffSide& second, bool json) {
+    const std::unique_ptr<Opened> a = open(first);
+    const std::unique_ptr<Opened> b = open(second);
     if (!a || !b) return kExitFailure;
 
     const std::vector<FieldDifference> fields = vantrel::CompareDisplayedFields(a->model, b->model);

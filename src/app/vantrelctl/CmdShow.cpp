@@ -262,26 +262,30 @@ const CommandSpec kShowCommand{
         {"--json", nullptr, "print JSON, with the raw codes beside the texts"},
     }};
 
+int ShowImage(const std::string& file, const vantrel::CodeplugImage::Bytes& bytes, bool json) {
+    // What the editor shows after File > Open, with the messages it shows.
+    AppState state;
+    vantrel::EditingModel model(state);
+    for (const vantrel::Message& m : model.LoadImage(vantrel::LoadKind::FileOpen, bytes))
+        std::fprintf(stderr, "vantrelctl show: warning: %s\n", vantrel::MessageLine(m).c_str());
+    const int channels = std::min(model.channelCount(), model.copies().gridRows);
+    const std::vector<InfoField> info = radioInformation(model, channels);
+    if (json)
+        printJson(file, model, info, channels);
+    else
+        printText(model, info, channels);
+    return 0;
+}
+
 int CmdShow(int argc, char** argv) {
     Args args;
     if (const auto done = ParseCommand(kShowCommand, argc, argv, args)) return *done;
     const std::string file = args.operands().front();
 
-    AppState state;
-    const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
+    CodeplugImage image;
+    const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(image, file);
     if (!load.ok()) return Fail(load.error);
-    // What the editor shows after File > Open, with the messages it shows.
-    vantrel::EditingModel model(state);
-    const vantrel::CodeplugImage::Bytes bytes = state.image.bytes();
-    for (const vantrel::Message& m : model.LoadImage(vantrel::LoadKind::FileOpen, bytes))
-        std::fprintf(stderr, "vantrelctl show: warning: %s\n", vantrel::MessageLine(m).c_str());
-    const int channels = std::min(model.channelCount(), model.copies().gridRows);
-    const std::vector<InfoField> info = radioInformation(model, channels);
-    if (args.has("--json"))
-        printJson(file, model, info, channels);
-    else
-        printText(model, info, channels);
-    return 0;
+    return ShowImage(file, image.bytes(), args.has("--json"));
 }
 
 }  // namespace vantrelctl

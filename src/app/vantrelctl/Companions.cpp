@@ -1,6 +1,7 @@
 // The commands that run in a companion program: `report` in
 // vantrelctl-report (the printing, Qt Gui), read, write, simulate, ports and fleet in
-// vantrelctl-link (the serial layer, Qt Core). vantrelctl itself loads no Qt,
+// vantrelctl-link (the serial layer, Qt Core), `archive` in vantrelctl-archive
+// (Qt SQL). vantrelctl itself loads no Qt,
 // so show, check, diff, export and import start as a plain program does.
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "cli/ArchiveCommands.h"
 #include "cli/LinkCommands.h"
 #include "cli/ReportCommand.h"
 
@@ -58,5 +60,10 @@ int CmdSimulate(int argc, char** argv) { return RunCompanion(kSimulateCommand, k
 int CmdPorts(int argc, char** argv) { return RunCompanion(kPortsCommand, kLinkProgram, argc, argv); }
 int CmdFleetWrite(int argc, char** argv) { return RunCompanion(kFleetWriteCommand, kLinkProgram, argc, argv); }
 int CmdFleetRead(int argc, char** argv) { return RunCompanion(kFleetReadCommand, kLinkProgram, argc, argv); }
+int CmdArchive(int argc, char** argv) {
+    return RunArchiveCommand(argc, argv, [](const CommandSpec& sub, int subArgc, char** subArgv) {
+        return RunCompanion(sub, kArchiveProgram, subArgc, subArgv);
+    });
+}
 
 }  // namespace vantrelctl

@@ -1,5 +1,6 @@
 // vantrelctl: the command-line side of Vantrel CPS.
 #include "Commands.h"
+#include "cli/ArchiveCommands.h"
 #include "cli/ReportCommand.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
                            {&kFleetWriteCommand, CmdFleetWrite},
                            {&kFleetReadCommand, CmdFleetRead},
                            {&kExportCommand, CmdExport},
-                           {&kImportCommand, CmdImport}},
+                           {&kImportCommand, CmdImport},
+                           {&kArchiveCommand, CmdArchive}},
                           argc, argv);
 }

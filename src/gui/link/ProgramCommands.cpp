@@ -165,6 +165,8 @@ void ProgramCommands::cmdRead_Click() {
     ForgetStaleWakes(link_.device());
     lastOutcome_ = link::ReadCodeplug(link_, *this, main_.state().image);
     main_.state().transferRunning = false;
+    if (lastOutcome_ != TransferOutcome::Aborted)
+        finished(archive::Operation::Read, lastOutcome_ == TransferOutcome::Success, main_.state().image.bytes());
     switch (lastOutcome_) {
     case TransferOutcome::OpeningFailed:
         dialog_->cmdClose()->setFocus();
@@ -224,10 +226,14 @@ void ProgramCommands::cmdWrite_Click() {
     main_.state().transferRunning = true;
     ForgetStaleWakes(link_.device());
     CodeplugImage::Bytes sent{};
+    // What the write starts from, before it blanks the serial number.
+    const CodeplugImage::Bytes written = main_.state().image.bytes();
     lastOutcome_ = link::WriteCodeplug(link_, *this, main_.state(), steps, &sent);
     // A write in doubt is what the verify is for.
-    const bool written = lastOutcome_ == TransferOutcome::Success || lastOutcome_ == TransferOutcome::InDoubt;
-    if (written && dialog_->chkVerify()->isChecked()) verifyWrite(sent);
+    const bool sentWhole = lastOutcome_ == TransferOutcome::Success || lastOutcome_ == TransferOutcome::InDoubt;
+    if (lastOutcome_ != TransferOutcome::Aborted)
+        finished(archive::Operation::Write, lastOutcome_ == TransferOutcome::Success, sent, &written);
+    if (sentWhole && dialog_->chkVerify()->isChecked()) verifyWrite(sent, written);
     main_.state().transferRunning = false;
     // The exchange stores the password box and the user tones: part of the write.
     main_.editorUndo().amend();
@@ -244,13 +250,14 @@ void ProgramCommands::cmdWrite_Click() {
     }
 }
 
-void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
+void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& written) {
     // The bar starts again for the read-back: the status line says why.
     verifying_ = true;
     dialog_->setStatus(kVerifying);
     const link::VerifyResult result = link::VerifyWrite(link_, *this, sent);
     verifying_ = false;
     if (result.readOutcome == TransferOutcome::Aborted) return;  // the dialog was closed
+    finished(archive::Operation::Verify, result.readOutcome == TransferOutcome::Success, result.readBack, &written);
     QString text = QStringLiteral("Verify after write: ");
     if (result.readOutcome != TransferOutcome::Success) {
         text += QStringLiteral("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
@@ -261,6 +268,18 @@ void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent) {
     }
     main_.prompts().tell(text, QStringLiteral("Vantrel CPS"),
                          result.ok() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
+}
+
+void ProgramCommands::finished(archive::Operation operation, bool completed, const CodeplugImage::Bytes& bytes,
+                               const CodeplugImage::Bytes* written) {
+    if (!transferFinished) return;
+    archive::FinishedTransfer t;
+    t.operation = operation;
+    t.completed = completed;
+    t.outcome = dialog_->lblProgram()->text().toStdString();
+    if (completed) t.bytes = bytes;
+    if (written) t.written = *written;
+    transferFinished(std::move(t));
 }
 
 void ProgramCommands::status(const std::string& text) {

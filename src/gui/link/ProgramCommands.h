@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "archive/FinishedTransfer.h"
 #include "codeplug/CodeplugImage.h"
 #include "link/Link.h"
 #include "link/LinkObserver.h"
@@ -42,6 +43,9 @@ public:
     bool OpenCommPort() { return openPort_(); }
     // How the last transfer ended.
     link::TransferOutcome lastOutcome() const { return lastOutcome_; }
+    // Every read, write and verify that ran, as it ended (the port is the
+    // caller's to name); set by RadioLink, which archives them.
+    std::function<void(archive::FinishedTransfer)> transferFinished;
 
     // LinkObserver
     void status(const std::string& text) override;
@@ -59,7 +63,9 @@ private:
     void readTail();
     // Reads the radio back after a write and tells the user whether every
     // byte sent arrived (nothing when the dialog is closed meanwhile).
-    void verifyWrite(const CodeplugImage::Bytes& sent);
+    void verifyWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& written);
+    void finished(archive::Operation operation, bool completed, const CodeplugImage::Bytes& bytes,
+                  const CodeplugImage::Bytes* written = nullptr);
 
     MDIFormMain& main_;
     link::Link link_;

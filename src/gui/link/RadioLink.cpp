@@ -8,6 +8,7 @@
 #include <array>
 
 #include "gui/codeplug/frmMain.h"
+#include "archive/ArchiveRecorder.h"
 #include "link/PortFile.h"
 #include "link/TracingDevice.h"
 #include "link/serial/OpenCommPort.h"
@@ -44,6 +45,21 @@ RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     commands_->dialog().portReady = [this] {
         const bool there = device_->isOpen() && QFileInfo::exists(device_->portName());
         return there || OpenCommPort();
+    };
+
+    // The recorder warns on its own thread; the status bar is told on ours.
+    archive_ = std::make_unique<archive::ArchiveRecorder>(
+        archive::ChooseLocation(settings_.value(archive::kLocationSetting).toString()),
+        [main = &main_](const QString& warning) {
+            QMetaObject::invokeMethod(main, [main, warning] {
+                if (frmMain* editor = main->editor()) editor->setStatusText(QStringLiteral("Archive: ") + warning);
+            });
+        });
+    commands_->transferFinished = [this](archive::FinishedTransfer t) {
+        const int port = selectedPort();
+        t.port = QStringLiteral("Com%1").arg(port).toStdString();
+        t.device = devicePath(port).toStdString();
+        archive_->record(std::move(t));
     };
 
     QSet<QMenu*> menus;

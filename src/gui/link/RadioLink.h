@@ -9,6 +9,10 @@
 //
 // VANTREL_TRACE=FILE writes a trace of every byte on the line into FILE
 // (TracingDevice), for a bug report.
+//
+// Every read, write and verify goes to the radio archive (VANTREL_ARCHIVE,
+// else the setting Archive/Location), filed by port and device; what cannot
+// be archived shows in the editor's status bar.
 #include <QString>
 #include <memory>
 
@@ -18,6 +22,10 @@ namespace vantrel {
 
 class MDIFormMain;
 class ProgramCommands;
+
+namespace archive {
+class ArchiveRecorder;
+}
 
 namespace link {
 class SerialDevice;
@@ -46,6 +54,7 @@ private:
     std::unique_ptr<link::SerialDevice> device_;
     std::unique_ptr<link::TracingDevice> trace_;
     std::unique_ptr<ProgramCommands> commands_;
+    std::unique_ptr<archive::ArchiveRecorder> archive_;
 };
 
 }  // namespace vantrel

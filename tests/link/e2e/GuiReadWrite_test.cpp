@@ -14,6 +14,7 @@
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/frmMain.h"
 #include "gui/link/ProgramCommands.h"
+#include "archive/ArchiveStore.h"
 #include "link/serial/SerialDevice.h"
 #include "gui/link/RadioLink.h"
 #include "gui/link/frmPasswordW.h"
@@ -102,6 +103,42 @@ TEST(GuiReadWrite, ReadThenWriteRoundTrips) {
     EXPECT_EQ(written.byte(bytemap::Fixed20), 20);
     EXPECT_EQ(written.text(bytemap::Password, bytemap::PasswordSize), "Pw42");
     EXPECT_EQ(written.byte(bytemap::PasswordLength), 4);
+}
+
+// The program's Read and Write each leave an entry in the archive, filed
+// under the port of the Comm Port menu.
+TEST(GuiReadWrite, ReadAndWriteAreArchived) {
+    QTemporaryDir dir;
+    const QString archivePath = dir.filePath("archive.sqlite");
+    Simulator radio(dir.path(), Contents(kDefaultFile), {});
+    ASSERT_TRUE(radio.ready());
+    qputenv("VANTREL_ARCHIVE", archivePath.toLocal8Bit());
+    {
+        Gui gui(radio);
+        gui.main.runCommand(MDIFormMain::Command::Read);
+        gui.dialog().cmdRead()->click();
+        ASSERT_EQ(gui.commands().lastOutcome(), TransferOutcome::Success);
+        ASSERT_EQ(gui.write(), TransferOutcome::Success) << gui.dialog().lblProgram()->text().toStdString();
+    }  // closing the program waits for its archive
+    qputenv("VANTREL_ARCHIVE", "off");
+
+    QString error;
+    const auto store = archive::ArchiveStore::Open(archive::ParseLocation(archivePath), error);
+    ASSERT_TRUE(store) << error.toStdString();
+    const auto entries = store->list(QString(), QDateTime());
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 2u);
+    EXPECT_EQ((*entries)[0].operation, archive::Operation::Write);
+    EXPECT_EQ((*entries)[1].operation, archive::Operation::Read);
+    for (const archive::ArchiveEntry& e : *entries) {
+        EXPECT_TRUE(e.completed);
+        EXPECT_EQ(e.port, "Com1");
+        EXPECT_EQ(e.device, radio.link());
+    }
+    const auto read = store->entry((*entries)[1].id);
+    ASSERT_TRUE(read);
+    CodeplugImage expected = LoadImage(kDefaultFile);
+    EXPECT_EQ(read->image, QByteArray(reinterpret_cast<const char*>(expected.bytes().data()), 384));
 }
 
 TEST(GuiReadWrite, RadioPasswordMustBeKnown) {

@@ -1,0 +1,80 @@
+#pragma once
+// The archive tests run once on SQLite and once on PostgreSQL: each test gets
+// an archive of its own (a new file, or a new database on the tests' server)
+// and a private $XDG_DATA_HOME, so the local archive is its own too.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+
+#include <atomic>
+
+#include "PostgresServer.h"
+#include "archive/ArchiveLocation.h"
+#include "archive/ArchiveStore.h"
+#include "archive/FinishedTransfer.h"
+#include "codeplug/CodeplugImage.h"
+#include "codeplug/CodeplugFile.h"
+
+namespace vantrel::archive::test {
+
+enum class Engine { Sqlite, Postgres };
+
+inline std::string EngineName(const ::testing::TestParamInfo<Engine>& info) {
+    return info.param == Engine::Sqlite ? "SQLite" : "PostgreSQL";
+}
+
+// A model's default codeplug carrying `serial`, its first channel's receive
+// frequency moved by `seed` steps so that images of different seeds differ.
+inline CodeplugImage::Bytes Image(const std::string& serial, int seed = 1) {
+    CodeplugImage image;
+    EXPECT_TRUE(CopyToBox(image, VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg").ok());
+    const std::size_t rx = bytemap::channelRecord(1);
+    image.setByte(rx, static_cast<std::uint8_t>(image.byte(rx) + seed));
+    image.setText(bytemap::SerialNumber, bytemap::SerialNumberSize, serial);
+    return image.bytes();
+}
+
+inline FinishedTransfer Transfer(Operation op, const std::string& port, std::optional<CodeplugImage::Bytes> bytes,
+                                 std::optional<CodeplugImage::Bytes> written = std::nullopt) {
+    FinishedTransfer t;
+    t.operation = op;
+    t.completed = bytes.has_value();
+    t.outcome = bytes ? "Done" : "Communication Error";
+    t.port = port;
+    t.device = "/dev/tty-" + port;
+    t.bytes = bytes;
+    t.written = written;
+    return t;
+}
+
+class ArchiveTest : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        qputenv("XDG_DATA_HOME", (folder_.path() + "/home").toLocal8Bit());
+        qunsetenv("VANTREL_ARCHIVE");
+        choice_ = GetParam() == Engine::Sqlite ? folder_.path() + "/archive.sqlite" : newDatabase();
+        where_ = ParseLocation(choice_);
+    }
+
+    QString newDatabase() {
+        static std::atomic<int> made{0};
+        PostgresServer& server = SharedServer();
+        EXPECT_TRUE(server.started()) << server.failure().toStdString();
+        return server.newDatabase(QStringLiteral("archive_%1_%2").arg(::getpid()).arg(made++));
+    }
+
+    std::unique_ptr<ArchiveStore> open() {
+        QString error;
+        auto store = ArchiveStore::Open(where_, error);
+        EXPECT_TRUE(store) << error.toStdString();
+        return store;
+    }
+
+    QTemporaryDir folder_;
+    QString choice_;   // what VANTREL_ARCHIVE would say
+    ArchiveLocation where_;
+};
+
+}  // namespace vantrel::archive::test
