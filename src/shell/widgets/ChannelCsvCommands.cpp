@@ -83,21 +83,25 @@ void ChannelCsvCommands::ImportChannels() {
     // the imported channels and scan list at once, as one step.
     frmMain& editor = *main_.editor();
     EditingModel model(main_.state());
+    const std::optional<Prompts::ImportNumbering> numbering = prompts.importNumbering(model.channelCount());
+    if (!numbering) return;
     takeFromEditor(model, *editor.grid(), *editor.scanList());
     const ChirpImport result =
-        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model);
+        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model,
+                       numbering->fill ? std::optional<int>(numbering->firstChannel) : std::nullopt);
     if (!result.error.empty()) {
         prompts.tell(QString::fromStdString(result.error), kImportTitle, Prompts::Icon::Exclamation);
         return;
     }
     showInEditor(model, *editor.grid(), *editor.scanList());
 
-    if (result.skipped.empty()) return;
-    QString message = QStringLiteral("%1 of %2 channels imported. Left out:")
-                          .arg(result.imported)
-                          .arg(result.imported + static_cast<int>(result.skipped.size()));
+    // The closing line first, then what the radio could not keep.
+    QString message = QString::fromStdString(ImportSummary(result));
+    if (result.namesDropped) message += QStringLiteral("\r\n") + QString::fromLatin1(kNamesNotKept);
+    if (!result.skipped.empty()) message += QStringLiteral("\r\nLeft out:");
     for (const SkippedRow& row : result.skipped) message += QStringLiteral("\r\n") + QString::fromStdString(SkippedRowText(row));
-    prompts.tell(message, kImportTitle, Prompts::Icon::Exclamation);
+    prompts.tell(message, kImportTitle,
+                 result.skipped.empty() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
 }
 
 }  // namespace vantrel
