@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   poppler-utils xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl fonts-liberation
   dpkg-dev lintian appstream
+  bash-completion zsh fish
 )
 missing=()
 for p in "${packages[@]}"; do
