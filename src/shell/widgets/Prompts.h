@@ -54,8 +54,9 @@ public:
     // the chosen device, output file and copy count afterwards.
     virtual bool printerDialog(QPrinter& printer) = 0;
     // Asked before a channel list is imported into a radio of `channelCount`
-    // channels; empty when cancelled.
-    virtual std::optional<ImportNumbering> importNumbering(int channelCount) = 0;
+    // channels; empty when cancelled. Prompts that show nothing take the
+    // default, the list's own numbers.
+    virtual std::optional<ImportNumbering> importNumbering(int /*channelCount*/) { return ImportNumbering{}; }
     virtual void beep() = 0;
 
     // Shorthand for the common OK box with the program's title.
