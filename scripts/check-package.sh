@@ -44,6 +44,9 @@ expected=(
   ./usr/share/metainfo/com.vantrel.cps.metainfo.xml
   ./usr/share/man/man1/vantrel-cps.1.gz
   ./usr/share/man/man1/vantrelctl.1.gz
+  ./usr/share/bash-completion/completions/vantrelctl
+  ./usr/share/zsh/vendor-completions/_vantrelctl
+  ./usr/share/fish/vendor_completions.d/vantrelctl.fish
   ./usr/share/doc/vantrel-cps/copyright
   ./usr/share/doc/vantrel-cps/changelog.gz
 )

@@ -11,6 +11,7 @@ packages=(
   dpkg-dev lintian appstream
   xvfb openbox xdotool imagemagick
   postgresql libqt6sql6-sqlite libqt6sql6-psql
+  bash-completion zsh fish
 )
 missing=()
 for p in "${packages[@]}"; do

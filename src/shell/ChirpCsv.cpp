@@ -141,7 +141,7 @@ struct RowEdits {
     std::string error;
 };
 
-RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optional<long long> maxWatts) {
+RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optional<long long> highWatts) {
     const Channel current = chirp::ChannelOf(state, n);
     RowEdits out;
     auto fail = [&out](std::string reason) {
@@ -206,7 +206,7 @@ RowEdits editsFor(const AppState& state, int n, const RowFields& f, std::optiona
     const std::string power = lower(f["Power"]);
     if (power == "high" || power == "hi" || power == "h") high = true;
     else if (power == "low" || power == "lo" || power == "l") high = false;
-    else if (const auto w = watts(power)) high = maxWatts && *w >= *maxWatts;
+    else if (const auto w = watts(power)) high = highWatts && *w >= *highWatts;
     else if (!power.empty()) return fail("power \"" + f["Power"] + "\" is unknown");
 
     // A list without the column leaves the scan list alone.
@@ -271,7 +271,88 @@ std::optional<std::string> applyRow(const std::vector<Edit>& edits, EditingModel
     return std::nullopt;
 }
 
+std::string channelRange(int count) { return "the radio has channels 1 to " + std::to_string(count); }
+
+// The channel a row's Location names, or why it names none the radio has.
+std::optional<int> listedChannel(const std::string& location, int count, std::string& reason) {
+    const auto number = ParseNumber(location);
+    const auto n = number ? number->rounded(0) : std::nullopt;
+    if (!n || number->compare(*n) != 0) reason = "not a channel number";
+    else if (*n < 1 || *n > count) reason = channelRange(count);
+    else return static_cast<int>(*n);
+    return std::nullopt;
+}
+
+struct ImportRequest {
+    const std::vector<CsvRecord>& records;   // the header first
+    const std::map<std::string, std::size_t>& columns;
+    std::optional<int> firstChannel;         // empty: the rows' own Locations
+    std::optional<long long> highWatts;      // the power in watts that counts as high
+};
+
+struct Pass {
+    ChirpImport result;
+    std::optional<long long> maxTakenWatts;  // the highest power in watts of the rows taken
+};
+
+// One pass over the rows, applying those the radio can take.
+Pass importRows(const ImportRequest& request, EditingModel& model) {
+    const AppState& state = model.state();
+    const int count = channelCount(state);
+    Pass pass;
+    ChirpImport& result = pass.result;
+    int next = request.firstChannel.value_or(0);
+    // The row each channel was taken from: a later row for the same channel
+    // would replace it unseen while both counted as imported.
+    std::map<int, int> takenFrom;
+    for (std::size_t r = 1; r < request.records.size(); ++r) {
+        const RowFields fields(request.columns, request.records[r]);
+        SkippedRow skipped{static_cast<int>(r + 1), fields["Location"], {}};
+        std::string& reason = skipped.reason;
+        std::optional<int> n;
+        if (!request.firstChannel) n = listedChannel(skipped.location, count, reason);
+        else if (next <= count) n = next;
+        else reason = "no channel left: " + channelRange(count);
+        if (n) {
+            const RowEdits row = editsFor(state, *n, fields, request.highWatts);
+            reason = row.error;
+            const auto taken = takenFrom.find(*n);
+            if (reason.empty() && taken != takenFrom.end())
+                reason = "channel " + std::to_string(*n) + " is already taken from row " + std::to_string(taken->second);
+            if (reason.empty())
+                if (const auto refusal = applyRow(row.edits, model)) reason = *refusal;
+        }
+        if (!reason.empty()) {
+            result.skipped.push_back(std::move(skipped));
+            continue;
+        }
+        takenFrom.emplace(*n, skipped.row);
+        ++result.imported;
+        result.firstChannel = result.firstChannel ? std::min(result.firstChannel, *n) : *n;
+        result.lastChannel = std::max(result.lastChannel, *n);
+        if (!fields["Name"].empty()) result.namesDropped = true;
+        if (const auto w = watts(lower(fields["Power"])))
+            pass.maxTakenWatts = std::max(pass.maxTakenWatts.value_or(*w), *w);
+        if (request.firstChannel) ++next;
+    }
+    return pass;
+}
+
 }  // namespace
+
+// U+2013 in UTF-8, between the first and the last channel.
+constexpr const char* kEnDash = "\xE2\x80\x93";
+
+const char* const kNamesNotKept = "channel names are not kept: the radio has no channel names";
+
+std::string ImportSummary(const ChirpImport& r) {
+    std::string text = "imported " + std::to_string(r.imported) + (r.imported == 1 ? " row" : " rows");
+    if (r.firstChannel == r.lastChannel && r.imported > 0)
+        text += " into channel " + std::to_string(r.firstChannel);
+    else if (r.imported > 0)
+        text += " into channels " + std::to_string(r.firstChannel) + kEnDash + std::to_string(r.lastChannel);
+    return text + "; " + std::to_string(r.skipped.size()) + " left out";
+}
 
 std::string ExportChirpCsv(const AppState& state) {
     std::string out = FormatCsvRecord(kChirpColumns);
@@ -286,8 +367,7 @@ std::string SkippedRowText(const SkippedRow& s) {
     return (s.location.empty() ? "row " + std::to_string(s.row) : "location " + s.location) + ": " + s.reason;
 }
 
-ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
-    const AppState& state = model.state();
+ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model, std::optional<int> firstChannel) {
     ChirpImport result;
     // Spreadsheets that save UTF-8 put a byte-order mark before the header.
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -300,42 +380,22 @@ ChirpImport ImportChirpCsv(std::string_view text, EditingModel& model) {
         result.error = "not a CHIRP channel list: " + whyNoColumns(records);
         return result;
     }
-
-    // Powers in watts: the highest in the file is the radio's high power.
-    std::optional<long long> maxWatts;
-    for (std::size_t r = 1; r < records.size(); ++r)
-        if (const auto w = watts(RowFields(columns, records[r])["Power"]))
-            maxWatts = std::max(maxWatts.value_or(*w), *w);
-
-    const int count = channelCount(state);
-    // The row each channel was taken from: a later row for the same channel
-    // would replace it unseen while both counted as imported.
-    std::map<long long, int> takenFrom;
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const RowFields fields(columns, records[r]);
-        SkippedRow skipped{static_cast<int>(r + 1), fields["Location"], {}};
-        const auto location = ParseNumber(skipped.location);
-        const auto n = location ? location->rounded(0) : std::nullopt;
-        if (!n || location->compare(*n) != 0) {
-            skipped.reason = "not a channel number";
-        } else if (*n < 1 || *n > count) {
-            skipped.reason = "the radio has channels 1 to " + std::to_string(count);
-        } else {
-            const RowEdits row = editsFor(state, static_cast<int>(*n), fields, maxWatts);
-            skipped.reason = row.error;
-            const auto taken = takenFrom.find(*n);
-            if (skipped.reason.empty() && taken != takenFrom.end())
-                skipped.reason = "channel " + std::to_string(*n) + " is already taken from row " +
-                                 std::to_string(taken->second);
-            if (skipped.reason.empty()) {
-                if (const auto refusal = applyRow(row.edits, model)) skipped.reason = *refusal;
-                else takenFrom.emplace(*n, skipped.row);
-            }
-        }
-        if (skipped.reason.empty()) ++result.imported;
-        else result.skipped.push_back(std::move(skipped));
+    const int count = channelCount(model.state());
+    if (firstChannel && (*firstChannel < 1 || *firstChannel > count)) {
+        result.error = "there is no channel " + std::to_string(*firstChannel) + ": " + channelRange(count);
+        return result;
     }
-    return result;
+
+    // Powers in watts are relative: the highest among the rows taken is the
+    // radio's high power. Which rows are taken is known only after a pass, so
+    // a list with watts goes in a second time with that power.
+    const EditingModel::Snapshot before = model.snapshot();
+    Pass pass = importRows({records, columns, firstChannel, std::nullopt}, model);
+    if (pass.maxTakenWatts) {
+        model.restore(before);
+        pass = importRows({records, columns, firstChannel, pass.maxTakenWatts}, model);
+    }
+    return pass.result;
 }
 
 }  // namespace vantrel

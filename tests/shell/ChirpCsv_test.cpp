@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
@@ -225,6 +226,105 @@ TEST(ChirpCsv, ImportsRowsWrittenByChirpAndReportsTheOnesTheRadioCannotHold) {
     EXPECT_EQ(img.byte(bytemap::scanSlot(2)), 2);
     EXPECT_FALSE(chirp::ChannelOf(state, 14).rxHz);
     EXPECT_FALSE(chirp::ChannelOf(state, 16).rxHz);
+}
+
+// Lists in the shapes real CHIRP exports have: the older 17 columns, 18 with
+// DVCODE, today's 21; CR LF; rows with more fields than the header; Locations
+// from 0, from 100 and with gaps; names. Each is imported by its own numbers
+// and by filling channels from a first one.
+TEST(ChirpCsv, RealListShapesImportByTheirNumbersOrFillFromAFirstChannel) {
+    const std::string h17 =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,"
+        "Comment,URCALL,RPT1CALL,RPT2CALL\r\n";
+    const std::string h18 = h17.substr(0, h17.size() - 2) + ",DVCODE\r\n";
+    const std::string h21 =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+        "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    // From 0, no names; a trailing empty field past the header.
+    const std::string from0 = h17 +
+                              "0,,462.562500,,0.000000,,88.5,88.5,023,NN,FM,12.50,,,,,,\r\n"
+                              "1,,462.587500,,0.000000,Tone,100.0,88.5,023,NN,NFM,12.50,,,,,,\r\n"
+                              "2,,462.612500,,0.000000,,88.5,88.5,023,NN,FM,12.50,,,,,,\r\n";
+    // From 100 with a gap, named, one row out of the band.
+    const std::string from100 = h18 +
+                                "100,GMRS 1,462.562500,,0.000000,,88.5,88.5,023,NN,FM,12.50,,,,,,,\r\n"
+                                "101,AIR,121.500000,,0.000000,,88.5,88.5,023,NN,FM,12.50,,,,,,\r\n"
+                                "105,Repeater,462.550000,+,5.000000,TSQL,88.5,141.3,023,NN,FM,12.50,,,,,,\r\n";
+    // Today's shape, numbered from 1 with a gap.
+    const std::string from1 = h21 +
+                              "1,,451.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+                              "4,,452.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,,\r\n"
+                              "5,,453.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n";
+    const struct {
+        const char* what;
+        const std::string& list;
+        std::optional<int> first;
+        const char* summary;
+        std::map<int, const char*> rx;   // channel: receive frequency; "" for none
+        std::vector<std::string> leftOut;
+        bool namesDropped;
+    } cases[] = {
+        {"from 0, own numbers", from0, std::nullopt, "imported 2 rows into channels 1\xE2\x80\x93" "2; 1 left out",
+         {{1, "462587500"}, {2, "462612500"}, {3, ""}}, {"location 0: the radio has channels 1 to 16"}, false},
+        {"from 0, filled from 1", from0, 1, "imported 3 rows into channels 1\xE2\x80\x93" "3; 0 left out",
+         {{1, "462562500"}, {2, "462587500"}, {3, "462612500"}}, {}, false},
+        {"from 100, own numbers", from100, std::nullopt, "imported 0 rows; 3 left out", {{2, ""}},
+         {"location 100: the radio has channels 1 to 16", "location 101: the radio has channels 1 to 16",
+          "location 105: the radio has channels 1 to 16"},
+         false},
+        // The row the radio cannot take gives its channel to the next one.
+        {"from 100, filled from 5", from100, 5, "imported 2 rows into channels 5\xE2\x80\x93" "6; 1 left out",
+         {{5, "462562500"}, {6, "462550000"}, {7, ""}},
+         {"location 101: receive frequency 121.500000: Out of Frequency Range"}, true},
+        {"from 1 with a gap, own numbers", from1, std::nullopt, "imported 3 rows into channels 1\xE2\x80\x93" "5; 0 left out",
+         {{1, "451000000"}, {2, ""}, {4, "452000000"}, {5, "453000000"}}, {}, false},
+        {"filled up to the last channel", from1, 15, "imported 2 rows into channels 15\xE2\x80\x93" "16; 1 left out",
+         {{15, "451000000"}, {16, "452000000"}},
+         {"location 5: no channel left: the radio has channels 1 to 16"}, false},
+        {"one row", h21 + "7,,451.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n",
+         std::nullopt, "imported 1 row into channel 7; 0 left out", {{7, "451000000"}}, {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Opened opened(kData + "/U2_NAG.cpg");
+        const ChirpImport result = ImportChirpCsv(c.list, opened.model, c.first);
+        ASSERT_EQ(result.error, "");
+        EXPECT_EQ(ImportSummary(result), c.summary);
+        std::vector<std::string> leftOut;
+        for (const SkippedRow& s : result.skipped) leftOut.push_back(SkippedRowText(s));
+        EXPECT_EQ(leftOut, c.leftOut);
+        EXPECT_EQ(result.namesDropped, c.namesDropped);
+        for (const auto& [n, rx] : c.rx) {
+            const auto hz = chirp::ChannelOf(opened.state, n).rxHz;
+            EXPECT_EQ(hz ? std::to_string(*hz) : "", rx) << "channel " << n;
+        }
+    }
+
+    // A first channel the radio does not have refuses the list whole.
+    Opened opened(kData + "/U2_NAG.cpg");
+    const CodeplugImage before = opened.state.image;
+    for (int first : {0, 17}) {
+        const ChirpImport result = ImportChirpCsv(from0, opened.model, first);
+        EXPECT_EQ(result.error, "there is no channel " + std::to_string(first) + ": the radio has channels 1 to 16");
+        EXPECT_EQ(result.imported, 0);
+    }
+    EXPECT_EQ(FormatCodeplugFile(opened.state.image), FormatCodeplugFile(before));
+}
+
+// Powers in watts are relative to the highest of the rows taken: a row left
+// out, here one out of the band with more watts, changes nothing.
+TEST(ChirpCsv, ALeftOutRowDoesNotDecideWhichWattsAreHigh) {
+    const std::string list =
+        "Location,Frequency,Power\r\n"
+        "1,462.5625,4.0W\r\n"
+        "2,121.5,5.0W\r\n"
+        "3,462.5875,1.0W\r\n";
+    Opened opened(kData + "/U2_NAG.cpg");
+    const ChirpImport result = ImportChirpCsv(list, opened.model);
+    ASSERT_EQ(result.skipped.size(), 1u);
+    EXPECT_EQ(result.skipped[0].location, "2");
+    EXPECT_EQ(OptionText(opened.state.image, 1, ChannelOption::Power), "H");
+    EXPECT_EQ(OptionText(opened.state.image, 3, ChannelOption::Power), "L");
 }
 
 TEST(ChirpCsv, AFileWithoutLocationAndFrequencyColumnsIsRefusedWhole) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "gui/common/Prompts.h"
@@ -21,6 +22,11 @@ public:
     // default button and a file dialog is cancelled.
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
+    // Answers to Import Channels' numbering question, used in order; when
+    // they run out, the list's own numbers are kept. `numberingAsked` holds
+    // the channel count of each question.
+    std::deque<std::optional<ImportNumbering>> numberings;
+    std::vector<int> numberingAsked;
     // Called with the printer when the printer dialog opens; return false to cancel.
     std::function<bool(QPrinter&)> onPrinterDialog = [](QPrinter&) { return false; };
     // Runs while a message is up, as what the user does meanwhile (keys typed
@@ -40,6 +46,13 @@ public:
     bool printerDialog(QPrinter& printer) override {
         ++printerDialogs;
         return onPrinterDialog(printer);
+    }
+    std::optional<ImportNumbering> importNumbering(int channelCount) override {
+        numberingAsked.push_back(channelCount);
+        if (numberings.empty()) return ImportNumbering{};
+        const std::optional<ImportNumbering> a = numberings.front();
+        numberings.pop_front();
+        return a;
     }
     void beep() override { ++beeps; }
 

@@ -8,6 +8,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "gui/shell/ImportNumberingDialog.h"
+
 namespace vantrel {
 
 namespace {
@@ -108,6 +110,12 @@ QString QtPrompts::saveFileName(const FileDialog& d) {
 bool QtPrompts::printerDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<Prompts::ImportNumbering> QtPrompts::importNumbering(int channelCount) {
+    ImportNumberingDialog dialog(channelCount, parent_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
 }
 
 void QtPrompts::beep() { QApplication::beep(); }

@@ -4,6 +4,7 @@
 // Qt implementation shows real dialogs; tests script the answers.
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QMessageBox;
@@ -36,6 +37,13 @@ public:
         QString defaultSuffix = {};
     };
 
+    // How Import Channels numbers a list's rows: by the list's own channel
+    // numbers, or one after another from a first channel.
+    struct ImportNumbering {
+        bool fill = false;   // false: the list's numbers
+        int firstChannel = 1;
+    };
+
     virtual ~Prompts() = default;
 
     virtual Answer message(const Message& m) = 0;
@@ -45,6 +53,10 @@ public:
     // The platform printer dialog; false when cancelled. The printer carries
     // the chosen device, output file and copy count afterwards.
     virtual bool printerDialog(QPrinter& printer) = 0;
+    // Asked before a channel list is imported into a radio of `channelCount`
+    // channels; empty when cancelled. Prompts that show nothing take the
+    // default, the list's own numbers.
+    virtual std::optional<ImportNumbering> importNumbering(int /*channelCount*/) { return ImportNumbering{}; }
     virtual void beep() = 0;
 
     // Shorthand for the common OK box with the program's title.
@@ -70,6 +82,7 @@ public:
     QString openFileName(const FileDialog& d) override;
     QString saveFileName(const FileDialog& d) override;
     bool printerDialog(QPrinter& printer) override;
+    std::optional<ImportNumbering> importNumbering(int channelCount) override;
     void beep() override;
 
 private:

@@ -83,9 +83,12 @@ void ChannelCsvCommands::ImportChannels() {
     // shows the imported channels and scan list at once, as one step.
     frmMain& editor = *main_.editor();
     EditingModel& model = editor.model();
+    const std::optional<Prompts::ImportNumbering> numbering = prompts.importNumbering(model.channelCount());
+    if (!numbering) return;
     const EditingModel::Snapshot before = model.snapshot();
     const ChirpImport result =
-        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model);
+        ImportChirpCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), model,
+                       numbering->fill ? std::optional<int>(numbering->firstChannel) : std::nullopt);
     if (!result.error.empty()) {
         model.restore(before);
         prompts.tell(QString::fromStdString(result.error), kImportTitle, Prompts::Icon::Exclamation);
@@ -95,12 +98,13 @@ void ChannelCsvCommands::ImportChannels() {
     editor.scanList()->updateButtons();
     emit editor.grid()->edited();
 
-    if (result.skipped.empty()) return;
-    QString message = QStringLiteral("%1 of %2 channels imported. Left out:")
-                          .arg(result.imported)
-                          .arg(result.imported + static_cast<int>(result.skipped.size()));
+    // The closing line first, then what the radio could not keep.
+    QString message = QString::fromStdString(ImportSummary(result));
+    if (result.namesDropped) message += QStringLiteral("\r\n") + QString::fromLatin1(kNamesNotKept);
+    if (!result.skipped.empty()) message += QStringLiteral("\r\nLeft out:");
     for (const SkippedRow& row : result.skipped) message += QStringLiteral("\r\n") + QString::fromStdString(SkippedRowText(row));
-    prompts.tell(message, kImportTitle, Prompts::Icon::Exclamation);
+    prompts.tell(message, kImportTitle,
+                 result.skipped.empty() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
 }
 
 }  // namespace vantrel

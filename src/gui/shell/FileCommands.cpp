@@ -57,7 +57,10 @@ void FileCommands::mnuFileSave_Click() {
 bool FileCommands::chooseFileAndSave() {
     // The current file's name is offered once; a refused name clears it.
     for (QString offered = proposedName();; offered.clear()) {
-        const QString path = prompts_.saveFileName({QStringLiteral("Save"), startFolder(), offered, kFileFilter});
+        // A name typed without an extension gets ".cpg"; one typed with
+        // another (".CPG" included) is judged below as typed.
+        const QString path =
+            prompts_.saveFileName({QStringLiteral("Save"), startFolder(), offered, kFileFilter, QStringLiteral("cpg")});
         if (path.isEmpty()) return false;
         if (path.size() >= kMaxPathLength) {
             prompts_.tell(QStringLiteral("The path you entered,\r\n'") + path +

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
 
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "shell/ChirpCsv.h"
 #include "gui/shell/ShellFixture.h"
+#include "gui/shell/ImportNumberingDialog.h"
 
 namespace vantrel::test {
 namespace {
@@ -60,12 +63,61 @@ TEST(ChannelCsvCommands, ImportShowsTheChannelsAndListsTheRowsLeftOutInOneMessag
     EXPECT_TRUE(f.state.dataChanged);
     EXPECT_TRUE(f.main->isWindowModified());
 
+    EXPECT_EQ(f.prompts.numberingAsked, (std::vector<int>{16}));
     ASSERT_EQ(f.prompts.messages.size(), 1u);
     EXPECT_EQ(f.prompts.messages[0].title, "Import Channels");
     EXPECT_EQ(f.prompts.messages[0].text,
-              "1 of 3 channels imported. Left out:\r\n"
+              "imported 1 row into channel 2; 2 left out\r\n"
+              "Left out:\r\n"
               "location 3: receive frequency 450.000000: Out of Frequency Range\r\n"
               "location 1: tone 159.8 Hz is not in the radio's tone table");
+}
+
+// A list numbered from 100 goes into the channels from the one chosen, and
+// the closing message says the names were not kept; cancelling the question
+// imports nothing.
+TEST(ChannelCsvCommands, ImportFillsChannelsFromTheOneChosen) {
+    ShellFixture f;
+    f.openDefaultFile();
+    const QString csv = f.write("named.csv",
+                                "Location,Name,Frequency\r\n"
+                                "100,Gate,410.100000\r\n"
+                                "101,Yard,410.200000\r\n");
+    f.prompts.fileNames = {csv};
+    f.prompts.numberings = {std::nullopt};
+    f.state.dataChanged = false;
+    f.menu("mnuFileImport");
+    EXPECT_TRUE(f.prompts.messages.empty());
+    EXPECT_FALSE(f.state.dataChanged);
+
+    f.prompts.fileNames = {csv};
+    f.prompts.numberings = {Prompts::ImportNumbering{true, 4}};
+    f.menu("mnuFileImport");
+    ChannelGrid& grid = *f.editor().grid();
+    EXPECT_EQ(grid.cellText(4, 1), "410.10000");
+    EXPECT_EQ(grid.cellText(5, 1), "410.20000");
+    ASSERT_EQ(f.prompts.messages.size(), 1u);
+    EXPECT_EQ(f.prompts.messages[0].text,
+              "imported 2 rows into channels 4\u2013" "5; 0 left out\r\n"
+              "channel names are not kept: the radio has no channel names");
+    EXPECT_EQ(f.prompts.messages[0].icon, Prompts::Icon::Information);
+}
+
+// The question itself: the list's numbers unless the user fills, from a
+// channel the radio has.
+TEST(ImportNumberingDialog, KeepsTheListsNumbersUnlessFillIsChosen) {
+    ImportNumberingDialog dialog(8, nullptr);
+    auto* fill = dialog.findChild<QRadioButton*>("optFillChannels");
+    auto* first = dialog.findChild<QSpinBox*>("udFirstChannel");
+    ASSERT_TRUE(fill && first);
+    EXPECT_FALSE(dialog.choice().fill);
+    EXPECT_FALSE(first->isEnabled());
+    EXPECT_EQ(first->maximum(), 8);
+    fill->setChecked(true);
+    EXPECT_TRUE(first->isEnabled());
+    first->setValue(12);
+    EXPECT_TRUE(dialog.choice().fill);
+    EXPECT_EQ(dialog.choice().firstChannel, 8);
 }
 
 }  // namespace

@@ -150,7 +150,10 @@ TEST(SaveCommand, RefusedNamesBringTheDialogBackUntilAValidName) {
               "correct format.");
     EXPECT_EQ(f.prompts.messages[1].title, "Vantrel CPS");
     ASSERT_EQ(f.prompts.fileDialogs.size(), 3u);
-    for (const auto& d : f.prompts.fileDialogs) EXPECT_EQ(d.title, "Save");
+    for (const auto& d : f.prompts.fileDialogs) {
+        EXPECT_EQ(d.title, "Save");
+        EXPECT_EQ(d.defaultSuffix, "cpg");  // "radio" typed gives radio.cpg
+    }
     // The first pass offers the open file's name; a refused name clears it.
     EXPECT_TRUE(f.prompts.fileDialogs[0].fileName.endsWith("/U1_APAC.cpg"));
     EXPECT_TRUE(f.prompts.fileDialogs[1].fileName.isEmpty());

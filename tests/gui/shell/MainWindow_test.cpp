@@ -159,15 +159,16 @@ TEST(MainWindow, EmptyWindowSaysWhatToDoUntilTheEditorShows) {
 }
 
 // The Save dialog adds the extension asked for to a name typed without one
-// (the channel list), and leaves a data file's name as typed: the Save
-// command judges that name itself.
+// (the channel list, the data file) and leaves any other extension as typed:
+// ".CPG" is not doubled, and the Save command judges it itself.
 TEST(SaveDialog, AddsTheExtensionOnlyWhereAsked) {
     QTemporaryDir dir;
     const struct {
         const char* suffix;
         const char* typed;
         const char* chosen;
-    } cases[] = {{"csv", "chans", "chans.csv"}, {"csv", "chans.txt", "chans.txt"}, {"", "radio1", "radio1"}};
+    } cases[] = {{"csv", "chans", "chans.csv"}, {"csv", "chans.txt", "chans.txt"}, {"", "radio1", "radio1"},
+                 {"cpg", "radio1", "radio1.cpg"}, {"cpg", "radio1.CPG", "radio1.CPG"}};
     for (const auto& c : cases) {
         const auto dialog = MakeSaveDialog({"Save", dir.path(), QString(), "Files (*)", c.suffix}, nullptr);
         dialog->setOption(QFileDialog::DontUseNativeDialog);
