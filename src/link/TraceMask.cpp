@@ -71,7 +71,7 @@ std::string TraceMask::step(const std::string& what) {
         checksum_ = true;
     }
     if (sends) versionAnswer_ = exchange_ == Exchange::Write && !writeData_ && what == sendByteStep(kVersionRequest);
-    return checksum_ && passwordBlock(block_) ? "SendByte **" : what;
+    return sends && checksum_ && passwordBlock(block_) ? "SendByte **" : what;
 }
 
 void TraceMask::note(const std::string& what) {

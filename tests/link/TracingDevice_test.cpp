@@ -80,6 +80,12 @@ TEST(TracingDevice, PasswordBytesAreHiddenOnEveryLine) {
             EXPECT_EQ(one, other);
             EXPECT_NE(one.find("# the radio password is not shown"), std::string::npos);
             EXPECT_NE(one.find("**"), std::string::npos);
+            // Only a checksum's own step is hidden, never the steps after it.
+            std::size_t hiddenSteps = 0;
+            for (std::size_t at = one.find("--  SendByte **"); at != std::string::npos;
+                 at = one.find("--  SendByte **", at + 1))
+                ++hiddenSteps;
+            EXPECT_EQ(hiddenSteps, write ? 4u : 0u);
         }
     }
 }
