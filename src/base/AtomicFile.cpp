@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <random>
 
+#include "base/RegularFile.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
@@ -35,14 +37,20 @@ long processId() {
 #endif
 }
 
-// Saving through a symbolic link replaces the file it points to, not the link.
-fs::path saveTarget(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved;
-    }
-    return path;
+// A new file is renamed only over a plain file: over a device node, a pipe or
+// a folder it would replace the node itself (a root's save to /dev/null
+// would replace the system's), and over a symbolic link it would replace the
+// link, or, resolved first, the file behind it where the system's protection
+// of links in shared folders would refuse an open. Empty when path is free.
+std::string notReplaceable(const std::string& path) {
+#ifndef _WIN32
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return "";
+    return NotAFileReason(st.st_mode);
+#else
+    (void)path;
+    return "";
+#endif
 }
 
 // "<target>.<pid>-<8 hex digits>.tmp": the process id tells a later save
@@ -134,7 +142,8 @@ void keepPermissions(const fs::path& target, std::FILE* f) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error) {
-    const fs::path target = saveTarget(path);
+    if (const std::string reason = notReplaceable(path); !reason.empty()) return fail(error, reason);
+    const fs::path target = path;
 #ifndef _WIN32
     // Replacing a file takes the right to write it, as writing it in place
     // would: a read-only file stays as it is.

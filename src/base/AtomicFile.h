@@ -5,7 +5,8 @@
 // as it was (with no temporary file beside it), and so does an existing file
 // the caller may not write. A replaced file keeps its permission bits. The
 // temporary files of a save that was killed are removed by the next save of
-// the same target.
+// the same target. Only a plain file (or nothing) is replaced: a folder, a
+// pipe, a device or a symbolic link at path is refused with the reason.
 #include <string>
 
 namespace vantrel {

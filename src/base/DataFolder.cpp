@@ -54,6 +54,11 @@ std::string DataFolder() {
     return kInstallDataDir;
 }
 
+bool RunsFromBuildTree() {
+    const fs::path program = programFolder();
+    return !program.empty() && isInside(program, fs::path(kBuildDataDir).parent_path());
+}
+
 std::string DataFilePath(const std::string& name) { return (fs::path(DataFolder()) / name).string(); }
 
 }  // namespace vantrel

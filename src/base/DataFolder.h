@@ -16,6 +16,9 @@ namespace vantrel {
 // messages name the place the files belong.
 std::string DataFolder();
 
+// True when the running program lies in the build tree it was built in.
+bool RunsFromBuildTree();
+
 // Path of a file in the data folder.
 std::string DataFilePath(const std::string& name);
 

@@ -19,15 +19,15 @@ RegularFileRead failed(RegularFileRead::Status status, std::string reason) {
     return r;
 }
 
-// What stands at a path that is not a plain file, in the user's words.
-std::string whatItIs(mode_t mode) {
+}  // namespace
+
+std::string NotAFileReason(unsigned mode) {
     if (S_ISDIR(mode)) return "it is a folder, not a file";
     if (S_ISFIFO(mode)) return "it is a pipe, not a file";
     if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
+    if (S_ISLNK(mode)) return "it is a symbolic link; name the file it points to";
     return "it is not a regular file";
 }
-
-}  // namespace
 
 RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit) {
     using Status = RegularFileRead::Status;
@@ -41,7 +41,7 @@ RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit) {
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return failed(Status::NotRegular, whatItIs(st.st_mode));
+        return failed(Status::NotRegular, NotAFileReason(st.st_mode));
     }
 
     // Read in pieces up to one byte past the limit, which tells a file of

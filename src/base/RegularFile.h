@@ -19,6 +19,10 @@ struct RegularFileRead {
     std::string reason;   // the system's reason, or what the path is instead of a file
 };
 
+// What stands at a path that is not a plain file, in the user's words ("it
+// is a pipe, not a file"), for a mode from stat.
+std::string NotAFileReason(unsigned mode);
+
 // Opens path without blocking (a pipe with no writer would otherwise wait
 // forever), checks that it is a regular file and reads at most limit bytes.
 RegularFileRead ReadRegularFile(const std::string& path, std::size_t limit);

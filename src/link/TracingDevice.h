@@ -3,13 +3,15 @@
 // another one and writes, as plain text, every byte in each direction with the
 // milliseconds since the trace began and the link's step at that moment (the
 // primitive running, its failures, the start and end of each exchange).
-// Input thrown away as stale is traced too, marked "discarded".
-#include <fstream>
+// Input thrown away as stale is traced too, marked "discarded". The radio
+// password is hidden (TraceMask), and a trace file is the owner's alone.
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "link/ByteDevice.h"
+#include "link/TraceMask.h"
 
 namespace vantrel::link {
 
@@ -17,10 +19,13 @@ class TracingDevice : public ByteDevice {
 public:
     // Traces into `out`, which must outlive the device.
     TracingDevice(ByteDevice& inner, std::ostream& out);
-    // Traces into a new file at `path`; nullptr with a reason when it cannot
-    // be created.
+    // Traces into the file at `path`, made owner-only and emptied, or into
+    // the pipe or device there. nullptr with a reason when it cannot be
+    // opened at once, or when it is one of the files in keepOff (the data
+    // file a command reads or writes, which a trace must never overwrite).
     static std::unique_ptr<TracingDevice> ToFile(ByteDevice& inner, const std::string& path,
-                                                 std::string& error);
+                                                 std::string& error,
+                                                 const std::vector<std::string>& keepOff = {});
 
     bool open(std::string& error) override;
     void close() override;
@@ -38,11 +43,14 @@ public:
 
 private:
     void line(const char* direction, const std::string& text);
-    void bytes(const char* direction, const Bytes& data, const char* remark = "");
+    void bytes(const char* direction, const Bytes& data, const std::vector<bool>& hidden,
+               const char* remark = "");
 
     ByteDevice& inner_;
-    std::unique_ptr<std::ofstream> file_;
+    std::unique_ptr<std::streambuf> fileBuffer_;
+    std::unique_ptr<std::ostream> file_;
     std::ostream& out_;
+    TraceMask mask_;
     const Clock::time_point start_;
     std::string step_;
 };

@@ -1,5 +1,9 @@
 #include "shell/DataFileRegistration.h"
 
+#include <cstdlib>
+#include <cstring>
+
+#include "base/DataFolder.h"
 #include "shell/FileAssociation.h"
 #ifdef _WIN32
 #include "shell/WinClassesRoot.h"
@@ -24,6 +28,11 @@ bool RegisterDataFileType(const std::string& applicationPath, const std::string&
     } catch (...) {
         return false;
     }
+}
+
+bool RegistersAtStart() {
+    const char* asked = std::getenv("VANTREL_REGISTER_FILE_TYPE");
+    return !RunsFromBuildTree() || (asked && std::strcmp(asked, "1") == 0);
 }
 
 }  // namespace vantrel

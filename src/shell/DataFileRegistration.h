@@ -11,4 +11,10 @@ namespace vantrel {
 // True when everything was registered.
 bool RegisterDataFileType(const std::string& applicationPath, const std::string& iconPath);
 
+// Whether this start registers the data file type: the installed program
+// does at every start; a program run from its build tree only when
+// VANTREL_REGISTER_FILE_TYPE=1 asks, so that trying a build does not take
+// the desktop's .cpg files away from the installed program.
+bool RegistersAtStart();
+
 }  // namespace vantrel

@@ -45,16 +45,49 @@ std::string quoteArgument(const std::string& arg) {
     return out + "\"";
 }
 
-// A desktop entry string value: backslashes doubled, and percent signs
-// doubled so that they are not read as field codes.
-std::string entryValue(const std::string& s) {
+// A desktop entry string value, escaped as the format asks: a backslash,
+// a line break, a carriage return and a tab become \\, \n, \r and \t, so
+// that a value never ends its line (a folder name holding a line break must
+// not start a second Exec line). A leading blank becomes \s.
+std::string entryString(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '%') out += "%%";
-        else out += c;
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case ' ': out += out.empty() ? "\\s" : " "; break;
+        default: out += c;
+        }
     }
     return out;
+}
+
+// Percent signs doubled, so that they are not read as field codes.
+std::string withoutFieldCodes(const std::string& s) {
+    std::string out;
+    for (char c : s) out += c == '%' ? std::string("%%") : std::string(1, c);
+    return out;
+}
+
+// A desktop entry holds UTF-8 text without control characters other than
+// the escaped ones: a path that is not such text cannot be named in it.
+bool fitsEntry(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            if ((c < 0x20 && c != '\n' && c != '\r' && c != '\t') || c == 0x7F) return false;
+            ++i;
+            continue;
+        }
+        const std::size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
 }
 
 std::string xmlEscaped(const std::string& s) {
@@ -170,7 +203,7 @@ std::string XdgClassesRoot::execLine(const std::string& command) {
         if (space == std::string::npos) break;
         start = space + 1;
     }
-    return entryValue(prefix + quoteArgument(program)) + " %f";
+    return entryString(withoutFieldCodes(prefix + quoteArgument(program))) + " %f";
 }
 
 // Writes the desktop's equivalents once an extension points at a class that
@@ -210,13 +243,15 @@ bool XdgClassesRoot::publish() {
     for (const auto& g : globs) mime += "    <glob pattern=\"" + xmlEscaped(g) + "\"/>\n";
     mime += "  </mime-type>\n</mime-info>\n";
 
+    const std::string command = value(className + "\\shell\\open\\command");
+    if (!fitsEntry(command) || !fitsEntry(iconName)) return false;
     std::string entry =
         "[Desktop Entry]\n"
         "Type=Application\n"
-        "Name=" + names_.appName + "\n"
-        "Comment=" + names_.comment + "\n"
-        "Exec=" + execLine(value(className + "\\shell\\open\\command")) + "\n";
-    if (!iconName.empty()) entry += "Icon=" + entryValue(iconName) + "\n";
+        "Name=" + entryString(names_.appName) + "\n"
+        "Comment=" + entryString(names_.comment) + "\n"
+        "Exec=" + execLine(command) + "\n";
+    if (!iconName.empty()) entry += "Icon=" + entryString(iconName) + "\n";
     entry +=
         "MimeType=" + names_.mimeType + ";\n"
         "Terminal=false\n"

@@ -142,7 +142,7 @@ TEST(CliConventions, ReadChecksItsOutputBeforeItTouchesThePort) {
         const char* reason;
     } rows[] = {
         {folder / "missing/radio.cpg", "No such file or directory"},
-        {folder.path(), "Is a directory"},
+        {folder.path(), "it is a folder, not a file"},
         {folder / "file/radio.cpg", "Not a directory"},
     };
     for (const auto& row : rows) {

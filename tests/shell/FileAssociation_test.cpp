@@ -147,6 +147,28 @@ TEST(XdgClassesRoot, ExecLineQuotesTheProgramAndPassesTheFile) {
     EXPECT_EQ(XdgClassesRoot::execLine("wine " + plain + " %1"), "wine \"" + plain + "\" %f");
 }
 
+// A folder name holding a line break stays inside the one Exec line, as
+// the escape \n; a name a desktop entry cannot hold is not registered.
+TEST(XdgClassesRoot, OddFolderNamesStayInsideTheirValue) {
+    TempDir dir;
+    const fs::path data = dir.path / "data";
+    EnvGuard env;
+    env.set("XDG_DATA_HOME", data.c_str());
+    env.set("PATH", "");  // no desktop database tools
+    fs::create_directories(dir.path / "bin\nExec=evil");
+    const auto app = touch(dir.path / "bin\nExec=evil" / "vantrel-cps", "");
+    ASSERT_TRUE(RegisterDataFileType(app.string(), ""));
+    const std::string entry = readAll(data / "applications" / "vantrel-cps.desktop");
+    EXPECT_NE(entry.find("Exec=\"" + dir.path.string() + "/bin\\nExec=evil/vantrel-cps\" %f\n"), std::string::npos)
+        << entry;
+    EXPECT_EQ(entry.find("\nExec=evil"), std::string::npos) << entry;
+
+    fs::remove_all(data);
+    fs::create_directories(dir.path / "bin\xff");
+    RegisterDataFileType(touch(dir.path / "bin\xff" / "vantrel-cps", "").string(), "");
+    EXPECT_FALSE(fs::exists(data / "applications" / "vantrel-cps.desktop"));
+}
+
 // The whole road on this desktop: after registration the desktop's own tools
 // find the program for a .cpg file.
 TEST(XdgClassesRoot, DesktopFindsTheProgramForADataFile) {

@@ -1,13 +1,11 @@
 #include "cli/CommandLine.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+
+#include "shell/OutputFile.h"
 
 namespace vantrelctl {
 
@@ -135,20 +133,8 @@ int UsageError(const CommandSpec& cmd, const std::string& message) {
 
 std::string SystemError(int error) { return std::strerror(error); }
 
-std::string CannotWrite(const std::string& path) {
-    if (path.empty()) return SystemError(ENOENT);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return SystemError(EISDIR);
-        // A save replaces the file, but one the user may not write stays as it is.
-        if (::access(path.c_str(), W_OK) != 0) return SystemError(errno);
-    }
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
-    if (::stat(folder.c_str(), &st) != 0) return SystemError(errno);
-    if (!S_ISDIR(st.st_mode)) return SystemError(ENOTDIR);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) return SystemError(errno);
-    return "";
+std::string CannotWrite(const std::string& path, bool streamAllowed) {
+    return vantrel::OutputProblem(path, streamAllowed);
 }
 
 int RunCommandLine(const std::vector<Command>& commands, int argc, char** argv) {

@@ -68,9 +68,11 @@ int UsageError(const CommandSpec& cmd, const std::string& message);
 std::string SystemError(int error);
 
 // Why a file could not be written at `path` (its folder missing or not
-// writable, the path a folder, the file read-only); empty when it could.
-// Asked before work that would be lost if the save failed.
-std::string CannotWrite(const std::string& path);
+// writable, a folder, pipe, device or symbolic link in its place, the file
+// read-only); empty when it could. With streamAllowed, "-", a pipe or a
+// character device is an output too. Asked before work that would be lost
+// if the save failed.
+std::string CannotWrite(const std::string& path, bool streamAllowed = false);
 
 // The top level: --help, --version, or the named command's `run`.
 struct Command {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStringList>
+#include <memory>
 
 #include "codeplug/AppState.h"
 #include "link/serial/PortResolver.h"
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
 
     vantrel::AppState state;
     vantrel::QtPrompts prompts;
-    QSettings settings(vantrel::link::kSettingsOrganization, vantrel::link::kSettingsApplication);
+    QString settingsProblem;
+    const std::unique_ptr<QSettings> store = vantrel::link::OpenProgramSettings(&settingsProblem);
+    if (!settingsProblem.isEmpty()) qWarning("Vantrel CPS: %s", qPrintable(settingsProblem));
+    QSettings& settings = *store;
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     prompts.setParent(&mainWindow);
     vantrel::ProgramParts parts(mainWindow, settings);

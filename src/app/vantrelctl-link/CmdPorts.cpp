@@ -18,7 +18,7 @@ int CmdPorts(int argc, char** argv) {
     LinkApplication app(argv[0]);
     using vantrel::link::PortState;
     std::set<std::string> advice;   // each fix once, after the list
-    for (const vantrel::link::PortListing& line : vantrel::link::ListPorts(*vantrel::link::OpenProgramSettings())) {
+    for (const vantrel::link::PortListing& line : vantrel::link::ListPorts(*ProgramSettings())) {
         const QString& path = line.resolved.path;
         if (path.isEmpty()) {
             std::printf("Com%d  none\n", line.port);

@@ -22,7 +22,7 @@ int CmdRead(int argc, char** argv) {
     TransferArchive archive;
     vantrel::link::SerialDevice device;
     std::unique_ptr<vantrel::link::TracingDevice> trace;
-    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
+    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"), output)) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
 
     vantrel::link::Link link(trace ? *trace : static_cast<vantrel::link::ByteDevice&>(device));

@@ -110,7 +110,7 @@ int CmdWrite(int argc, char** argv) {
     TransferArchive archive;
     SerialDevice device;
     std::unique_ptr<TracingDevice> trace;
-    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"))) return kExitFailure;
+    if (!StartTrace(trace, device, args.value("--trace"), args.value("--port"), file)) return kExitFailure;
     if (!OpenPort(device, args.value("--port"))) return kExitFailure;
     Link link(trace ? *trace : static_cast<ByteDevice&>(device));
     const WriteSteps steps = vantrel::ModelWriteSteps(model);

@@ -14,12 +14,19 @@ namespace vantrelctl {
 
 LinkApplication::LinkApplication(char* program) : argv_{program, nullptr}, app_(argc_, argv_) {}
 
+std::unique_ptr<QSettings> ProgramSettings() {
+    QString problem;
+    auto settings = vantrel::link::OpenProgramSettings(&problem);
+    if (!problem.isEmpty()) std::fprintf(stderr, "%s: warning: %s\n", kProgram, problem.toLocal8Bit().constData());
+    return settings;
+}
+
 QString PortDevice(const QString& port) {
     static const QRegularExpression comN(QStringLiteral("^[Cc][Oo][Mm]([1-8])$"));
     const auto match = comN.match(port);
     if (!match.hasMatch()) return port;
     // The program's own settings and VANTREL_COMn: Com3 is the same device here.
-    return vantrel::link::ResolvePort(match.captured(1).toInt(), *vantrel::link::OpenProgramSettings()).path;
+    return vantrel::link::ResolvePort(match.captured(1).toInt(), *ProgramSettings()).path;
 }
 
 bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
@@ -35,10 +42,11 @@ bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port) {
 }
 
 bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
-                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port) {
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port,
+                const std::string& dataFile) {
     if (path.empty()) return true;
     std::string error;
-    trace = vantrel::link::TracingDevice::ToFile(device, path, error);
+    trace = vantrel::link::TracingDevice::ToFile(device, path, error, {dataFile});
     if (!trace) {
         Fail("cannot write the trace: " + error);
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 // The radio port of the read and write commands.
 #include <QCoreApplication>
+#include <QSettings>
 #include <QString>
 
 #include <chrono>
@@ -26,6 +27,10 @@ private:
     QCoreApplication app_;
 };
 
+// The program's settings; a settings file that cannot be used is named on a
+// warning line and left alone.
+std::unique_ptr<QSettings> ProgramSettings();
+
 // --port takes a device path, or Com1..Com8 mapped as the GUI maps them.
 QString PortDevice(const QString& port);
 
@@ -33,9 +38,11 @@ QString PortDevice(const QString& port);
 bool OpenPort(vantrel::link::SerialDevice& device, const std::string& port);
 
 // --trace FILE: a trace of the line through `device` into FILE (none for an
-// empty path). False, with the reason on stderr, when FILE cannot be made.
+// empty path). False, with the reason on stderr, when FILE cannot be made
+// or is the command's data file.
 bool StartTrace(std::unique_ptr<vantrel::link::TracingDevice>& trace,
-                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port);
+                vantrel::link::ByteDevice& device, const std::string& path, const std::string& port,
+                const std::string& dataFile);
 
 // The line added to a failed transfer whose cable was pulled.
 void ReportLostLine(const vantrel::link::Link& link);

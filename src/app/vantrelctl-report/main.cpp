@@ -4,15 +4,21 @@
 // inches like a print after a preview, or with --twips in the design used
 // before any preview. --page also draws the preview page through the print
 // engine and keeps it as an image. A program of its own so that the other
-// commands never load Qt Gui.
+// commands never load Qt Gui. Both outputs are written as the data files
+// are (whole or not at all), or into a stream ("-", a pipe, a device); their
+// names are used byte for byte, whatever their encoding.
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageLogContext>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QPrinter>
+#include <QTemporaryDir>
 
-#include <cstdlib>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "cli/CommandLine.h"
@@ -27,29 +33,46 @@
 #include "report/print/PrinterSurface.h"
 #include "report/TextUtils.h"
 #include "codeplug/CodeplugFile.h"
+#include "shell/OutputFile.h"
 
 namespace {
 
 using namespace vantrel::report;
 
-bool PrintPdf(const ReportContent& content, const std::string& path, bool inches) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(path));
-    PrinterSurface surface(printer);
-    if (!surface.begin()) return false;
-    DrawPrinterReport(surface, inches, content, Today());
-    return surface.end();
+// The PDF as the printer makes it, drawn into a file of a private temporary
+// folder and checked before it replaces anything. Empty on failure.
+QByteArray PrintPdf(const ReportContent& content, bool inches) {
+    QTemporaryDir folder;
+    if (!folder.isValid()) return {};
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        PrinterSurface surface(printer);
+        if (!surface.begin()) return {};
+        DrawPrinterReport(surface, inches, content, Today());
+        if (!surface.end()) return {};
+    }
+    QFile pdf(path);
+    if (!pdf.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = pdf.readAll();
+    // A printer that ran out of room leaves a file that is no whole PDF.
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF") ? bytes : QByteArray();
 }
 
-// Saves the page in the format its name ends in, and as a bitmap, like the
+// The page in the format its name ends in, and as a bitmap, like the
 // preview's own page files, when the name ends in none ("page", "page.img").
-// Empty on success, else the reason.
-std::string SavePage(const QImage& page, const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
-    QImageWriter writer(name, QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray("bmp"));
-    return writer.write(page) ? "" : writer.errorString().toStdString();
+QByteArray EncodePage(const QImage& page, const std::string& path) {
+    std::string suffix = std::filesystem::path(path).extension().string();
+    if (!suffix.empty()) suffix.erase(0, 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(), [](unsigned char c) { return std::tolower(c); });
+    const QByteArray format = QByteArray::fromStdString(suffix);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QImageWriter::supportedImageFormats().contains(format) ? format : QByteArray("bmp"));
+    return writer.write(page) ? bytes : QByteArray();
 }
 
 // The preview page as the engine draws it, kept at `path`. Empty on success,
@@ -62,7 +85,12 @@ std::string PreviewPage(const ReportContent& content, const std::string& path) {
     engine.pStartDoc();
     DrawPreviewReport(engine, columns, content, Today());
     engine.pEndDoc(0);
-    const std::string failure = preview.pageShown ? SavePage(preview.surface.image(), path) : "no page was drawn";
+    std::string failure = preview.pageShown ? "" : "no page was drawn";
+    if (failure.empty()) {
+        const QByteArray bytes = EncodePage(preview.surface.image(), path);
+        if (bytes.isEmpty()) failure = "the image could not be made";
+        else vantrel::WriteOutput(path, bytes.toStdString(), &failure);
+    }
     DeletePageFiles(engine.tempFolder());
     return failure;
 }
@@ -84,12 +112,13 @@ int PrintReportCommand(int argc, char** argv) {
     const std::string output = args.value("-o");
     const std::string page = args.value("--page");
     for (const std::string& target : {output, page})
-        if (const std::string reason = target.empty() ? "" : CannotWrite(target); !reason.empty())
+        if (const std::string reason = target.empty() ? "" : CannotWrite(target, true); !reason.empty())
             return Fail("cannot write '" + target + "': " + reason);
 
-    // Fonts need a GUI application; without a display it runs offscreen.
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application, but the report shows nothing: it runs
+    // offscreen, so that a display that cannot be reached (a stale DISPLAY
+    // in ssh or cron) does not stop it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qtMessages = qInstallMessageHandler(WithoutRuntimeFolderWarning);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
@@ -98,7 +127,10 @@ int PrintReportCommand(int argc, char** argv) {
     const vantrel::CodeplugFileLoad load = vantrel::CopyToBox(state.image, file);
     if (!load.ok()) return Fail(load.error);
     const ReportContent content = ReportContentFromImage(state);
-    if (!PrintPdf(content, output, !args.has("--twips"))) return Fail("cannot write '" + output + "'");
+    const QByteArray pdf = PrintPdf(content, !args.has("--twips"));
+    if (pdf.isEmpty()) return Fail("cannot write '" + output + "': the PDF could not be made");
+    std::string error;
+    if (!vantrel::WriteOutput(output, pdf.toStdString(), &error)) return Fail("cannot write '" + output + "': " + error);
     if (page.empty()) return 0;
     if (const std::string failure = PreviewPage(content, page); !failure.empty())
         return Fail("cannot write '" + page + "': " + failure);

@@ -1,10 +1,11 @@
 // vantrelctl export FILE.cpg -o CHANNELS.csv: the data file's channels as a
-// CHIRP channel list.
+// CHIRP channel list: a file replaced whole, or a stream (-, a pipe, a device).
 #include <string>
 
 #include "Commands.h"
 #include "cli/CpgFiles.h"
 #include "base/AtomicFile.h"
+#include "shell/OutputFile.h"
 #include "shell/ChirpCsv.h"
 
 namespace vantrelctl {
@@ -12,7 +13,7 @@ namespace vantrelctl {
 const CommandSpec kExportCommand{
     "export", "FILE.cpg", 1, "Writes the channels of a data file as a CHIRP channel list (CSV).",
     {
-        {"-o", "CHANNELS.csv", "the channel list to write", true},
+        {"-o", "CHANNELS.csv", "the channel list to write (- for standard output)", true},
     }};
 
 int CmdExport(int argc, char** argv) {
@@ -23,7 +24,7 @@ int CmdExport(int argc, char** argv) {
     vantrel::AppState state;
     std::string error;
     if (!LoadCpgWithBand(state, args.operands().front(), error)) return Fail(error);
-    if (!vantrel::WriteFileAtomically(output, vantrel::ExportChirpCsv(state), &error))
+    if (!vantrel::WriteOutput(output, vantrel::ExportChirpCsv(state), &error))
         return Fail("cannot write '" + output + "': " + error);
     return 0;
 }

@@ -30,7 +30,9 @@ QAction* PortItem(const MDIFormMain& main, int port) {
 
 RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
     : main_(main), settings_(settings), device_(std::make_unique<link::SerialDevice>()) {
-    if (const QString path = qEnvironmentVariable("VANTREL_TRACE"); !path.isEmpty()) {
+    // The name byte for byte, whatever its encoding; a pipe with no reader
+    // is refused at once rather than holding up the start.
+    if (const QByteArray path = qgetenv("VANTREL_TRACE"); !path.isEmpty()) {
         std::string error;
         trace_ = link::TracingDevice::ToFile(*device_, path.toStdString(), error);
         if (!trace_) qWarning("VANTREL_TRACE: cannot write the trace: %s", error.c_str());

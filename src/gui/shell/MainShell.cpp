@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QShortcut>
@@ -69,8 +70,9 @@ MainShell::MainShell(MDIFormMain& main)
     editor.readPortFile = [this] { portMenu_->select(link::ReadPortFile(portFileFolder(main_.settings()))); };
 
     main.registerFileType = [] {
-        RegisterDataFileType(QCoreApplication::applicationFilePath().toStdString(),
-                             DataFilePath("vantrel-cps.svg"));
+        if (RegistersAtStart())
+            RegisterDataFileType(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(),
+                                 DataFilePath("vantrel-cps.svg"));
     };
 
     current_ = new CurrentFile(main, main.settings());

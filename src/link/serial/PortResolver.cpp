@@ -1,22 +1,40 @@
 #include "link/serial/PortResolver.h"
 
 #include <QCollator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <algorithm>
 #include <vector>
 
 #include "link/PortFile.h"
+#include "base/RegularFile.h"
 
 namespace vantrel::link {
 
 const char* const kSettingsOrganization = "Vantrel CPS";
 const char* const kSettingsApplication = "Vantrel CPS";
 
-std::unique_ptr<QSettings> OpenProgramSettings() {
-    return std::make_unique<QSettings>(QString::fromLatin1(kSettingsOrganization),
-                                       QString::fromLatin1(kSettingsApplication));
+std::unique_ptr<QSettings> OpenProgramSettings(QString* problem) {
+    const QString organization = QString::fromLatin1(kSettingsOrganization);
+    const QString application = QString::fromLatin1(kSettingsApplication);
+    // Where QSettings keeps a user's settings on this platform.
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                         organization + u'/' + application + QStringLiteral(".conf");
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return std::make_unique<QSettings>(organization, application);
+    if (problem)
+        *problem = QStringLiteral("the settings file '%1' is not used: %2")
+                       .arg(path, QString::fromStdString(NotAFileReason(st.st_mode)));
+    static QTemporaryDir standIn;
+    return std::make_unique<QSettings>(standIn.filePath(application + QStringLiteral(".conf")),
+                                       QSettings::IniFormat);
 }
 
 namespace {

@@ -14,9 +14,13 @@ class QSettings;
 namespace vantrel::link {
 
 // The per-user settings store of both programs (organisation, application).
+// Its file is read when the store opens: a pipe in its place would block
+// the program before any window, a folder or device would be replaced at the
+// next save. Such a file is left alone, the reason goes to *problem, and the
+// store is a private one that lasts as long as the process.
 extern const char* const kSettingsOrganization;
 extern const char* const kSettingsApplication;
-std::unique_ptr<QSettings> OpenProgramSettings();
+std::unique_ptr<QSettings> OpenProgramSettings(QString* problem = nullptr);
 
 enum class PortSource { Environment, Setting, Discovered, None };
 

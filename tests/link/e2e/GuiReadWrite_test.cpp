@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "E2eRig.h"
 #include "gui/channels/ChannelGrid.h"
@@ -190,6 +193,23 @@ TEST(GuiReadWrite, EchoingCableWorksAndLeavesATraceWhenAsked) {
     for (const char* wanted : {"Com1 = ", "read begins", "the cable echoes", "read ends: success",
                                "write begins", "write ends: success"})
         EXPECT_TRUE(text.contains(wanted)) << wanted;
+}
+
+// A pipe that nothing reads as VANTREL_TRACE is refused at once: the
+// program starts and reads without a trace instead of waiting for a reader.
+TEST(GuiReadWrite, TraceIntoAPipeNobodyReadsDoesNotHoldUpTheStart) {
+    QTemporaryDir dir;
+    const QByteArray pipe = QFile::encodeName(dir.filePath("trace.pipe"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    Simulator radio(dir.path(), PatternCpg(), {});
+    ASSERT_TRUE(radio.ready());
+    qputenv("VANTREL_TRACE", pipe);
+    Gui gui(radio);
+    qunsetenv("VANTREL_TRACE");
+    gui.main.runCommand(MDIFormMain::Command::Read);
+    gui.dialog().cmdRead()->click();
+    EXPECT_EQ(gui.commands().lastOutcome(), TransferOutcome::Success);
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(pipe)).exists());
 }
 
 TEST(GuiReadWrite, PulledCableEndsTheReadAtOnceAndKeepsTheImage) {

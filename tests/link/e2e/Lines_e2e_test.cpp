@@ -56,10 +56,11 @@ TEST(LinesEndToEnd, TraceShowsEveryByteWithItsTimeAndStep) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString text = QString::fromLatin1(Contents(trace));
     const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
-    // Header, the port, the exchange's steps, and 48 acknowledgements with
-    // their echoes at least.
+    // Header (with the line on the hidden password), the port, the
+    // exchange's steps, and 48 acknowledgements with their echoes at least.
     EXPECT_GT(lines.size(), 200);
-    EXPECT_TRUE(lines.value(2).contains(radio.link())) << lines.value(2).toStdString();
+    EXPECT_TRUE(lines.value(2).startsWith("# the radio password is not shown")) << lines.value(2).toStdString();
+    EXPECT_TRUE(lines.value(3).contains(radio.link())) << lines.value(3).toStdString();
     const QStringList wanted = {
         "--  read begins",
         "->  52  [SendByte 0x52]",
@@ -72,7 +73,7 @@ TEST(LinesEndToEnd, TraceShowsEveryByteWithItsTimeAndStep) {
     for (const QString& w : wanted) EXPECT_TRUE(text.contains(w)) << w.toStdString();
     // Every line after the header starts with its time in milliseconds.
     static const QRegularExpression stamp(QStringLiteral("^ *\\d+\\.\\d  "));
-    for (const QString& line : lines.mid(2)) EXPECT_TRUE(stamp.match(line).hasMatch()) << line.toStdString();
+    for (const QString& line : lines.mid(3)) EXPECT_TRUE(stamp.match(line).hasMatch()) << line.toStdString();
 
     const CtlRun bad = Ctl({"read", "--port", radio.link(), "-o", dir.filePath("out2.cpg"), "--trace",
                             dir.filePath("no-such-folder/trace.txt")});
