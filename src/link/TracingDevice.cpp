@@ -7,7 +7,7 @@
 #include <ctime>
 #include <streambuf>
 
-#include "shell/OutputFile.h"
+#include "base/OutputFile.h"
 
 namespace vantrel::link {
 

@@ -68,7 +68,7 @@ int RunArchiveCommand(int argc, char** argv, ArchiveRunner run) {
         return 0;
     }
     for (const CommandSpec* c : kSubCommands)
-        if (std::string(c->name) == "archive " + sub) return run(*c, argc - 1, argv + 1);
+        if (std::string(c->name) == "archive " + sub) return run(*c, argc, argv);
     return UsageError(kArchiveCommand, "unknown sub-command '" + sub + "' (" + subCommandNames() + ")");
 }
 

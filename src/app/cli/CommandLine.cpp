@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/OutputFile.h"
+#include "base/OutputFile.h"
 
 namespace vantrelctl {
 

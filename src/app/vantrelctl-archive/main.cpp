@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
     // The SQL drivers are plugins; the command line stays ours, not Qt's.
     int qtArgc = 1;
     QCoreApplication app(qtArgc, argv);
-    return RunArchiveCommand(argc, argv, runBody);
+    // vantrelctl hands over its arguments from "archive" on.
+    return RunArchiveCommand(argc - 1, argv + 1, runBody);
 }

@@ -33,7 +33,7 @@
 #include "report/print/PrinterSurface.h"
 #include "report/TextUtils.h"
 #include "codeplug/CodeplugFile.h"
-#include "shell/OutputFile.h"
+#include "base/OutputFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "cli/CpgFiles.h"
 #include "base/AtomicFile.h"
-#include "shell/OutputFile.h"
+#include "base/OutputFile.h"
 #include "shell/ChirpCsv.h"
 
 namespace vantrelctl {

@@ -1,4 +1,4 @@
-#include "shell/OutputFile.h"
+#include "base/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
