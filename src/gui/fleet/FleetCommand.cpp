@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "gui/codeplug/frmMain.h"
+#include "fleet/ArchivingObserver.h"
 #include "gui/fleet/frmFleet.h"
 #include "link/serial/SerialDevice.h"
 #include "gui/link/RadioLink.h"
@@ -39,11 +40,17 @@ void InstallFleetCommand(MDIFormMain& main, RadioLink& radioLink) {
         QObject::connect(write, &QAction::changed, item, [item, write] { item->setEnabled(write->isEnabled()); });
     }
     auto window = std::make_shared<QPointer<frmFleet>>();
-    main.setCommand(MDIFormMain::Command::Fleet, [&main, &radioLink, window] {
-        if (!*window)
+    // Every radio of a job goes into the archive, as a single read or write does.
+    std::shared_ptr<fleet::ArchivingObserver> archiving;
+    if (archive::ArchiveRecorder* recorder = radioLink.archive())
+        archiving = std::make_shared<fleet::ArchivingObserver>(*recorder);
+    main.setCommand(MDIFormMain::Command::Fleet, [&main, &radioLink, window, archiving] {
+        if (!*window) {
             *window = new frmFleet(
                 main.prompts(), [&radioLink](int port) { return radioLink.devicePath(port); },
                 [&main, &radioLink] { return PrepareEditorWrite(main, radioLink); }, &main);
+            (*window)->setObserver(archiving.get());
+        }
         (*window)->refreshDevices();
         (*window)->show();
         (*window)->raise();

@@ -139,7 +139,7 @@ void frmFleet::cmdStart_Click() {
     cmdStart_->setEnabled(false);
     cmdStop_->setEnabled(true);
     cmdSaveSummary_->setEnabled(false);
-    job_ = std::make_unique<fleet::FleetJob>(ports, std::move(write));
+    job_ = std::make_unique<fleet::FleetJob>(ports, std::move(write), observer_);
     job_->start();
     refresh_.start();
 }

@@ -63,6 +63,8 @@ public:
 
     // Looks again at the device behind each port and ticks the rows with one.
     void refreshDevices();
+    // Told of every transfer of the jobs started from here (the archive).
+    void setObserver(fleet::FleetObserver* observer) { observer_ = observer; }
     void cmdStart_Click();
     void cmdStop_Click();
     void cmdSaveSummary_Click();
@@ -84,6 +86,7 @@ private:
     QPushButton* cmdSaveSummary_;
     QLabel* lblSummary_;
     QTimer refresh_;
+    fleet::FleetObserver* observer_ = nullptr;
     std::unique_ptr<fleet::FleetJob> job_;
     std::vector<int> jobPorts_;  // the Com number of each port of the job
     std::vector<fleet::PortStatus> summary_;

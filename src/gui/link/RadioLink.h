@@ -39,6 +39,8 @@ public:
 
     ProgramCommands& commands() { return *commands_; }
     link::SerialDevice& device() { return *device_; }
+    // The radio archive the program records into; none while it is off.
+    archive::ArchiveRecorder* archive() { return archive_.get(); }
 
     // The port number of the Comm Port menu (first checked of Com1..Com7, else 8).
     int selectedPort() const;
