@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "Table.h"
+#include "cli/Table.h"
 #include "vantrelctl/JsonText.h"
 
 namespace vantrelctl {

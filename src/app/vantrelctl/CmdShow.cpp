@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "cli/Table.h"
 #include "JsonText.h"
 #include "channels/ChannelOptions.h"
 #include "channels/ChannelTexts.h"
@@ -147,20 +148,6 @@ std::string threeDigits(int n) {
 
 // ---- Output --------------------------------------------------------------------------
 
-void printTable(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> width(rows.front().size(), 0);
-    for (const auto& row : rows)
-        for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], row[c].size());
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            line += row[c];
-            if (c + 1 < row.size()) line += std::string(width[c] - row[c].size() + 2, ' ');
-        }
-        std::printf("%s\n", line.c_str());
-    }
-}
-
 // The radio-wide settings, as the editor's first tab shows them.
 bool isSetting(const vantrel::DisplayedField& f) {
     return f.section == "Scan" || f.section == "Time Out Timer" || f.section == "Features" ||
@@ -186,13 +173,13 @@ void printText(const vantrel::EditingModel& model, const std::vector<InfoField>&
         for (const GridColumn& c : kGridColumns) row.push_back(trimLeft(model.cell(n, c.column).text));
         grid.push_back(row);
     }
-    printTable(grid);
+    PrintTable(grid);
 
     std::printf("\nUser Defined TPL (Hz)\n");
     std::vector<std::vector<std::string>> tplRows{{"", "RX", "TX"}};
     for (int i = 0; i < kUserTplCount; ++i)
         tplRows.push_back({"TPL" + std::to_string(i + 1), e.tpl.rx[i], e.tpl.tx[i]});
-    printTable(tplRows);
+    PrintTable(tplRows);
 
     std::string scan;
     for (int n : e.scanList) scan += " " + threeDigits(n);
