@@ -15,7 +15,7 @@ _vantrelctl_options()
         simulate)
             echo "--image:cpg --link:file --count:text --reaction:text --pace --echo --echo-delay:text" \
                 "--identity:text --bad-checksum:text --silent-at:text --version-first:text" \
-                "--radio-password:text --target:target --target-busy:text --refuse-block:text --save:cpg"
+                "--radio-password:text --target:target --target-busy:text --refuse-block:text --junk-before:text --junk-after:text --save:cpg"
             ;;
         report) echo "-o:pdf --twips --page:file" ;;
         export) echo "-o:csv" ;;

@@ -38,7 +38,7 @@ function __vantrelctl_operands
             set value 0
         else if contains -- $token --port -o --trace --password --first-channel --image --link --count \
                 --reaction --echo-delay --identity --bad-checksum --silent-at --version-first --radio-password \
-                --target --target-busy --refuse-block --save --page
+                --target --target-busy --refuse-block --junk-before --junk-after --save --page
             set value 1
         else if not string match -q -- '-*' $token
             set count (math $count + 1)
@@ -100,7 +100,7 @@ complete -c vantrelctl -n "__vantrelctl_at simulate" -l image -x -a "(__vantrelc
 complete -c vantrelctl -n "__vantrelctl_at simulate" -l link -r -F -d 'Link to create to the pseudo-terminal'
 complete -c vantrelctl -n "__vantrelctl_at simulate" -l save -x -a "(__vantrelctl_files .cpg)" -d 'Store the image after each write'
 complete -c vantrelctl -n "__vantrelctl_at simulate" -l target -x -a auto -d 'Answer to the target check'
-for option in count reaction echo-delay identity bad-checksum silent-at version-first radio-password target-busy refuse-block
+for option in count reaction echo-delay identity bad-checksum silent-at version-first radio-password target-busy refuse-block junk-before junk-after
     complete -c vantrelctl -n "__vantrelctl_at simulate" -l $option -x
 end
 complete -c vantrelctl -n "__vantrelctl_at simulate" -l pace -d 'Bytes take 11 bit times at 1200 baud'
