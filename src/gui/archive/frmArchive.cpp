@@ -97,15 +97,15 @@ frmArchive::frmArchive(Prompts& prompts, QSettings& settings, Editor editor, QWi
     cmdCompare_->setObjectName(QStringLiteral("cmdCompare"));
     cmdSaveAs_ = new QPushButton(QStringLiteral("Save &As..."), this);
     cmdSaveAs_->setObjectName(QStringLiteral("cmdSaveAs"));
-    auto* refresh = new QPushButton(QStringLiteral("&Refresh"), this);
-    refresh->setObjectName(QStringLiteral("cmdRefresh"));
+    auto* cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
 
     auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
     filterLabel->setBuddy(txtFilter_);
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(txtFilter_, 1);
-    filterRow->addWidget(refresh);
+    filterRow->addWidget(cmdRefresh);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdOpen_);
     buttons->addWidget(cmdCompare_);
@@ -123,7 +123,7 @@ frmArchive::frmArchive(Prompts& prompts, QSettings& settings, Editor editor, QWi
     resize(720, 560);
 
     connect(txtFilter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
-    connect(refresh, &QPushButton::clicked, this, [this] { this->refresh(); });
+    connect(cmdRefresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(lstRadios_, &QTreeWidget::itemSelectionChanged, this, [this] { showHistory(); });
     connect(lstHistory_, &QTreeWidget::itemSelectionChanged, this, [this] { enableEntryCommands(); });
     connect(lstHistory_, &QTreeWidget::itemDoubleClicked, this, [this] { cmdOpen_Click(); });
