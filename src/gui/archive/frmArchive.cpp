@@ -15,6 +15,7 @@
 
 #include "archive/ArchiveLocation.h"
 #include "archive/ArchiveStore.h"
+#include "base/AtomicFile.h"
 #include "codeplug/CodeplugFile.h"
 #include "gui/common/Prompts.h"
 #include "model/CodeplugDiff.h"
@@ -253,10 +254,15 @@ void frmArchive::cmdSaveAs_Click() {
     const QString path = prompts_.saveFileName(
         {QStringLiteral("Save As"), QString(), proposed, kFileFilter, QStringLiteral("cpg")});
     if (path.isEmpty()) return;
+    // The entry's bytes as they are: a save's fixed bytes and serial-number
+    // fill would make the file differ from what the radio held.
     CodeplugImage image;
     image.replaceAll(bytesOf(*entry));
-    const std::string error = CopyToFile(image, entry->radio.serial.toStdString(), path.toStdString());
-    if (!error.empty()) prompts_.tell(QString::fromStdString(error), kCaption, Prompts::Icon::Exclamation);
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), FormatCodeplugFile(image), &error))
+        prompts_.tell(QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path),
+                                                                      QString::fromStdString(error)),
+                      kCaption, Prompts::Icon::Exclamation);
 }
 
 }  // namespace vantrel
