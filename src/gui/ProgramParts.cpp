@@ -1,5 +1,6 @@
 #include "gui/ProgramParts.h"
 
+#include "gui/archive/ArchiveCommand.h"
 #include "gui/fleet/FleetCommand.h"
 #include "gui/link/RadioLink.h"
 #include "gui/report/ReportCommands.h"
@@ -10,10 +11,11 @@ namespace vantrel {
 
 ProgramParts::ProgramParts(MDIFormMain& main, QSettings& settings) {
     main.editorBuilt = [this, &main, &settings] {
-        new MainShell(main);  // owned by the main window
+        auto* shell = new MainShell(main);  // owned by the main window
         radioLink_ = std::make_unique<RadioLink>(main, settings);
         InstallFleetCommand(main, *radioLink_);
         report::InstallReportCommands(main);
+        InstallArchiveCommand(main, *shell);
     };
 }
 

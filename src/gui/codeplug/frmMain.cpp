@@ -290,6 +290,12 @@ bool frmMain::OpenDataFile(LoadKind kind, const QString& path) {
     return true;
 }
 
+void frmMain::LoadImage(LoadKind kind, const CodeplugImage::Bytes& bytes) {
+    Load();
+    emit populating(kind);
+    showLoad(kind, model_->LoadImage(kind, bytes));
+}
+
 void frmMain::ReadFailed() {
     model_->ReadFailed();
     repaint();

@@ -57,6 +57,9 @@ public:
     // refused. The failed read's tail.
     void PopulateEditor(LoadKind kind);
     bool OpenDataFile(LoadKind kind, const QString& path);
+    // Image bytes kept elsewhere (an archived transfer), loaded as a data
+    // file of this kind would be.
+    void LoadImage(LoadKind kind, const CodeplugImage::Bytes& bytes);
     void ReadFailed();
     void LockEditor();
     // The password prompt accepted the codeplug's password: the editor opens

@@ -94,6 +94,20 @@ QString FileCommands::CopyToFile(const QString& path) {
     return QString::fromStdString(error);
 }
 
+bool FileCommands::keepCurrentData() {
+    if (!state_.dataChanged) return true;
+    switch (AskSaveCurrentData(prompts_)) {
+    case Prompts::Answer::Yes:
+        mnuFileSave_Click();
+        return !state_.saveCancelled;
+    case Prompts::Answer::No:
+        return true;
+    default:
+        FocusWindow(&editor_);
+        return false;
+    }
+}
+
 void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     state_.passwordKept = false;
     editor_.grid()->EndCellEdit();
@@ -101,19 +115,7 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
         state_.dataChanged = true;
         return;
     }
-    if (state_.dataChanged) {
-        switch (AskSaveCurrentData(prompts_)) {
-        case Prompts::Answer::Yes:
-            mnuFileSave_Click();
-            if (state_.saveCancelled) return;
-            break;
-        case Prompts::Answer::No:
-            break;
-        default:
-            FocusWindow(&editor_);
-            return;
-        }
-    }
+    if (!keepCurrentData()) return;
     state_.passwordAttempts = 0;
     const QString path = !chosen.isEmpty()
                              ? chosen
@@ -128,6 +130,18 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     editor_.setEditorVisible(true);
     fileUsed(path);
     loaded();
+}
+
+bool FileCommands::OpenImage(const CodeplugImage::Bytes& bytes) {
+    state_.passwordKept = false;
+    editor_.grid()->EndCellEdit();
+    if (!keepCurrentData()) return false;
+    state_.passwordAttempts = 0;
+    enableSave();
+    editor_.LoadImage(frmMain::LoadKind::FileOpen, bytes);
+    editor_.scanList()->updateButtons();
+    editor_.setEditorVisible(true);
+    return true;
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "codeplug/AppState.h"
+#include "codeplug/CodeplugImage.h"
 #include "gui/common/Prompts.h"
 
 namespace vantrel {
@@ -37,6 +38,10 @@ public:
     // The Open command; with a path (a recent file) it opens that file
     // instead of asking for one.
     void mnuFileOpen_Click(const QString& path = QString());
+    // Opens image bytes kept elsewhere (an archived transfer) as Open opens a
+    // file, after the same question about unsaved data; false when the user
+    // cancelled.
+    bool OpenImage(const CodeplugImage::Bytes& bytes);
 
     // Writes the image to path after the refreshes a save makes. An empty
     // string on success, otherwise a message naming the file and the reason.
@@ -44,6 +49,8 @@ public:
 
 private:
     bool chooseFileAndSave();
+    // Asks to save data that differ from the last save; false when cancelled.
+    bool keepCurrentData();
 
     AppState& state_;
     Prompts& prompts_;

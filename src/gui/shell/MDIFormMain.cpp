@@ -52,6 +52,7 @@ const std::vector<MenuDef>& menuTable() {
     static const std::vector<MenuDef> menus = {
         {"mnuFile", "&File",
          {{"mnuFileOpen", "&Open..", "Ctrl+O", C::Open, true},
+          {"mnuFileArchive", "Radio &Archive...", nullptr, C::Archive, true},
           {"mnuFileBar0", nullptr, nullptr, C::Open, false},
           {"mnuFileSave", "&Save", "Ctrl+S", C::Save, true},
           {"mnuFileBar1", nullptr, nullptr, C::Open, false},

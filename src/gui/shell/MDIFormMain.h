@@ -29,7 +29,7 @@ class MDIFormMain : public QMainWindow {
 public:
     enum class Command {
         Open, Save, PrintPreview, Print, Default, Exit, Read, Write, Help, About,
-        Undo, Redo, Cut, Copy, Paste, Delete, Fleet
+        Undo, Redo, Cut, Copy, Paste, Delete, Fleet, Archive
     };
 
     MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
