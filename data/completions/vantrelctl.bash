@@ -87,12 +87,12 @@ _vantrelctl()
         first=3
     fi
 
-    local options spec kind
+    local options entry kind
     options=$(_vantrelctl_options "$command")
     # The value of an option (also after --option=).
-    for spec in $options; do
-        if [[ $spec == *:* && ${spec%%:*} == "$prev" ]]; then
-            _vantrelctl_values "${spec#*:}"
+    for entry in $options; do
+        if [[ $entry == *:* && ${entry%%:*} == "$prev" ]]; then
+            _vantrelctl_values "${entry#*:}"
             return
         fi
     done
@@ -100,7 +100,7 @@ _vantrelctl()
 
     if [[ $cur == -* ]]; then
         local names=""
-        for spec in $options; do names+=" ${spec%%:*}"; done
+        for entry in $options; do names+=" ${entry%%:*}"; done
         COMPREPLY=($(compgen -W "$names --help" -- "$cur"))
         return
     fi
@@ -111,8 +111,8 @@ _vantrelctl()
     for ((i = first; i < cword; i++)); do
         word=${words[i]}
         if [[ $word == -* ]]; then
-            for spec in $options; do
-                if [[ $spec == *:* && ${spec%%:*} == "$word" ]]; then
+            for entry in $options; do
+                if [[ $entry == *:* && ${entry%%:*} == "$word" ]]; then
                     ((i += 1))
                     break
                 fi

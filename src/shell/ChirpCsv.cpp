@@ -1,5 +1,7 @@
 #include "shell/ChirpCsv.h"
 
+#include "base/Trimmed.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -28,11 +30,8 @@ using chirp::Channel;
 
 int channelCount(const AppState& state) { return ChannelCountFor(state.image.byte(bytemap::ModelIndex)); }
 
-std::string trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
-}
+// Fields lose blanks and tabs around them.
+std::string trimmed(std::string_view s) { return Trimmed(s, " \t"); }
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

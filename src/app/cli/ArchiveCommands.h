@@ -15,7 +15,7 @@ extern const CommandSpec kArchiveDiff;
 extern const CommandSpec kArchiveCheck;
 
 // argv[0] is "archive" (or the companion's path), argv[1] the sub-command:
-// answers --help and usage errors, else returns run(sub-command's spec,
+// answers --help and usage errors, else returns run(sub-command's table,
 // argc, argv): the sub-command's words stay, as for every two-word command).
 using ArchiveRunner = int (*)(const CommandSpec& command, int argc, char** argv);
 int RunArchiveCommand(int argc, char** argv, ArchiveRunner run);
