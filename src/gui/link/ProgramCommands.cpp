@@ -1,60 +1,38 @@
 #include "gui/link/ProgramCommands.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QTabWidget>
-#include <QTableWidget>
 
 #include "gui/channels/ChannelGrid.h"
-#include "gui/channels/ScanListPanel.h"
 #include "gui/channels/frmChannelToneOption.h"
-#include "codeplug/ByteMap.h"
-#include "codeplug/FactoryFields.h"
-#include "gui/codeplug/EditorSizes.h"
 #include "gui/codeplug/RadioInfoFrame.h"
-#include "gui/common/Twips.h"
-#include "gui/codeplug/UserTplFrame.h"
 #include "gui/codeplug/frmMain.h"
+#include "gui/link/ProgramTexts.h"
+#include "gui/link/ReadTail.h"
+#include "gui/link/WritePasswordWait.h"
+#include "gui/link/frmPasswordW.h"
+#include "gui/link/frmProgram.h"
+#include "gui/link/frmProtection.h"
+#include "gui/shell/EditorUndo.h"
+#include "gui/shell/MDIFormMain.h"
 #include "link/ProtocolBytes.h"
 #include "link/ReadProtocol.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
-#include "gui/link/MainCommands.h"
-#include "gui/link/ProgramTexts.h"
-#include "gui/link/frmPasswordW.h"
-#include "gui/link/frmProgram.h"
-#include "gui/link/frmProtection.h"
 #include "model/EditingModel.h"
-#include "gui/shell/EditorUndo.h"
-#include "gui/shell/MDIFormMain.h"
 
 namespace vantrel {
 
-namespace bm = bytemap;
 using link::TransferOutcome;
 
 namespace {
 
-using namespace editorsize;
-
 // Whether a write is read back and compared, kept for the next session.
 const QString kVerifyKey = QStringLiteral("Settings/VerifyAfterWrite");
 constexpr std::size_t kMismatchesListed = 10;
-const QString kVerifying = QStringLiteral("Verifying...");
-
-// A stale interrupt from an earlier abort belongs to no transfer. Taking it
-// here, with a deadline already passed, runs no event loop.
-void ForgetStaleWakes(link::ByteDevice& device) {
-    using Wake = link::ByteDevice::Wake;
-    for (Wake w = device.wait(device.now()); w == Wake::Tick || w == Wake::Interrupted;
-         w = device.wait(device.now())) {
-    }
-}
 
 }  // namespace
 
@@ -167,45 +145,7 @@ void ProgramCommands::cmdRead_Click() {
     main_.state().transferRunning = false;
     if (lastOutcome_ != TransferOutcome::Aborted)
         finished(archive::Operation::Read, lastOutcome_ == TransferOutcome::Success, main_.state().image.bytes());
-    switch (lastOutcome_) {
-    case TransferOutcome::OpeningFailed:
-        dialog_->cmdClose()->setFocus();
-        break;
-    case TransferOutcome::Success:
-        afterReadSuccess();
-        readTail();
-        break;
-    case TransferOutcome::TransferFailed:
-        dialog_->cmdClose()->setFocus();
-        readTail();
-        break;
-    default:
-        break;
-    }
-}
-
-void ProgramCommands::afterReadSuccess() {
-    frmMain& editor = *main_.editor();
-    dialog_->unload();
-    editor.setEditorVisible(true);
-    SetCommandsEnabled(main_, kSaveCommands, true);
-    if (editor.tabs()->currentIndex() == 0) {
-        QWidget* frame = editor.parentWidget() ? editor.parentWidget() : &editor;
-        frame->resize(twips(kEditorWidth), twips(kEditorHeight));
-        editor.tabs()->resize(twips(kTabsWidth), twips(kTabsHeight));
-    }
-    // A protected image locks the editor and asks for its password
-    // (frmMain::protectedLoaded).
-    editor.PopulateEditor(frmMain::LoadKind::Read);
-}
-
-void ProgramCommands::readTail() {
-    AppState& state = main_.state();
-    frmMain& editor = *main_.editor();
-    // A locked editor keeps its scan list buttons disabled until unlocked.
-    if (!codeplugProtected(state.image)) editor.scanList()->updateButtons();
-    if (lastOutcome_ != TransferOutcome::Success) editor.ReadFailed();
-    editor.grid()->table()->setFrameShadow(QFrame::Sunken);
+    FinishRead(main_, *dialog_, lastOutcome_);
 }
 
 void ProgramCommands::cmdWrite_Click() {
@@ -253,14 +193,14 @@ void ProgramCommands::cmdWrite_Click() {
 void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& written) {
     // The bar starts again for the read-back: the status line says why.
     verifying_ = true;
-    dialog_->setStatus(kVerifying);
+    dialog_->setStatus(tr("Verifying..."));
     const link::VerifyResult result = link::VerifyWrite(link_, *this, sent);
     verifying_ = false;
     if (result.readOutcome == TransferOutcome::Aborted) return;  // the dialog was closed
     finished(archive::Operation::Verify, result.readOutcome == TransferOutcome::Success, result.readBack, &written);
-    QString text = QStringLiteral("Verify after write: ");
+    QString text = tr("Verify after write: ");
     if (result.readOutcome != TransferOutcome::Success) {
-        text += QStringLiteral("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
+        text += tr("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
     } else {
         text += QString::fromStdString(link::VerifySummary(result));
         for (std::size_t i = 0; i < result.mismatches.size() && i < kMismatchesListed; ++i)
@@ -284,7 +224,7 @@ void ProgramCommands::finished(archive::Operation operation, bool completed, con
 
 void ProgramCommands::status(const std::string& text) {
     const bool readBackWait = verifying_ && text == link::text::kReadWait;
-    dialog_->setStatus(readBackWait ? kVerifying : QString::fromStdString(text));
+    dialog_->setStatus(readBackWait ? tr("Verifying...") : QString::fromStdString(text));
 }
 
 void ProgramCommands::progress(int value) { dialog_->setProgress(value); }
@@ -294,29 +234,7 @@ void ProgramCommands::indicator(link::Indicator which, bool bright) {
 }
 
 link::PasswordOutcome ProgramCommands::writePassword(const std::string& radioPassword) {
-    AppState& state = main_.state();
-    // The answer outlives this wait only as a shared record, so a prompt
-    // closed after the application gave up waiting reports into nothing.
-    struct Wait {
-        QEventLoop loop;
-        bool decided = false;
-        bool accepted = false;
-    };
-    auto wait = std::make_shared<Wait>();
-    QString password;
-    for (char c : radioPassword) password += QChar(static_cast<unsigned char>(c));
-    writePrompt_->Ask(password, [wait](bool accepted) {
-        wait->decided = true;
-        wait->accepted = accepted;
-        wait->loop.exit(0);
-    });
-    // A non-zero return means the application is quitting.
-    while (!wait->decided && !state.appClosing)
-        if (wait->loop.exec() != 0) break;
-    if (state.appClosing || !wait->decided) return link::PasswordOutcome::AppClosing;
-    ForgetStaleWakes(link_.device());
-    state.passwordAccepted = wait->accepted;
-    return wait->accepted ? link::PasswordOutcome::Accepted : link::PasswordOutcome::Abandoned;
+    return WaitForWritePassword(*writePrompt_, main_.state(), link_.device(), radioPassword);
 }
 
 }  // namespace vantrel

@@ -1,10 +1,11 @@
 #pragma once
 // The Read and Write commands of the main window and the transfers behind the
 // read/write dialog's buttons: checks before a write, the dialog, the read and
-// write exchanges over the link, the editor's follow-up after a read, the
-// write password question, and the unlock prompt after every protected load.
-// It is also the link's observer: status texts, progress and the indicator go
-// to the dialog.
+// write exchanges over the link and the verify after a write. The editor's
+// follow-up after a read is ReadTail's, the write's password wait
+// WritePasswordWait's; the unlock prompt answers every protected load. It is
+// also the link's observer: status texts, progress and the indicator go to
+// the dialog.
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -59,8 +60,6 @@ private:
     // set when it was open already (the command reopens it at its end).
     bool portAvailable(bool& reopen);
     void openDialog(bool write);
-    void afterReadSuccess();
-    void readTail();
     // Reads the radio back after a write and tells the user whether every
     // byte sent arrived (nothing when the dialog is closed meanwhile).
     void verifyWrite(const CodeplugImage::Bytes& sent, const CodeplugImage::Bytes& written);

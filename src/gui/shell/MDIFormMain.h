@@ -1,15 +1,17 @@
 #pragma once
-// The main window `MDIFormMain`: menus, the toolbar `tbToolBar` and the MDI
-// area holding the editor `frmMain`. Commands are connected through
-// setCommand; every menu command first commits a pending grid edit.
+// The main window `MDIFormMain`: the MDI area holding the editor `frmMain`,
+// the menus and toolbar (MainMenus), the windows opened beside it
+// (Companions) and the start-up (MainStartUp). Commands are connected
+// through setCommand; every menu command first commits a pending grid edit.
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "codeplug/AppState.h"
 #include "gui/common/Prompts.h"
+#include "gui/shell/Companions.h"
+#include "gui/shell/MainCommand.h"
 
 class QAction;
 class QMdiArea;
@@ -23,14 +25,14 @@ class frmMain;
 class EditorUndo;
 class EmptyHint;
 class GridClipboard;
+class MainMenus;
+class MainStartUp;
 
 class MDIFormMain : public QMainWindow {
     Q_OBJECT
 public:
-    enum class Command {
-        Open, Save, PrintPreview, Print, Default, Exit, Read, Write, Help, About,
-        Undo, Redo, Cut, Copy, Paste, Delete, Fleet, Archive
-    };
+    using Command = MainCommand;
+    using Companion = vantrel::Companion;
 
     MDIFormMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget* parent = nullptr);
     ~MDIFormMain() override;
@@ -43,18 +45,16 @@ public:
     Prompts& prompts() { return prompts_; }
     QSettings& settings() { return settings_; }
 
+    MainMenus& menus() { return *menus_; }
     // A menu item by its control name (`mnuFileOpen`, `mnuPortCom3`, ...).
     QAction* menuAction(const QString& name) const;
     // A toolbar button by its position, 1 to 9 (5 and 8 are separators).
     QAction* toolbarButton(int position) const;
-    QToolBar* toolBar() const { return toolBar_; }
+    QToolBar* toolBar() const;
+    void setImageCommandsEnabled(bool on);
 
-    // Windows the commands open beside the main window, known by reference:
-    // the print preview, the about box, the read/write dialog.
-    enum class Companion { Preview, About, ReadWrite };
-    void setCompanion(Companion kind, QWidget* window);
-    // The window while it is open and shown, else nullptr.
-    QWidget* shownCompanion(Companion kind) const;
+    void setCompanion(Companion kind, QWidget* window) { companions_.set(kind, window); }
+    QWidget* shownCompanion(Companion kind) const { return companions_.shown(kind); }
 
     // The action behind a command; the menu item runs the pending-edit commit
     // first, the toolbar dispatches as the menu does except Read and Write.
@@ -62,20 +62,9 @@ public:
     void setCommand(Command c, std::function<void()> handler);
     void runCommand(Command c);
 
-    // The start-up after the splash: the window placed and shown, then, once
-    // it has been painted, the editor loaded and locked, the serial port, the
-    // editor enabled, the file-type registration and the command-line file
-    // (may be empty).
     void startUp(const QString& commandLine);
-    // Whether the start-up has run to its end.
-    bool startedUp() const { return startedUp_; }
-    // The main window's load in one go: placement, disabled commands, the
-    // editor loaded and locked (the start-up shows the window between them).
+    bool startedUp() const;
     void Load();
-    // The command-line file: the path without its enclosing quotes and with
-    // ".cpg" as its extension.
-    static QString commandLinePath(const QString& commandLine);
-    void loadCommandLineFile(const QString& commandLine);
 
     // Hooks of later work.
     // The editor has just been built: the parts that work on it attach here.
@@ -85,18 +74,10 @@ public:
     // The command-line file was loaded.
     std::function<void(const QString&)> fileLoaded = [](const QString&) {};
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
 private:
-    void buildMenus();
-    void buildToolBar();
-    void setImageCommandsEnabled(bool on);
     void commitPendingEdit();
     void menuTriggered(Command c);
     void buildEditor();
-    void placeWindow();
-    void finishStartUp(const QString& commandLine);
 
     AppState& state_;
     Prompts& prompts_;
@@ -105,12 +86,12 @@ private:
     EmptyHint* hint_ = nullptr;
     QMdiSubWindow* editorFrame_ = nullptr;
     frmMain* editor_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
+    MainMenus* menus_ = nullptr;   // a child of the window
+    std::unique_ptr<MainStartUp> startUp_;
     std::map<Command, std::function<void()>> commands_;
-    std::map<Companion, QPointer<QWidget>> companions_;
+    Companions companions_;
     std::unique_ptr<GridClipboard> clipboard_;
     EditorUndo* undo_ = nullptr;   // owned by the editor
-    bool startedUp_ = false;
 };
 
 }  // namespace vantrel
