@@ -122,6 +122,22 @@ std::string FormatTenths(long long tenths) {
            std::to_string(magnitude % 10);
 }
 
+std::optional<int> StrictInt(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    const auto last = text.find_last_not_of(" \t");
+    const std::string_view t = text.substr(first, last - first + 1);
+    const std::size_t k = (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    if (k == t.size()) return std::nullopt;
+    long long v = 0;
+    for (std::size_t i = k; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return std::nullopt;
+        v = v * 10 + (t[i] - '0');
+        if (v > INT_MAX) return std::nullopt;
+    }
+    return static_cast<int>(t[0] == '-' ? -v : v);
+}
+
 int BoxNumber(std::string_view text) {
     const auto v = LeadingNumber(text).rounded(0);
     if (!v) return 0;

@@ -53,6 +53,10 @@ Decimal LeadingNumber(std::string_view text);
 // none, held to the range of int.
 int BoxNumber(std::string_view text);
 
+// A whole number and nothing else (blanks around it allowed), as the
+// editor's integer boxes read it; none for any other text or beyond int.
+std::optional<int> StrictInt(std::string_view text);
+
 // num / den rounded to a whole number, halves to even (den > 0).
 long long RoundHalfEven(long long num, long long den);
 

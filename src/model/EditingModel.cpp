@@ -48,8 +48,8 @@ Messages EditingModel::LoadEditor() {
     for (int k = 0; k < 4; ++k) image.setByte(bm::ButtonCodeS1 + static_cast<std::size_t>(k), kStartButtons[k]);
     if (copies_.shortLists[0].empty())
         copies_.shortLists = {buttons::initialShortPressTexts(), buttons::initialShortPressTexts()};
-    selectShort(0, 2);
-    selectShort(1, 0);
+    buttons_.selectShort(0, 2);
+    buttons_.selectShort(1, 0);
 
     image.setByte(bm::RadioType, 15);
     ClearChannels(image);
@@ -58,13 +58,13 @@ Messages EditingModel::LoadEditor() {
     image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(copies_.gridChannels));
     image.setByte(bm::PrioScanChNo, 1);
     showRadioInfo();
-    showUserTpl();
-    resetScanLists();
-    showFeatureOptions();
+    tpl_.showUserTpl();
+    scan_.resetScanLists();
+    features_.showFeatureOptions();
     ResetTimeOptions(image);
-    loadTimeOptions(pending_);
-    showTimeOptions();
-    showChannelGrid();
+    timing_.loadTimeOptions(pending_);
+    timing_.showTimeOptions();
+    grid_.showChannelGrid();
     image.setByte(bm::EditorMarker, 0xA5);
     // The editor starts locked until a whole-image load opens it.
     LockEditor();
@@ -80,21 +80,20 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
                            !buttons::lacksPowerSwitch(image.byte(bm::RadioType));
     // A read resets the scan lists first and shows the versions last.
     const bool read = kind == LoadKind::Read;
-    if (read) resetScanLists();
-    buildShortPressLists(fullLists);
-    if (!read) resetScanLists();
+    if (read) scan_.resetScanLists();
+    buttons_.buildShortPressLists(fullLists);
+    if (!read) scan_.resetScanLists();
     applyBandLimits();
-    showPriorityChannel();
+    priority_.showPriorityChannel();
     if (!read) showVersions();
-    sizeChannelGrid();
+    grid_.sizeChannelGrid();
     showRadioInfo();
-    suppressButtonWrite_ = true;
+    // The stored codes are shown, not written back.
     copies_.shortPosition = {-1, -1};
-    showButtonCodes();
+    buttons_.showButtonCodes();
     SelectTab(1);
-    suppressButtonWrite_ = false;
-    showUserTpl();
-    showScanList();
+    tpl_.showUserTpl();
+    scan_.showScanList();
     if (read) showVersions();
 
     const bool isProtected = codeplugProtected(image);
@@ -104,17 +103,17 @@ Messages EditingModel::PopulateEditor(LoadKind kind) {
     } else {
         UnlockEditor();
     }
-    showSerialNumber();
-    showSuperNumber();
-    showFeatureOptions();
-    loadTimeOptions(pending_);
-    showTimeOptions();
-    showChannelGrid();
+    factory_.showSerialNumber();
+    factory_.showSuperNumber();
+    features_.showFeatureOptions();
+    timing_.loadTimeOptions(pending_);
+    timing_.showTimeOptions();
+    grid_.showChannelGrid();
     if (isProtected) {
-        greyChannelGrid();
+        grid_.greyChannelGrid();
         LockEditor();
     } else {
-        shadeChannelGrid();
+        grid_.shadeChannelGrid();
     }
     Messages rest = take();
     out.insert(out.end(), rest.begin(), rest.end());
@@ -128,7 +127,7 @@ Messages EditingModel::LoadImage(LoadKind kind, const CodeplugImage::Bytes& byte
         state_.passwordKept = false;
         state_.passwordAttempts = 0;
     }
-    SetPassword("");
+    factory_.SetPassword("");
     state_.image.replaceAll(bytes);
     Messages pop = PopulateEditor(kind);
     out.insert(out.end(), pop.begin(), pop.end());
@@ -195,33 +194,33 @@ Messages EditingModel::EnterSuperNumber(const std::string& typed, const std::fun
 Messages EditingModel::Default() {
     auto& image = state_.image;
     SelectTab(0);
-    SetPassword("");
+    factory_.SetPassword("");
     copies_.firmwareLabel.clear();
     copies_.serial.clear();
     ApplyDefaultSettings(image);
-    showFeatureOptions();
-    loadTimeOptions(pending_);
-    showTimeOptions();
+    features_.showFeatureOptions();
+    timing_.loadTimeOptions(pending_);
+    timing_.showTimeOptions();
     ApplyDefaultUserTpl(image);
-    showUserTpl();
+    tpl_.showUserTpl();
     ClearChannels(image);
     image.setByte(bm::PrioScanChNo, 1);
-    showPriorityChannel();
-    selectShort(0, 2);
-    selectShort(1, 4);
-    selectLong(0, 0);
-    selectLong(1, 7);
+    priority_.showPriorityChannel();
+    buttons_.selectShort(0, 2);
+    buttons_.selectShort(1, 4);
+    buttons_.selectLong(0, 0);
+    buttons_.selectLong(1, 7);
     ApplyDefaultChannel(image);
-    resetScanLists();
-    showScanList();
-    showChannelGrid();
-    shadeChannelGrid();
+    scan_.resetScanLists();
+    scan_.showScanList();
+    grid_.showChannelGrid();
+    grid_.shadeChannelGrid();
     return take();
 }
 
 // ---- Identity steps ---------------------------------------------------------
 
-void EditingModel::applyBandLimits() { setPriorityMaximum(vantrel::ApplyBandLimits(state_)); }
+void EditingModel::applyBandLimits() { priority_.setPriorityMaximum(vantrel::ApplyBandLimits(state_)); }
 
 void EditingModel::showModelNumber() {
     const ModelLabel m = ModelNumber(state_.image);
@@ -236,23 +235,9 @@ void EditingModel::showVersions() {
 }
 
 void EditingModel::showRadioInfo() {
-    setPriorityBox(std::to_string(copies_.priorityUpDown));
+    priority_.setPriorityBox(std::to_string(copies_.priorityUpDown));
     copies_.rangeLabel = FrequencyRangeText(state_.image);
     showModelNumber();
-}
-
-void EditingModel::showSerialNumber() {
-    const auto& image = state_.image;
-    copies_.serial = serialNumberBlank(image) ? std::string() : image.text(bm::SerialNumber, bm::SerialNumberSize);
-    copies_.serialEnabled = copies_.serial.empty();
-}
-
-void EditingModel::showSuperNumber() {
-    auto& image = state_.image;
-    copies_.superNumber = image.text(bm::SuperNumber, bm::SuperNumberSize);
-    if (const DefaultFileRow* row = FindSuperNumber(copies_.superNumber))
-        image.setByte(bm::ModelIndex, static_cast<std::uint8_t>(row->modelIndex));
-    copies_.superEnabled = copies_.superNumber.empty();
 }
 
 void EditingModel::LockEditor() {
@@ -277,53 +262,17 @@ void EditingModel::ReadFailed() {
 
 void EditingModel::UnlockProtected() {
     UnlockEditor();
-    shadeChannelGrid();
+    grid_.shadeChannelGrid();
     state_.passwordKept = false;
-    SetPassword(StoredPassword(state_.image));
+    factory_.SetPassword(StoredPassword(state_.image));
     state_.passwordAttempts = 0;
 }
 
 void EditingModel::SelectTab(int tab) {
     if (tab == copies_.tab) return;
     copies_.tab = tab;
-    if (tab == 1) TrimChannels();
+    if (tab == 1) grid_.TrimChannels();
 }
-
-// ---- Factory fields ---------------------------------------------------------
-
-EditResult EditingModel::SetPassword(const std::string& text) {
-    if (text == copies_.password) return {};
-    state_.toolbarButtonDown = false;
-    std::u32string wide(text.begin(), text.end());
-    if (isPasswordText(wide)) {
-        copies_.password = text.substr(0, bm::PasswordSize);
-        return {};
-    }
-    copies_.password.clear();
-    return {{Tell(kInvalidPassword)}, false};
-}
-
-EditResult EditingModel::EnterSerialNumber(const std::string& typed, bool confirmed) {
-    return EnterSerialNumber(typed, [confirmed] { return confirmed; });
-}
-
-EditResult EditingModel::EnterSerialNumber(const std::string& typed, const std::function<bool()>& confirm) {
-    std::string upper = typed;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (upper.size() > bm::SerialNumberSize) {
-        copies_.serial.clear();
-        copies_.serialEnabled = true;
-        return {{Tell(kInvalidSerial)}, false};
-    }
-    state_.image.setText(bm::SerialNumber, bm::SerialNumberSize, upper);
-    const bool confirmed = confirm();
-    copies_.serial = confirmed ? upper : std::string();
-    copies_.serialEnabled = !confirmed;
-    return {};
-}
-
-void EditingModel::StorePassword() { vantrel::StorePassword(state_, copies_.password); }
 
 // ---- Checks before a write or a save ----------------------------------------
 
@@ -346,7 +295,7 @@ bool EditingModel::checkUserTplFrequencies(Messages& out) {
     const auto failing = FirstUserTplBelowMinimum(copies_.tpl);
     if (!failing) return true;
     out.push_back(Tell(kInvalidFrequency));
-    setTplBox(failing->side, failing->index, "");
+    tpl_.setTplBox(failing->side, failing->index, "");
     return false;
 }
 
@@ -401,15 +350,15 @@ std::string PrepareImageForWrite(CodeplugImage& image) {
 }
 
 void EditingModel::PrepareForWrite() {
-    keepTimingInRange();
+    timing_.keepTimingInRange();
     copies_.codeplugLabel = PrepareImageForWrite(state_.image);
 }
 
 Messages EditingModel::EncodeUserTones() {
     Messages out;
     for (int i = 0; i < 3; ++i) {
-        encodeUserTpl(Side::Tx, i, out);
-        encodeUserTpl(Side::Rx, i, out);
+        tpl_.encodeUserTpl(Side::Tx, i, out);
+        tpl_.encodeUserTpl(Side::Rx, i, out);
     }
     Messages more = take();
     out.insert(out.end(), more.begin(), more.end());
@@ -417,9 +366,9 @@ Messages EditingModel::EncodeUserTones() {
 }
 
 void EditingModel::PrepareForSave() {
-    keepTimingInRange();
+    timing_.keepTimingInRange();
     state_.passwordKept = !copies_.passwordEnabled;
-    StorePassword();
+    factory_.StorePassword();
     EncodeUserTpls(state_.image, copies_.tpl);
 }
 

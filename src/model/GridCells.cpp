@@ -1,19 +1,14 @@
-// The channel grid's cells and edit routines, and the scan list. The cells
-// are texts compared as texts, as the grid compares them: a cell keeps its
-// old text where the image has no text for it.
+#include "model/GridCells.h"
+
 #include <algorithm>
 #include <cctype>
-
-#include "channels/ChannelOptions.h"
-
-#include "base/Trimmed.h"
-#include "channels/FrequencyCodec.h"
 #include "base/NumberText.h"
+#include "base/Trimmed.h"
+#include "channels/ChannelOptions.h"
 #include "channels/SignalText.h"
 #include "channels/Talkaround.h"
 #include "channels/ToneTables.h"
 #include "codeplug/Identity.h"
-#include "model/EditingModel.h"
 #include "model/ModelTexts.h"
 
 namespace vantrel {
@@ -37,39 +32,19 @@ std::string signalKey(std::string_view text) {
     return out;
 }
 
-
-void insertSorted(std::vector<int>& list, int channel) {
-    list.insert(std::upper_bound(list.begin(), list.end(), channel), channel);
-}
-
-bool erase(std::vector<int>& list, int channel) {
-    const auto it = std::find(list.begin(), list.end(), channel);
-    if (it == list.end()) return false;
-    list.erase(it);
-    return true;
-}
-
 }  // namespace
 
-// ---- Cells ------------------------------------------------------------------
-
-const GridCell& EditingModel::cell(int channel, int column) const {
-    static const GridCell kNone;
-    if (channel < 1 || channel > copies_.gridRows || column < 1 || column >= kChannelColumnCount) return kNone;
-    return copies_.cells[static_cast<std::size_t>(channel)][static_cast<std::size_t>(column)];
-}
-
-void EditingModel::setCell(int row, int column, const std::string& text) {
+void GridCells::setCell(int row, int column, const std::string& text) {
     if (row < 1 || row > copies_.gridRows || column < 1 || column >= kChannelColumnCount) return;
     copies_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].text = text;
 }
 
-void EditingModel::setGrey(int row, int column, bool grey) {
+void GridCells::setGrey(int row, int column, bool grey) {
     if (row < 1 || row > copies_.gridRows || column < 1 || column >= kChannelColumnCount) return;
     copies_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].grey = grey;
 }
 
-void EditingModel::sizeRows() {
+void GridCells::sizeRows() {
     const int n = ChannelCountFor(state_.image.byte(bm::ModelIndex));
     copies_.gridChannels = n;
     state_.image.setByte(bm::ChannelCount, static_cast<std::uint8_t>(n));
@@ -79,24 +54,24 @@ void EditingModel::sizeRows() {
     copies_.gridRows = n;
 }
 
-void EditingModel::sizeChannelGrid() {
+void GridCells::sizeChannelGrid() {
     sizeRows();
     const int n = copies_.gridChannels;
     if (n >= copies_.priorityUpDown) return;
-    setPriorityUpDown(1, true);
+    priority_.setPriorityUpDown(1, true);
     // Stored first: with an empty TPL box the box's change undoes itself
     // back to the stored number.
     state_.image.setByte(bm::PrioScanChNo, 1);
-    setPriorityBox(std::to_string(copies_.priorityUpDown));
+    priority_.setPriorityBox(std::to_string(copies_.priorityUpDown));
 }
 
-void EditingModel::TrimChannels() {
+void GridCells::TrimChannels() {
     sizeRows();
     ClearChannelsAbove(state_.image, copies_.gridChannels);
     showChannelGrid();
 }
 
-void EditingModel::showChannelGrid() {
+void GridCells::showChannelGrid() {
     RefreshUhfBand(state_);
     const int count = std::min<int>(state_.image.byte(bm::ChannelCount), copies_.gridRows);
     for (int n = 1; n <= count; ++n)
@@ -105,7 +80,7 @@ void EditingModel::showChannelGrid() {
             if (const auto text = ChannelCellText(state_, n, c)) setCell(n, c, *text);
 }
 
-void EditingModel::shadeChannelGrid() {
+void GridCells::shadeChannelGrid() {
     const auto& image = state_.image;
     const int count = std::min<int>(image.byte(bm::ChannelCount), copies_.gridRows);
     for (int n = 1; n <= count; ++n) {
@@ -133,17 +108,17 @@ void EditingModel::shadeChannelGrid() {
     }
 }
 
-void EditingModel::greyChannelGrid() {
+void GridCells::greyChannelGrid() {
     const int count = std::min<int>(state_.image.byte(bm::ChannelCount), copies_.gridRows);
     for (int n = 1; n <= count; ++n)
         for (int c : {kColMute, kColTurnOffCode, kColReverseBurst, kColTalkaround}) setGrey(n, c, true);
 }
 
-bool EditingModel::isPriorityRow(int row) const {
+bool GridCells::isPriorityRow(int row) const {
     return priorityScanTicked() && state_.image.byte(bm::PrioScanChNo) == row;
 }
 
-void EditingModel::updateTalkaround(int row) {
+void GridCells::updateTalkaround(int row) {
     const std::string rxF = cell(row, kColRxFrequency).text, rxS = cell(row, kColRxSignal).text;
     const std::string txF = cell(row, kColTxFrequency).text, txS = cell(row, kColTxSignal).text;
     const TalkaroundCell ta = UpdateTalkaround(state_.image, row, ChannelPairTexts{rxF, rxS, txF, txS});
@@ -151,9 +126,7 @@ void EditingModel::updateTalkaround(int row) {
     setGrey(row, kColTalkaround, ta.grey);
 }
 
-// ---- Frequency commits ----------------------------------------------------------
-
-EditResult EditingModel::CommitFrequency(int row, Side side, std::string_view text, FrequencyStatus* status) {
+EditResult GridCells::CommitFrequency(int row, Side side, std::string_view text, FrequencyStatus* status) {
     EditResult r;
     if (row < 1 || row > copies_.gridRows) return {{}, false};
     const int column = side == Side::Rx ? kColRxFrequency : kColTxFrequency;
@@ -174,7 +147,7 @@ EditResult EditingModel::CommitFrequency(int row, Side side, std::string_view te
         } else if (result.status == FrequencyStatus::Empty) {
             DeleteFrequency(state_.image, row, side);
             state_.dataChanged = true;
-            moveToChannelList(row);
+            scan_.moveToChannelList(row);
         }
         break;
     case FrequencyStatus::OutOfRange:
@@ -186,15 +159,13 @@ EditResult EditingModel::CommitFrequency(int row, Side side, std::string_view te
     return r;
 }
 
-EditResult EditingModel::DeleteKey(int row, int column) {
+EditResult GridCells::DeleteKey(int row, int column) {
     if (isPriorityRow(row)) return {{Tell(kPriorityFrequencyDelete)}, false};
     if (!isFrequencyColumn(column)) return {{}, false};
     return CommitFrequency(row, sideOfColumn(column), "");
 }
 
-// ---- Switch cells -------------------------------------------------------------
-
-EditResult EditingModel::StepSwitch(int row, int column) {
+EditResult GridCells::StepSwitch(int row, int column) {
     if (row < 1 || row > copies_.gridRows) return {{}, false};
     EditResult r;
     auto& image = state_.image;
@@ -283,9 +254,7 @@ EditResult EditingModel::StepSwitch(int row, int column) {
     return r;
 }
 
-// ---- Signalling ------------------------------------------------------------------
-
-EditResult EditingModel::ChooseSignal(int row, Side side, int code, bool inverted) {
+EditResult GridCells::ChooseSignal(int row, Side side, int code, bool inverted) {
     if (row < 1 || row > copies_.gridRows || code < 0 || code > kLastUserTplCode) return {{}, false};
     auto& image = state_.image;
     image.setByte(SignalOffset(row, side), static_cast<std::uint8_t>(code));
@@ -315,7 +284,7 @@ EditResult EditingModel::ChooseSignal(int row, Side side, int code, bool inverte
     return {take(), true};
 }
 
-EditResult EditingModel::SetCellText(int row, int column, std::string_view text) {
+EditResult GridCells::SetCellText(int row, int column, std::string_view text) {
     if (row < 1 || row > copies_.gridRows) return {{}, false};
     if (isFrequencyColumn(column)) return CommitFrequency(row, sideOfColumn(column), Trimmed(text));
     if (column == kColRxSignal || column == kColTxSignal) {
@@ -330,77 +299,22 @@ EditResult EditingModel::SetCellText(int row, int column, std::string_view text)
     }
     // A switch steps until it shows the text; a text it never shows, or a
     // step that changes nothing (greyed), refuses and changes nothing.
-    const Snapshot before = snapshot();
+    const AppState stateBefore = state_;
+    const EditingCopies copiesBefore = copies_;
     EditResult r;
     const std::string want = Trimmed(text);
     for (int step = 0; step < 3 && cell(row, column).text != want; ++step) {
-        const std::string before = cell(row, column).text;
+        const std::string shown = cell(row, column).text;
         EditResult s = StepSwitch(row, column);
         r.messages.insert(r.messages.end(), s.messages.begin(), s.messages.end());
-        if (!s.ok || cell(row, column).text == before) break;
+        if (!s.ok || cell(row, column).text == shown) break;
     }
     r.ok = cell(row, column).text == want;
-    if (!r.ok) restore(before);
-    return r;
-}
-
-// ---- Scan list -------------------------------------------------------------------
-
-void EditingModel::resetScanLists() {
-    copies_.channelList.clear();
-    copies_.scanList.clear();
-    for (int c = 1; c <= ChannelCountFor(state_.image.byte(bm::ModelIndex)); ++c) copies_.channelList.push_back(c);
-}
-
-void EditingModel::showScanList() {
-    copies_.channelList.clear();
-    for (int c = 1; c <= ChannelCountFor(state_.image.byte(bm::ModelIndex)); ++c) {
-        // Membership is by position: a slot holding anything but 0 puts its
-        // own channel in the list, so a stray value cannot name another one.
-        if (state_.image.byte(bm::scanSlot(c)) != 0) insertSorted(copies_.scanList, c);
-        else insertSorted(copies_.channelList, c);
+    if (!r.ok) {
+        state_ = stateBefore;
+        copies_ = copiesBefore;
     }
-}
-
-void EditingModel::setMember(int channel, bool member) {
-    auto& image = state_.image;
-    image.setByte(bm::scanSlot(channel), member ? static_cast<std::uint8_t>(channel) : 0);
-    std::uint16_t mask = image.word(bm::ScanMask);
-    const auto bit = static_cast<std::uint16_t>(1u << (channel - 1));
-    mask = member ? static_cast<std::uint16_t>(mask | bit) : static_cast<std::uint16_t>(mask & ~bit);
-    image.setWord(bm::ScanMask, mask);
-}
-
-void EditingModel::moveToChannelList(int channel) {
-    if (!erase(copies_.scanList, channel)) return;
-    state_.dataChanged = true;
-    insertSorted(copies_.channelList, channel);
-    setMember(channel, false);
-}
-
-EditResult EditingModel::AddToScanList(int channel) {
-    state_.dataChanged = true;
-    if (std::find(copies_.channelList.begin(), copies_.channelList.end(), channel) == copies_.channelList.end())
-        return {{}, false};
-    if (cell(channel, kColRxFrequency).text.empty() || cell(channel, kColTxFrequency).text.empty())
-        return {{Tell(vantrel::kEmptyChannel)}, false};
-    insertSorted(copies_.scanList, channel);
-    state_.prioChannelError = false;
-    erase(copies_.channelList, channel);
-    setMember(channel, true);
-    return {};
-}
-
-EditResult EditingModel::RemoveFromScanList(int channel) {
-    state_.dataChanged = true;
-    if (std::find(copies_.scanList.begin(), copies_.scanList.end(), channel) == copies_.scanList.end())
-        return {{}, false};
-    if (priorityScanTicked() && channel == state_.image.byte(bm::PrioScanChNo))
-        return {{Tell(kRemovePriorityChannel)}, false};
-    insertSorted(copies_.channelList, channel);
-    erase(copies_.scanList, channel);
-    setMember(channel, false);
-    return {};
+    return r;
 }
 
 }  // namespace vantrel
