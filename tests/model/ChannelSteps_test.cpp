@@ -99,7 +99,9 @@ protected:
         if (c.fixedPower) state.image.setByte(bm::RadioType, 5);
         if (c.locked) state.image.setByte(bm::Password, 'A');
         model.PopulateEditor(LoadKind::FileOpen);
-        if (c.rxBox >= 0) ASSERT_TRUE(model.SetUserTplText(Side::Rx, c.rxBox, c.rxBoxText).ok);
+        if (c.rxBox >= 0) {
+            ASSERT_TRUE(model.SetUserTplText(Side::Rx, c.rxBox, c.rxBoxText).ok);
+        }
         state.dataChanged = false;
         model.TakeChanges();
     }
@@ -188,7 +190,9 @@ TEST_F(ChannelSteps, EveryStepOfEveryCycle) {
             EXPECT_EQ(cell(c.column).text, s.text);
             EXPECT_FALSE(cell(c.column).grey);
             EXPECT_EQ(value(c.option), s.value);
-            if (s.burstStep >= 0) EXPECT_EQ(burstStep(), s.burstStep);
+            if (s.burstStep >= 0) {
+                EXPECT_EQ(burstStep(), s.burstStep);
+            }
             EXPECT_TRUE(state.dataChanged);
             expectRowNotice(true);
         }
@@ -388,6 +392,9 @@ const Interplay kInterplay[] = {
     {"reverse burst does not follow the receive side", Channel().Tx(5),
      {StepOf(kColReverseBurst), Choose(Side::Rx, 0)}, kColReverseBurst, ChannelOption::ReverseBurst, "180", 2, false,
      1},
+    // A load shows the stored talkaround bit; the rule runs on the next choice.
+    {"talkaround of a one-frequency channel loads as stored", Channel().Simplex().Rx(129).Tx(0), {},
+     kColTalkaround, ChannelOption::Talkaround, "Off", 0, false},
     // Every choice runs the talkaround rule: a duplex channel is "On" again.
     {"talkaround switched off comes back with the next choice", Channel(),
      {StepOf(kColTalkaround), StepOf(kColTalkaround), Choose(Side::Tx, 60)}, kColTalkaround,
@@ -403,13 +410,18 @@ TEST_F(ChannelSteps, SignalChoicesClearKeepAndGreyTheirSwitches) {
         SCOPED_TRACE(c.name);
         load(c.channel);
         for (const Op& op : c.ops) {
-            if (op.column) model.StepSwitch(kRow, op.column);
-            else EXPECT_TRUE(model.ChooseSignal(kRow, op.side, op.code, op.inverted).ok);
+            if (op.column) {
+                model.StepSwitch(kRow, op.column);
+            } else {
+                EXPECT_TRUE(model.ChooseSignal(kRow, op.side, op.code, op.inverted).ok);
+            }
         }
         EXPECT_EQ(cell(c.column).text, c.text);
         EXPECT_EQ(value(c.option), c.value);
         EXPECT_EQ(cell(c.column).grey, c.grey);
-        if (c.burstStep >= 0) EXPECT_EQ(burstStep(), c.burstStep);
+        if (c.burstStep >= 0) {
+            EXPECT_EQ(burstStep(), c.burstStep);
+        }
     }
 }
 
