@@ -160,7 +160,8 @@ const Cycle kCycles[] = {
      {{"180", 2, 1}, {"240", 3, 2}, {"None", 0, 0}, {"180", 2, 1}}},
     // The counter is not loaded: a channel loaded with 240 starts at 180.
     {"reverse burst loaded as 240", Channel().Tx(130).Option(ChannelOption::ReverseBurst, 3),
-     kColReverseBurst, ChannelOption::ReverseBurst, "240", {{"180", 2, 1}, {"240", 3, 2}, {"None", 0, 0}}},
+     kColReverseBurst, ChannelOption::ReverseBurst, "240",
+     {{"180", 2, 1}, {"240", 3, 2}, {"None", 0, 0}, {"180", 2, 1}}},
     {"reverse burst bits 01 read as None", Channel().Tx(5).Option(ChannelOption::ReverseBurst, 1),
      kColReverseBurst, ChannelOption::ReverseBurst, "None", {{"180", 2, 1}}},
     {"reverse burst with transmit TPL1", Channel().Tx(128), kColReverseBurst, ChannelOption::ReverseBurst, "None",
@@ -435,9 +436,11 @@ TEST_F(ChannelSteps, AChoiceWritesItsSideOnly) {
         const char* text;
     };
     const Case cases[] = {
-        {Side::Rx, 1, false, " TPL: 67.0 Hz"}, {Side::Rx, 43, true, " IDPL: 023"}, {Side::Rx, 0, false, " CSQ"},
-        {Side::Tx, 127, false, " DPL: 754"},   {Side::Tx, 43, true, " IDPL: 023"}, {Side::Tx, 42, false, " TPL: 254.1 Hz"},
-        {Side::Tx, 128, false, " TPL1"},       {Side::Tx, 129, false, " TPL2"},    {Side::Tx, 130, false, " TPL3"},
+        {Side::Rx, 1, false, " TPL: 67.0 Hz"}, {Side::Rx, 43, true, " IDPL: 023"},
+        {Side::Rx, 0, false, " CSQ"},          {Side::Tx, 127, false, " DPL: 754"},
+        {Side::Tx, 43, true, " IDPL: 023"},    {Side::Tx, 42, false, " TPL: 254.1 Hz"},
+        {Side::Tx, 128, false, " TPL1"},       {Side::Tx, 129, false, " TPL2"},
+        {Side::Tx, 130, false, " TPL3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
