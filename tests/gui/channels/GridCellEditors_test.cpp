@@ -1,5 +1,6 @@
-// The switch cells of the grid: their value cycles, bits and grey rules, and
-// the gestures that do not reach them.
+// The switch cells of the grid: a double-click or Enter reaches the editing
+// model's step and the cell shows what the model holds; the gestures that do
+// not reach them. The steps themselves are tables in tests/model.
 #include <QMouseEvent>
 
 #include "channels/ChannelOptions.h"
@@ -17,89 +18,47 @@ protected:
         setSignal(1, Side::Rx, 1);   // TPL 67.0
         setSignal(1, Side::Tx, 43);  // DPL 023
         setChannel(2, "151.025", "151.025");  // CSQ both sides: simplex
+        setChannel(3, "151.025", "156.000");
+        setSignal(3, Side::Tx, 5);  // TPL: the reverse burst steps
         for (int k = 0; k < 3; ++k) state.image.setWord(bytemap::userTplRxWord(k), 1200);
         populate();
-    }
-    QStringList cycle(int row, int column, int times) {
-        QStringList out;
-        for (int i = 0; i < times; ++i) {
-            doubleClick(row, column);
-            out << cell(row, column);
-        }
-        return out;
     }
     unsigned option(int n, ChannelOption o) const { return OptionValue(state.image, n, o); }
 };
 
-TEST_F(SwitchCells, TwoStateSwitchesToggleTheirBits) {
+// One double-click on every switch column, then Enter.
+TEST_F(SwitchCells, DoubleClickAndEnterStepTheSwitch) {
     struct Case {
-        int column;
+        int row, column;
         ChannelOption option;
-        QStringList texts;
-        std::vector<unsigned> values;
+        QString text;
+        unsigned value;
     };
     const Case cases[] = {
-        {3, ChannelOption::Squelch, {"Tight", "Normal"}, {1, 0}},
-        {7, ChannelOption::Power, {"L", "H"}, {0, 1}},
-        {9, ChannelOption::RxOnly, {"On", "Off"}, {1, 0}},
-        {11, ChannelOption::Bclo, {"On", "Off"}, {1, 0}},
-        {12, ChannelOption::Bandwidth, {"12.5", "25"}, {0, 1}},
-        {13, ChannelOption::Talkaround, {"On", "Off"}, {1, 0}},
-        {8, ChannelOption::TurnOffCode, {"On", "Off"}, {1, 0}},  // transmit DPL
+        {1, 3, ChannelOption::Squelch, "Tight", 1},     {1, 4, ChannelOption::Mute, "2", 2},
+        {1, 7, ChannelOption::Power, "L", 0},           {1, 8, ChannelOption::TurnOffCode, "On", 1},
+        {1, 9, ChannelOption::RxOnly, "On", 1},         {3, 10, ChannelOption::ReverseBurst, "180", 2},
+        {1, 11, ChannelOption::Bclo, "On", 1},          {1, 12, ChannelOption::Bandwidth, "12.5", 0},
+        {1, 13, ChannelOption::Talkaround, "On", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.column);
-        for (int i = 0; i < 2; ++i) {
-            doubleClick(1, c.column);
-            EXPECT_EQ(cell(1, c.column), c.texts[i]);
-            EXPECT_EQ(option(1, c.option), c.values[i]);
-        }
-        EXPECT_FALSE(grid->isCellGrey(1, c.column));
+        doubleClick(c.row, c.column);
+        EXPECT_EQ(cell(c.row, c.column), c.text);
+        EXPECT_EQ(option(c.row, c.option), c.value);
+        EXPECT_FALSE(grid->isCellGrey(c.row, c.column));
     }
-    // Enter runs the same switch.
     select(1, 3);
     key(Qt::Key_Return);
-    EXPECT_EQ(cell(1, 3), "Tight");
-}
+    EXPECT_EQ(cell(1, 3), "Normal");
+    EXPECT_EQ(option(1, ChannelOption::Squelch), 0u);
 
-TEST_F(SwitchCells, MuteCyclesOnlyWithReceiveSignalling) {
-    EXPECT_EQ(cycle(1, 4, 3), (QStringList{"2", "3", "1"}));
-    EXPECT_EQ(option(1, ChannelOption::Mute), 1u);
-
+    // A greyed switch stays as it is, grey.
     const CodeplugImage before = state.image;
-    EXPECT_EQ(cycle(2, 4, 1), QStringList{"1"});  // CSQ
+    doubleClick(2, 4);  // mute with receive CSQ
+    EXPECT_EQ(cell(2, 4), "1");
     EXPECT_TRUE(grid->isCellGrey(2, 4));
     EXPECT_TRUE(state.image == before);
-}
-
-TEST_F(SwitchCells, TurnOffCodeOnlyWithTransmitDpl) {
-    setSignal(2, Side::Tx, 5);  // TPL
-    populate();
-    const CodeplugImage before = state.image;
-    EXPECT_EQ(cycle(2, 8, 1), QStringList{"Off"});
-    EXPECT_TRUE(grid->isCellGrey(2, 8));
-    EXPECT_TRUE(state.image == before);
-
-    setSignal(2, Side::Tx, 50);
-    state.image.setBit(FlagsBOffset(2), 6, true);  // IDPL
-    populate();
-    EXPECT_EQ(cycle(2, 8, 1), QStringList{"On"});
-    EXPECT_FALSE(grid->isCellGrey(2, 8));
-}
-
-TEST_F(SwitchCells, ReverseBurstOnlyWithTransmitTpl) {
-    const CodeplugImage before = state.image;
-    EXPECT_EQ(cycle(1, 10, 1), QStringList{"None"});  // transmit DPL
-    EXPECT_TRUE(grid->isCellGrey(1, 10));
-    EXPECT_TRUE(state.image == before);
-
-    // Loaded with 240 degrees, the step counter still starts at 180.
-    setSignal(2, Side::Tx, 130);  // TPL3
-    SetOptionText(state.image, 2, ChannelOption::ReverseBurst, "240");
-    populate();
-    EXPECT_EQ(cycle(2, 10, 4), (QStringList{"180", "240", "None", "180"}));
-    EXPECT_EQ(option(2, ChannelOption::ReverseBurst), 2u);
-    EXPECT_FALSE(grid->isCellGrey(2, 10));
 }
 
 TEST_F(SwitchCells, ReverseBurstNeedsTheUserTplReceiveFrequency) {
@@ -111,23 +70,6 @@ TEST_F(SwitchCells, ReverseBurstNeedsTheUserTplReceiveFrequency) {
     const CodeplugImage before = state.image;
     doubleClick(2, 10);
     EXPECT_EQ(prompts.texts(), QStringList{"Input TPL Frequency"});
-    EXPECT_TRUE(state.image == before);
-}
-
-TEST_F(SwitchCells, FixedPowerRadiosShowTwoWatts) {
-    state.image.setByte(bytemap::RadioType, 5);
-    populate();
-    const CodeplugImage before = state.image;
-    EXPECT_EQ(cell(1, 7), "2W");
-    EXPECT_EQ(cycle(1, 7, 2), (QStringList{"2W", "2W"}));
-    EXPECT_TRUE(state.image == before);
-}
-
-TEST_F(SwitchCells, TalkaroundOfASimplexChannelStaysOff) {
-    EXPECT_EQ(cell(2, 13), "Off");
-    EXPECT_TRUE(grid->isCellGrey(2, 13));
-    const CodeplugImage before = state.image;
-    EXPECT_EQ(cycle(2, 13, 1), QStringList{"Off"});
     EXPECT_TRUE(state.image == before);
 }
 
@@ -144,18 +86,25 @@ TEST_F(SwitchCells, HeadersAndOtherButtonsDoNothing) {
     EXPECT_TRUE(state.image == before);
 }
 
-TEST_F(SwitchCells, ShadingFollowsTheSignalling) {
-    EXPECT_FALSE(grid->isCellGrey(1, 4));  // receive TPL
-    EXPECT_FALSE(grid->isCellGrey(1, 8));  // transmit DPL
-    EXPECT_TRUE(grid->isCellGrey(1, 10));
-    EXPECT_FALSE(grid->isCellGrey(1, 13));
-    EXPECT_TRUE(grid->isCellGrey(2, 4));  // CSQ
-    EXPECT_TRUE(grid->isCellGrey(2, 8));
-    EXPECT_TRUE(grid->isCellGrey(2, 10));
+// The grid shows the grey the model gives each switch, unlocked and locked.
+TEST_F(SwitchCells, TheGridShowsTheModelsGrey) {
+    auto expectModelsGrey = [&] {
+        int grey = 0;
+        for (int r = 1; r <= 3; ++r)
+            for (int c : {4, 8, 10, 13}) {
+                SCOPED_TRACE(std::to_string(r) + "," + std::to_string(c));
+                EXPECT_EQ(grid->isCellGrey(r, c), model().cell(r, c).grey);
+                grey += model().cell(r, c).grey ? 1 : 0;
+            }
+        return grey;
+    };
+    const int unlocked = expectModelsGrey();
+    EXPECT_GT(unlocked, 0);
+    EXPECT_LT(unlocked, 12);
     // A protected codeplug shows every switch grey until it is unlocked.
     state.image.setByte(bytemap::Password, 'A');
     populate();
-    for (int c : {4, 8, 10, 13}) EXPECT_TRUE(grid->isCellGrey(1, c));
+    EXPECT_EQ(expectModelsGrey(), 12);
 }
 
 }  // namespace
