@@ -38,18 +38,18 @@ void ReadNotice::readShown(const CodeplugImage::Bytes& bytes) {
     const QString serial = archive::SerialOf(bytes);
     const archive::ArchiveLocation where =
         archive::ChooseLocation(settings_.value(archive::kLocationSetting).toString());
-    if (serial.isEmpty() || where.kind == archive::ArchiveLocation::Kind::Off) return settle(serial, std::nullopt);
+    if (serial.isEmpty() || where.kind == archive::ArchiveLocation::Kind::Off) return settle(std::nullopt);
     const QDateTime readAt = QDateTime::currentDateTimeUtc();
     lookups_.start([this, where, serial, readAt] {
         std::optional<archive::ArchiveEntry> write;
         QString error;
         if (const auto store = archive::ArchiveStore::Open(where, error)) write = store->latestWrite(serial, readAt);
-        QMetaObject::invokeMethod(this, [this, serial, write] { settle(serial, write); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, write] { settle(write); }, Qt::QueuedConnection);
     });
 }
 
-void ReadNotice::settle(const QString& serial, const std::optional<archive::ArchiveEntry>& write) {
-    const bool due = write && write->radio.serial == serial && !given_.contains(write->uuid) && EntryImageSound(*write);
+void ReadNotice::settle(const std::optional<archive::ArchiveEntry>& write) {
+    const bool due = write && !given_.contains(write->uuid) && EntryImageSound(*write);
     if (const std::size_t differing = due ? CompareEntryWithEditor(*write, editor_.model()).size() : 0) {
         given_.insert(write->uuid);
         const Prompts::Message notice{noticeText(*write, differing), kTitle, Prompts::Icon::Question,

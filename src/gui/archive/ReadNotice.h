@@ -43,7 +43,7 @@ public:
     int readsSettled() const { return settled_; }
 
 private:
-    void settle(const QString& serial, const std::optional<archive::ArchiveEntry>& write);
+    void settle(const std::optional<archive::ArchiveEntry>& write);
 
     Prompts& prompts_;
     QSettings& settings_;

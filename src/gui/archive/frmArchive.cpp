@@ -175,8 +175,9 @@ void frmArchive::showHistory() {
     const auto entries = store_->list(selected.first()->text(0), QDateTime());
     if (!entries) return tellArchiveError();
     for (const ArchiveEntry& e : *entries) {
-        auto* item = new QTreeWidgetItem(lstHistory_, {ArchiveTimeText(e.time), QString::fromLatin1(archive::OperationName(e.operation)),
-                                                       e.outcome, e.port});
+        auto* item = new QTreeWidgetItem(
+            lstHistory_,
+            {ArchiveTimeText(e.time), QString::fromLatin1(archive::OperationName(e.operation)), e.outcome, e.port});
         item->setData(0, kIdRole, e.id);
     }
     enableEntryCommands();
