@@ -24,4 +24,6 @@ QString ImageHash(const QByteArray& image) {
     return QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
 }
 
+QString StoredTime(const QDateTime& time) { return time.toUTC().toString(Qt::ISODateWithMs); }
+
 }  // namespace vantrel::archive

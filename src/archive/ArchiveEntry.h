@@ -44,4 +44,8 @@ struct ArchiveEntry {
 // Hex SHA-256 of the bytes.
 QString ImageHash(const QByteArray& image);
 
+// The text a time is stored as: UTC, ISO 8601 with milliseconds, so that
+// comparing the texts compares the times.
+QString StoredTime(const QDateTime& time);
+
 }  // namespace vantrel::archive

@@ -66,6 +66,30 @@ const std::vector<std::vector<const char*>> kSteps = {
         // Entries kept here while the shared archive they belong to was down.
         "CREATE TABLE pending_copies (uuid TEXT NOT NULL, target TEXT NOT NULL, PRIMARY KEY (uuid, target))",
     },
+    {
+        // Each radio's model, newest entry and number of entries, kept up to
+        // date by every insert (RadioSummaries.h) so that listing the radios
+        // reads one row each instead of grouping every entry. The model is
+        // that of the newest entry that names one ('' and 0 while none does).
+        "CREATE TABLE radios ("
+        " serial {key} PRIMARY KEY,"
+        " model_number TEXT NOT NULL,"
+        " model_time_utc {key} NOT NULL,"
+        " model_id BIGINT NOT NULL,"
+        " last_id BIGINT NOT NULL,"
+        " last_time_utc {key} NOT NULL,"
+        " last_operation TEXT NOT NULL,"
+        " entries BIGINT NOT NULL)",
+        "INSERT INTO radios (serial, model_number, model_time_utc, model_id, last_id, last_time_utc, last_operation,"
+        " entries)"
+        " SELECT g.serial, COALESCE(m.model_number, ''), COALESCE(m.time_utc, ''), COALESCE(m.id, 0), l.id,"
+        " l.time_utc, l.operation, g.n"
+        " FROM (SELECT serial, COUNT(*) AS n FROM entries WHERE serial <> '' GROUP BY serial) g"
+        " JOIN entries l ON l.id = (SELECT id FROM entries WHERE serial = g.serial"
+        "  ORDER BY time_utc DESC, id DESC LIMIT 1)"
+        " LEFT JOIN entries m ON m.id = (SELECT id FROM entries WHERE serial = g.serial AND model_number <> ''"
+        "  ORDER BY time_utc DESC, id DESC LIMIT 1)",
+    },
 };
 
 QString spelled(const char* statement, const EngineWords& words) {

@@ -9,7 +9,7 @@
 namespace vantrel::archive {
 
 // The version this program writes.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // The version the archive has reached: 0 for an empty database, -1 (with
 // the reason in error) when it cannot be read.

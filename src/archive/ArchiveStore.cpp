@@ -1,5 +1,6 @@
 #include "archive/ArchiveStore.h"
 
+#include "archive/RadioSummaries.h"
 #include "codeplug/CodeplugImage.h"
 
 #include <fcntl.h>
@@ -41,7 +42,7 @@ constexpr Driver kDrivers[] = {
 // A text never goes in as NULL: the columns hold "" for "none".
 QVariant textValue(const QString& s) { return QVariant(s.isNull() ? QStringLiteral("") : s); }
 
-QString timeText(const QDateTime& time) { return time.toUTC().toString(Qt::ISODateWithMs); }
+QString timeText(const QDateTime& time) { return StoredTime(time); }
 
 QDateTime timeOf(const QVariant& text) {
     QDateTime t = QDateTime::fromString(text.toString(), Qt::ISODateWithMs);
@@ -179,6 +180,16 @@ std::unique_ptr<ArchiveStore> ArchiveStore::Open(const ArchiveLocation& where, Q
 }
 
 bool ArchiveStore::add(ArchiveEntry& e) {
+    // The entry and its radio's summary go in together or not at all.
+    if (!db_.transaction()) return fail(db_.lastError().text());
+    const bool inserted = insert(e);
+    if (inserted && db_.commit()) return true;
+    const QString reason = inserted ? db_.lastError().text() : error_;
+    db_.rollback();
+    return fail(reason);
+}
+
+bool ArchiveStore::insert(ArchiveEntry& e) {
     QSqlQuery q(db_);
     q.prepare(QStringLiteral(
         "INSERT INTO entries (uuid, time_utc, operation, completed, outcome, port, device, serial, serial_from_file,"
@@ -195,33 +206,27 @@ bool ArchiveStore::add(ArchiveEntry& e) {
     q.addBindValue(e.sha256.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(e.sha256));
     for (const QString& v : {e.programVersion, e.user, e.host}) q.addBindValue(textValue(v));
     if (!q.exec()) return fail(q.lastError().text());
+    const bool isNew = q.numRowsAffected() == 1;
     q.prepare(QStringLiteral("SELECT id FROM entries WHERE uuid = ?"));
     q.addBindValue(e.uuid);
     if (!q.exec() || !q.next()) return fail(q.lastError().text());
     e.id = q.value(0).toLongLong();
-    return true;
+    QString reason;
+    return !isNew || CountInRadioSummary(db_, e, reason) || fail(reason);
 }
 
 std::optional<std::vector<RadioSummary>> ArchiveStore::radios() {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    // Each radio's count from the serial index, then its newest entry and the
-    // newest model number through the same index.
-    if (!q.exec(QStringLiteral(
-            "SELECT g.serial, g.n, e.id, e.time_utc, e.operation,"
-            " (SELECT m.model_number FROM entries m WHERE m.serial = g.serial AND m.model_number <> ''"
-            "  ORDER BY m.time_utc DESC, m.id DESC LIMIT 1)"
-            " FROM (SELECT serial, COUNT(*) AS n FROM entries WHERE serial <> '' GROUP BY serial) g"
-            " JOIN entries e ON e.id = (SELECT l.id FROM entries l WHERE l.serial = g.serial"
-            "  ORDER BY l.time_utc DESC, l.id DESC LIMIT 1)"
-            " ORDER BY g.serial"))) {
+    if (!q.exec(QStringLiteral("SELECT serial, model_number, last_id, last_time_utc, last_operation, entries FROM radios"
+                               " ORDER BY serial"))) {
         fail(q.lastError().text());
         return std::nullopt;
     }
     std::vector<RadioSummary> out;
     while (q.next())
-        out.push_back({q.value(0).toString(), q.value(5).toString(), q.value(2).toLongLong(), timeOf(q.value(3)),
-                       q.value(4).toString(), q.value(1).toLongLong()});
+        out.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong(), timeOf(q.value(3)),
+                       q.value(4).toString(), q.value(5).toLongLong()});
     return out;
 }
 
@@ -263,6 +268,21 @@ std::optional<ArchiveEntry> ArchiveStore::previousImage(const ArchiveEntry& e) {
                                   " ORDER BY time_utc DESC, id DESC LIMIT 1"));
     const QString time = timeText(e.time);
     for (const QVariant& v : {textValue(e.radio.serial), QVariant(time), QVariant(time), QVariant(e.id)}) q.addBindValue(v);
+    if (!q.exec()) {
+        fail(q.lastError().text());
+        return std::nullopt;
+    }
+    if (!q.next()) return std::nullopt;
+    return fromRow(q, true);
+}
+
+std::optional<ArchiveEntry> ArchiveStore::latestWrite(const QString& serial, const QDateTime& before) {
+    error_.clear();
+    QSqlQuery q(db_);
+    q.prepare(selectEntries(true, "WHERE serial = ? AND time_utc < ? AND operation = ? AND image IS NOT NULL"
+                                  " ORDER BY time_utc DESC, id DESC LIMIT 1"));
+    for (const QVariant& v : {textValue(serial), QVariant(timeText(before)), QVariant(OperationName(Operation::Write))})
+        q.addBindValue(v);
     if (!q.exec()) {
         fail(q.lastError().text());
         return std::nullopt;

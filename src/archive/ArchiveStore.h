@@ -61,6 +61,7 @@ public:
     // is not stored again (its id is the stored one's).
     bool add(ArchiveEntry& entry);
 
+    // Every radio, by serial number.
     std::optional<std::vector<RadioSummary>> radios();
     // Newest first, without images; an empty serial or an invalid time
     // does not filter.
@@ -69,6 +70,8 @@ public:
     std::optional<ArchiveEntry> entry(qint64 id);
     // The same radio's newest entry with an image before this one.
     std::optional<ArchiveEntry> previousImage(const ArchiveEntry& entry);
+    // The radio's newest completed write (with its image) before `before`.
+    std::optional<ArchiveEntry> latestWrite(const QString& serial, const QDateTime& before);
     // The newest read on the port and device from `since` to `until`.
     std::optional<ArchiveEntry> latestRead(const QString& port, const QString& device, const QDateTime& since,
                                            const QDateTime& until);
@@ -86,6 +89,8 @@ public:
 private:
     ArchiveStore(ArchiveLocation where, QString connection);
     bool fail(const QString& reason);
+    // add() inside its transaction.
+    bool insert(ArchiveEntry& entry);
 
     ArchiveLocation where_;
     QString connection_;

@@ -142,6 +142,8 @@ TEST_F(BadArchive, EntriesOfASharedArchiveThatWasDownArriveLaterExactlyOnce) {
     QSet<QString> uuids;
     for (const ArchiveEntry& e : *entries) uuids.insert(e.uuid);
     EXPECT_EQ(uuids.size(), 5);
+    // The two came after a newer entry; its radio still shows that one as its last.
+    ExpectRadiosMatchEntries(*store);
 }
 
 }  // namespace vantrel::archive::test

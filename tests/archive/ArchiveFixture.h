@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <map>
 
 #include "PostgresServer.h"
 #include "archive/ArchiveLocation.h"
@@ -46,6 +47,40 @@ inline FinishedTransfer Transfer(Operation op, const std::string& port, std::opt
     t.bytes = bytes;
     t.written = written;
     return t;
+}
+
+// The archive's radios, as its entries say they are: each serial's count,
+// newest entry (by time, then id), and the model of its newest entry that
+// names one.
+inline void ExpectRadiosMatchEntries(ArchiveStore& store) {
+    const auto entries = store.list(QString(), QDateTime());  // newest first
+    ASSERT_TRUE(entries) << store.error().toStdString();
+    std::map<QString, RadioSummary> expected;
+    for (const ArchiveEntry& e : *entries) {
+        if (e.radio.serial.isEmpty()) continue;
+        RadioSummary& r = expected[e.radio.serial];
+        if (r.entries++ == 0) {
+            r.serial = e.radio.serial;
+            r.lastId = e.id;
+            r.lastTime = e.time;
+            r.lastOperation = QString::fromLatin1(OperationName(e.operation));
+        }
+        if (r.modelNumber.isEmpty()) r.modelNumber = e.radio.modelNumber;
+    }
+    const auto radios = store.radios();
+    ASSERT_TRUE(radios) << store.error().toStdString();
+    ASSERT_EQ(radios->size(), expected.size());
+    auto want = expected.begin();
+    for (const RadioSummary& got : *radios) {
+        const RadioSummary& r = (want++)->second;
+        SCOPED_TRACE(r.serial.toStdString());
+        EXPECT_EQ(got.serial, r.serial);
+        EXPECT_EQ(got.modelNumber, r.modelNumber);
+        EXPECT_EQ(got.lastId, r.lastId);
+        EXPECT_EQ(got.lastTime, r.lastTime);
+        EXPECT_EQ(got.lastOperation, r.lastOperation);
+        EXPECT_EQ(got.entries, r.entries);
+    }
 }
 
 class ArchiveTest : public ::testing::TestWithParam<Engine> {

@@ -37,6 +37,7 @@ TEST_P(ArchivePrograms, EightProgramsRecordAtOnceAndNoEntryIsLost) {
     ASSERT_TRUE(store);
     EXPECT_EQ(store->list(QString(), QDateTime())->size(), static_cast<std::size_t>(kPrograms * kEach));
     EXPECT_EQ(store->radios()->size(), static_cast<std::size_t>(kPrograms));
+    ExpectRadiosMatchEntries(*store);
 }
 
 TEST_P(ArchivePrograms, AProgramKilledWhileRecordingLeavesTheArchiveConsistent) {
@@ -61,6 +62,8 @@ TEST_P(ArchivePrograms, AProgramKilledWhileRecordingLeavesTheArchiveConsistent) 
     auto store = open();
     ASSERT_TRUE(store);
     EXPECT_GE(store->list(QString(), QDateTime())->size(), static_cast<std::size_t>(out.count('\n')));
+    // An entry and its radio's count went in together or not at all.
+    ExpectRadiosMatchEntries(*store);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, ArchivePrograms, ::testing::Values(Engine::Sqlite, Engine::Postgres), EngineName);

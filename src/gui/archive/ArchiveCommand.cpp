@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "gui/archive/ReadNotice.h"
 #include "gui/archive/frmArchive.h"
 #include "gui/codeplug/frmMain.h"
 #include "gui/shell/CurrentFile.h"
@@ -13,7 +14,8 @@ namespace vantrel {
 
 void InstallArchiveCommand(MDIFormMain& main, MainShell& shell) {
     auto window = std::make_shared<QPointer<frmArchive>>();
-    main.setCommand(MDIFormMain::Command::Archive, [&main, &shell, window] {
+    // The window, made on first use and listing the archive anew after.
+    auto show = [&main, &shell, window]() -> frmArchive& {
         if (!*window) {
             frmArchive::Editor editor{
                 [&main, &shell](const CodeplugImage::Bytes& bytes, const QString& label) {
@@ -31,6 +33,19 @@ void InstallArchiveCommand(MDIFormMain& main, MainShell& shell) {
         (*window)->show();
         (*window)->raise();
         (*window)->activateWindow();
+        return **window;
+    };
+    main.setCommand(MDIFormMain::Command::Archive, [show] { show(); });
+
+    frmMain& editor = *main.editor();
+    auto* notice = new ReadNotice(main.prompts(), main.settings(),
+                                  {[&editor]() -> const EditingModel& { return editor.model(); },
+                                   [show](const archive::ArchiveEntry& write) {
+                                       show().compareEntry(write.radio.serial, write.id);
+                                   }},
+                                  &main);
+    QObject::connect(&editor, &frmMain::populating, notice, [notice, &main](frmMain::LoadKind kind) {
+        if (kind == frmMain::LoadKind::Read) notice->readShown(main.state().image.bytes());
     });
 }
 

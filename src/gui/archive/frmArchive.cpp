@@ -10,15 +10,14 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "archive/ArchiveLocation.h"
 #include "archive/ArchiveStore.h"
 #include "base/AtomicFile.h"
 #include "codeplug/CodeplugFile.h"
+#include "gui/archive/EntryComparison.h"
 #include "gui/common/Prompts.h"
-#include "model/CodeplugDiff.h"
 
 namespace vantrel {
 
@@ -32,10 +31,6 @@ const QString kCaption = QStringLiteral("Radio Archive");
 const QString kFileFilter = QStringLiteral("Programmer data file (*.cpg)");
 constexpr int kIdRole = Qt::UserRole;
 
-QString timeText(const QDateTime& time) {
-    return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QTreeWidget* makeList(const QString& name, const QStringList& columns, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
@@ -46,29 +41,17 @@ QTreeWidget* makeList(const QString& name, const QStringList& columns, QWidget* 
     return list;
 }
 
-// The editor's data as a freshly started editor shows the entry after Open.
-struct EntryEditor {
-    AppState state;
-    EditingModel model{state};
-    explicit EntryEditor(const CodeplugImage::Bytes& bytes) {
-        model.LoadEditor();
-        model.LoadImage(LoadKind::FileOpen, bytes);
-    }
-};
-
-CodeplugImage::Bytes bytesOf(const ArchiveEntry& entry) {
-    CodeplugImage::Bytes bytes{};
-    std::copy(entry.image.begin(), entry.image.end(), bytes.begin());
-    return bytes;
-}
-
 }  // namespace
+
+QString ArchiveTimeText(const QDateTime& time) {
+    return time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
 
 QString ArchiveEntryLabel(const ArchiveEntry& entry) {
     const QString radio = entry.radio.serial.isEmpty() ? QStringLiteral("Radio without serial number")
                                                        : QStringLiteral("Radio ") + entry.radio.serial;
     return QStringLiteral("%1, %2 of %3 UTC")
-        .arg(radio, QString::fromLatin1(archive::OperationName(entry.operation)), timeText(entry.time));
+        .arg(radio, QString::fromLatin1(archive::OperationName(entry.operation)), ArchiveTimeText(entry.time));
 }
 
 frmArchive::frmArchive(Prompts& prompts, QSettings& settings, Editor editor, QWidget* parent)
@@ -163,7 +146,7 @@ void frmArchive::refresh() {
     lblArchive_->setText(QStringLiteral("Archive: %1").arg(QDir::toNativeSeparators(where.describe())));
     for (const archive::RadioSummary& r : *radios) {
         auto* item = new QTreeWidgetItem(lstRadios_, {r.serial, r.modelNumber,
-                                                      timeText(r.lastTime) + QLatin1Char(' ') + r.lastOperation,
+                                                      ArchiveTimeText(r.lastTime) + QLatin1Char(' ') + r.lastOperation,
                                                       QString::number(r.entries)});
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -192,8 +175,9 @@ void frmArchive::showHistory() {
     const auto entries = store_->list(selected.first()->text(0), QDateTime());
     if (!entries) return tellArchiveError();
     for (const ArchiveEntry& e : *entries) {
-        auto* item = new QTreeWidgetItem(lstHistory_, {timeText(e.time), QString::fromLatin1(archive::OperationName(e.operation)),
-                                                       e.outcome, e.port});
+        auto* item = new QTreeWidgetItem(
+            lstHistory_,
+            {ArchiveTimeText(e.time), QString::fromLatin1(archive::OperationName(e.operation)), e.outcome, e.port});
         item->setData(0, kIdRole, e.id);
     }
     enableEntryCommands();
@@ -220,8 +204,7 @@ std::optional<ArchiveEntry> frmArchive::selectedImage() {
                       kCaption, Prompts::Icon::Exclamation);
         return std::nullopt;
     }
-    if (entry->image.size() != static_cast<int>(CodeplugImage::kSize) ||
-        archive::ImageHash(entry->image) != entry->sha256) {
+    if (!EntryImageSound(*entry)) {
         prompts_.tell(QStringLiteral("This entry's image does not match its checksum and is not used."), kCaption,
                       Prompts::Icon::Exclamation);
         return std::nullopt;
@@ -230,19 +213,31 @@ std::optional<ArchiveEntry> frmArchive::selectedImage() {
 }
 
 void frmArchive::cmdOpen_Click() {
-    if (const auto entry = selectedImage()) editor_.open(bytesOf(*entry), ArchiveEntryLabel(*entry));
+    if (const auto entry = selectedImage()) editor_.open(EntryBytes(*entry), ArchiveEntryLabel(*entry));
 }
 
 void frmArchive::cmdCompare_Click() {
     const auto entry = selectedImage();
     if (!entry) return;
     lstDifferences_->clear();
-    const EntryEditor archived(bytesOf(*entry));
-    const auto fields = CompareDisplayedFields(archived.model, editor_.model());
+    const auto fields = CompareEntryWithEditor(*entry, editor_.model());
     for (const FieldDifference& d : fields)
         new QTreeWidgetItem(lstDifferences_, {QString::fromStdString(d.section + " " + d.name),
                                               QString::fromStdString(d.before), QString::fromStdString(d.after)});
     if (fields.empty()) new QTreeWidgetItem(lstDifferences_, {QStringLiteral("No field differs.")});
+}
+
+void frmArchive::compareEntry(const QString& serial, qint64 id) {
+    const auto radios = lstRadios_->findItems(serial, Qt::MatchExactly, 0);
+    if (radios.isEmpty()) return;
+    if (radios.first()->isHidden()) txtFilter_->clear();
+    lstRadios_->setCurrentItem(radios.first());
+    for (int i = 0; i < lstHistory_->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem* item = lstHistory_->topLevelItem(i); item->data(0, kIdRole).toLongLong() == id) {
+            lstHistory_->setCurrentItem(item);
+            lstHistory_->scrollToItem(item);
+            return cmdCompare_Click();
+        }
 }
 
 void frmArchive::cmdSaveAs_Click() {
@@ -257,7 +252,7 @@ void frmArchive::cmdSaveAs_Click() {
     // The entry's bytes as they are: a save's fixed bytes and serial-number
     // fill would make the file differ from what the radio held.
     CodeplugImage image;
-    image.replaceAll(bytesOf(*entry));
+    image.replaceAll(EntryBytes(*entry));
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), FormatCodeplugFile(image), &error))
         prompts_.tell(QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path),

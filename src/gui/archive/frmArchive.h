@@ -54,6 +54,9 @@ public:
     void cmdOpen_Click();
     void cmdCompare_Click();
     void cmdSaveAs_Click();
+    // Selects the radio's entry and compares it with the editor's data, as
+    // Compare does (nothing when the archive no longer lists it).
+    void compareEntry(const QString& serial, qint64 id);
 
 private:
     void applyFilter();
@@ -78,6 +81,8 @@ private:
     QPushButton* cmdSaveAs_;
 };
 
+// "2026-12-11 07:30:00", in UTC.
+QString ArchiveTimeText(const QDateTime& time);
 // "Radio 0123456789, write of 2026-12-11 07:30:00 UTC".
 QString ArchiveEntryLabel(const archive::ArchiveEntry& entry);
 
