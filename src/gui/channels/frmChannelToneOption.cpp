@@ -1,5 +1,7 @@
 #include "gui/channels/frmChannelToneOption.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -197,6 +199,9 @@ void frmChannelToneOption::open(int row, Side side) {
         // Marked at once: the focus-in that marks it waits for the window
         // to become active.
         setBoxBackground(focusBox, true);
+    } else {
+        // Without a table the option chosen takes the keys (arrows, Enter, Esc).
+        optChOption_[static_cast<std::size_t>(std::max(chosen, 0))]->setFocus();
     }
 }
 

@@ -50,7 +50,10 @@ bool operable(const QWidget& w) {
     if (auto* group = qobject_cast<const QGroupBox*>(&w)) return group->isCheckable();
     // Containers hold controls; they are not operated themselves.
     if (isAny<QAbstractScrollArea, QTabWidget, QStackedWidget>(w)) return false;
-    return (w.focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    // Any other widget that takes the focus is a control when it holds no
+    // widgets of its own (a picture); one that does is a frame (an MDI window).
+    return (w.focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+           w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
 }
 
 bool ownCaption(const QWidget& w) {
@@ -178,6 +181,9 @@ void NameControls(QWidget& root, const HelpLookup& help) {
     for (QWidget* control : ControlsUnder(root)) {
         if (control->accessibleName().isEmpty() && !ownCaption(*control))
             control->setAccessibleName(DerivedName(*control));
+        // The label also becomes the control's buddy: screen readers on Linux
+        // read a list to choose from by the label it is labelled by.
+        if (QLabel* label = LabelOf(*control); label && !label->buddy()) label->setBuddy(control);
         if (!help) continue;
         QString description = help(*control).trimmed();
         if (description.isEmpty())

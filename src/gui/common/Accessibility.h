@@ -40,7 +40,8 @@ QString DerivedName(const QWidget& control);
 using HelpLookup = std::function<QString(const QWidget&)>;
 
 // Names every control under root that has neither an accessible name nor a
-// caption of its own, and describes every control for which help has a text.
+// caption of its own, makes its label its buddy (the label a screen reader
+// reports it labelled by) and describes every control for which help has a text.
 void NameControls(QWidget& root, const HelpLookup& help);
 
 // The controls under root, in the order of the widget tree.

@@ -10,6 +10,7 @@
 
 #include "gui/archive/frmArchive.h"
 #include "gui/channels/ChannelGrid.h"
+#include "gui/channels/frmChannelToneOption.h"
 #include "gui/codeplug/EditorFixture.h"
 #include "gui/fleet/frmFleet.h"
 #include "gui/link/LinkFixture.h"
@@ -17,6 +18,12 @@
 #include "gui/shell/AccessibleWindows.h"
 
 namespace vantrel::test {
+
+// Makes w the active window, as a click on it would.
+inline bool Activate(QWidget* w) {
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w) && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
+}
 
 struct AccessWindows {
     AccessWindows() { InstallAccessibleWindows(); }

@@ -18,9 +18,12 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -31,32 +34,13 @@
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/common/Contrast.h"
+#include "gui/common/DesktopPalette.h"
 
 namespace vantrel::test {
 namespace {
 
-QPalette DarkPalette() {
-    QPalette p;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(235, 235, 235), off(128, 128, 128);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, Qt::red);
-    p.setColor(QPalette::Link, QColor(42, 130, 218));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, r, off);
-    return p;
-}
-
-// The Fusion style on a palette, for one test.
+// The Fusion style on a palette (the program's dark one, for a dark
+// desktop), for one test.
 struct Desktop {
     QPalette saved = QApplication::palette();
     Desktop(const QPalette& palette) {
@@ -108,7 +92,10 @@ std::vector<Text> textsUnder(QWidget& root) {
     for (QWidget* w : widgets) {
         if (!w->isVisible() || !w->isEnabled()) continue;
         const QPalette& p = w->palette();
-        const auto add = [&](QPalette::ColorRole fg, QColor bg) { out.push_back({where(*w), p.color(fg), bg}); };
+        // A text painted transparent is no text (an up-down shows only its arrows).
+        const auto add = [&](QPalette::ColorRole fg, QColor bg) {
+            if (p.color(fg).alpha() > 0) out.push_back({where(*w), p.color(fg), bg});
+        };
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (!label->text().trimmed().isEmpty()) add(label->foregroundRole(), backgroundOf(*label));
         } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
@@ -143,7 +130,8 @@ class Contrast : public ::testing::TestWithParam<bool> {
 protected:
     const char* name() const { return GetParam() ? "dark" : "light"; }
     QPalette palette() const {
-        return GetParam() ? DarkPalette() : QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+        return GetParam() ? DarkPalette()
+                          : std::unique_ptr<QStyle>(QStyleFactory::create(QStringLiteral("Fusion")))->standardPalette();
     }
 };
 
@@ -167,8 +155,7 @@ TEST_P(Contrast, EveryTextOfTheEditorAndTheDialogsReads) {
 
     // The colours the form fixes: the caption that asks for Enter, the tint
     // behind a focused TPL box and behind the tone dialog's focused box.
-    form.window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.window()));
+    ASSERT_TRUE(Activate(form.window()));
     QTest::keyClick(form.radioInfo()->serialBox(), Qt::Key_A);
     QLabel* pending = form.findChild<QLabel*>("lblSerial");
     ASSERT_EQ(pending->text(), "Please Press the 'Enter' Key");
@@ -188,12 +175,33 @@ TEST_P(Contrast, EveryTextOfTheEditorAndTheDialogsReads) {
         QWidget* window = w.open();
         if (auto* tone = qobject_cast<frmChannelToneOption*>(window)) {
             tone->chooseOption(2, false);
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            ASSERT_TRUE(Activate(window));
             tone->toneBox(5)->setFocus();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return tone->toneBox(5)->hasFocus(); }));
             ASSERT_EQ(tone->toneBox(5)->palette().color(QPalette::Base), QColor(192, 192, 255));
         }
         expectReadable(textsUnder(*window), name());
+    }
+}
+
+TEST(PaletteSetting, DarkOrLightChoosesThePaletteAndAnythingElseLeavesTheDesktops) {
+    const QPalette desktop = QApplication::palette();
+    const QPalette light = std::unique_ptr<QStyle>(QStyleFactory::create(QStringLiteral("Fusion")))->standardPalette();
+    const struct {
+        const char* value;
+        QColor window;
+    } cases[] = {{"dark", DarkPalette().color(QPalette::Window)},
+                 {" Dark ", DarkPalette().color(QPalette::Window)},
+                 {"light", light.color(QPalette::Window)},
+                 {"", desktop.color(QPalette::Window)},
+                 {"purple", desktop.color(QPalette::Window)}};
+    for (const auto& c : cases) {
+        Desktop restore(desktop);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        settings.setValue("Settings/Palette", c.value);
+        ApplyPaletteSetting(settings);
+        EXPECT_EQ(QApplication::palette().color(QPalette::Window), c.window) << c.value;
     }
 }
 

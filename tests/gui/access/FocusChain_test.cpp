@@ -3,7 +3,9 @@
 // reached when one of them is: arrows move within it), and Esc closes the
 // dialogs.
 #include <QAbstractButton>
+#include <QPointer>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 #include <set>
@@ -23,8 +25,7 @@ QWidget* controlOf(QWidget* w) {
 }
 
 std::set<QWidget*> tabRound(QWidget& window, QWidget* start) {
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(Activate(&window));
     start->setFocus(Qt::TabFocusReason);
     std::set<QWidget*> seen;
     QWidget* w = QApplication::focusWidget();
@@ -110,8 +111,7 @@ TEST(FocusChain, EscClosesTheToneAndReadWriteDialogs) {
         if (w.name != "frmChannelToneOption" && w.name != "frmProgram") continue;
         SCOPED_TRACE(w.name.toStdString());
         QPointer<QWidget> window = w.open();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        ASSERT_TRUE(Activate(window));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         EXPECT_EQ(focus->window(), window.data());
