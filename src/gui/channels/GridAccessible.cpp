@@ -91,6 +91,10 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
+    // The cell's place in the grid, headers counted.
+    int row() const { return row_; }
+    int column() const { return column_; }
+
 private:
     bool isData() const { return row_ > 0 && column_ > 0; }
     QString itemText(int row, int column) const {
@@ -128,15 +132,8 @@ public:
         return cell(row, column);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto* c = child ? static_cast<const QAccessibleTableCellInterface*>(
-                                    const_cast<QAccessibleInterface*>(child)->interface_cast(
-                                        QAccessible::TableCellInterface))
-                              : nullptr;
-        if (c) return childIndex(*grid(), c->rowIndex() + 1, c->columnIndex() + 1);
-        for (auto it = cells_.cbegin(); it != cells_.cend(); ++it)
-            if (QAccessible::accessibleInterface(it.value()) == child)
-                return childIndex(*grid(), it.key() / kKeyWidth, it.key() % kKeyWidth);
-        return -1;
+        const auto* c = dynamic_cast<const GridCell*>(child);
+        return c && c->isValid() ? childIndex(*grid(), c->row(), c->column()) : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QModelIndex index = grid()->indexAt(grid()->viewport()->mapFromGlobal(QPoint(x, y)));
