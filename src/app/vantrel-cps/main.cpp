@@ -7,6 +7,7 @@
 #include "codeplug/AppState.h"
 #include "link/serial/PortResolver.h"
 #include "gui/shell/MDIFormMain.h"
+#include "gui/common/DesktopPalette.h"
 #include "gui/common/ProgramIcons.h"
 #include "gui/ProgramParts.h"
 #include "gui/common/Prompts.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QSettings> store = vantrel::link::OpenProgramSettings(&settingsProblem);
     if (!settingsProblem.isEmpty()) qWarning("Vantrel CPS: %s", qPrintable(settingsProblem));
     QSettings& settings = *store;
+    vantrel::ApplyPaletteSetting(settings);
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     prompts.setParent(&mainWindow);
     vantrel::ProgramParts parts(mainWindow, settings);

@@ -1,5 +1,7 @@
 #include "gui/channels/frmChannelToneOption.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 #include "channels/ChannelOptions.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/GridColumns.h"
+#include "gui/common/Contrast.h"
 #include "gui/common/Twips.h"
 #include "gui/channels/ToneTableKeys.h"
 #include "gui/common/WindowPlacement.h"
@@ -61,7 +64,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
 
 void setBoxBackground(QLineEdit* box, bool focused) {
     QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, focused ? kFocusColour : QApplication::palette().color(QPalette::Base));
+    const QColor base = focused ? kFocusColour : QApplication::palette().color(QPalette::Base);
+    pal.setColor(QPalette::Base, base);
+    // The text reads on the tint; an unused box keeps its grey.
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(g, QPalette::Text, ReadableOn(base, QApplication::palette().color(g, QPalette::Text)));
     box->setPalette(pal);
 }
 
@@ -192,6 +199,9 @@ void frmChannelToneOption::open(int row, Side side) {
         // Marked at once: the focus-in that marks it waits for the window
         // to become active.
         setBoxBackground(focusBox, true);
+    } else {
+        // Without a table the option chosen takes the keys (arrows, Enter, Esc).
+        optChOption_[static_cast<std::size_t>(std::max(chosen, 0))]->setFocus();
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "codeplug/FactoryFields.h"
 #include "gui/codeplug/KeyTouch.h"
+#include "gui/common/Contrast.h"
 #include "gui/common/Twips.h"
 
 namespace vantrel {
@@ -116,7 +117,7 @@ void RadioInfoFrame::setLocked(bool locked) {
 
 void RadioInfoFrame::markPending(QLabel* l) {
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    p.setColor(QPalette::WindowText, ReadableOn(p.color(QPalette::Window), QColor(255, 0, 0)));
     l->setPalette(p);
     l->setText(kPressEnter);
 }

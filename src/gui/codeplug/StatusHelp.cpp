@@ -77,6 +77,7 @@ public:
     HoverHelp(QObject* parent, std::function<void(const QString&)> setText,
               std::function<QString()> text)
         : QObject(parent), setText_(std::move(setText)), text_(std::move(text)) {}
+    QString text() const { return text_(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -102,6 +103,12 @@ void attach(QWidget* w, const std::function<void(const QString&)>& setText,
 }
 
 }  // namespace
+
+QString statusHelpText(const QWidget& w) {
+    for (QObject* child : w.children())
+        if (auto* help = dynamic_cast<HoverHelp*>(child)) return help->text();
+    return {};
+}
 
 void installStatusHelp(QWidget* form, std::function<void(const QString&)> setText,
                        std::function<QString()> priorityText) {

@@ -24,4 +24,8 @@ const std::vector<StatusHelpEntry>& statusHelpTable();
 void installStatusHelp(QWidget* form, std::function<void(const QString&)> setText,
                        std::function<QString()> priorityText);
 
+// The text the status bar shows while the mouse is over w, as it reads now;
+// empty when w has no hover help.
+QString statusHelpText(const QWidget& w);
+
 }  // namespace vantrel

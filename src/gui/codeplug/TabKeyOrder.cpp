@@ -3,10 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <vector>
 
 #include "codeplug/TimeOptions.h"
+#include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/ButtonFrame.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/RadioSettings.h"
@@ -41,6 +44,14 @@ void OrderFirstTab(frmMain& editor) {
         order.push_back(editor.userTpl()->box(false, i));
         order.push_back(editor.userTpl()->box(true, i));
     }
+    // Then the scan list beside the tabs and the factory boxes: Tab on the tab
+    // control goes straight to the password, so anything left between them in
+    // the chain could be reached by Shift+Tab only.
+    const ScanListPanel& scan = *editor.scanList();
+    for (QWidget* w : std::initializer_list<QWidget*>{scan.channelList(), scan.addButton(), scan.removeButton(),
+                                                      scan.scanList(), scan.priorityBox(),
+                                                      editor.radioInfo()->serialBox(), editor.radioInfo()->superBox()})
+        order.push_back(w);
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

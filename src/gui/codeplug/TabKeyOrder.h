@@ -1,5 +1,6 @@
 #pragma once
-// The Tab-key order of the editor's Radio Configuration tab.
+// The Tab-key order of the editor: the Radio Configuration tab, then the
+// scan list and the factory boxes.
 
 namespace vantrel {
 

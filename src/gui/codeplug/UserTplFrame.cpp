@@ -10,6 +10,7 @@
 
 #include "channels/UserTplCodec.h"
 #include "gui/codeplug/KeyTouch.h"
+#include "gui/common/Contrast.h"
 #include "gui/common/Twips.h"
 
 namespace vantrel {
@@ -23,6 +24,9 @@ const QString kInvalid = QStringLiteral("Invalid Frequency");
 void setBackground(QLineEdit* box, const QColor& c) {
     QPalette p = box->palette();
     p.setColor(QPalette::Base, c);
+    // The text reads on the tint; a disabled box keeps its grey.
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        p.setColor(g, QPalette::Text, ReadableOn(c, QApplication::palette().color(g, QPalette::Text)));
     box->setPalette(p);
 }
 

@@ -54,6 +54,8 @@ double ScreenDpi() {
 frmMultiPgPreview::frmMultiPgPreview(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), surface_(ScreenDpi()) {
     setObjectName("frmMultiPgPreview");
+    // Frameless, yet named for the taskbar and screen readers.
+    setWindowTitle(tr("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::darkGray);

@@ -1,11 +1,10 @@
 #include "gui/shell/EmptyHint.h"
 
-#include <QColor>
 #include <QEvent>
-#include <algorithm>
-#include <cmath>
 #include <QLabel>
 #include <QMdiArea>
+
+#include "gui/common/Contrast.h"
 
 namespace vantrel {
 
@@ -17,39 +16,7 @@ const char* const kHint =
     "Open a data file: <b>File &gt; Open..</b> (Ctrl+O).<br>"
     "Program a blank radio: <a href=\"super\">enter its regional super number</a>.</p>";
 
-// WCAG's relative luminance and contrast ratio of two colours.
-double luminance(const QColor& c) {
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-// Black or white, whichever reads better on the background.
-QColor textOn(const QColor& background) {
-    return ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background) ? QColor(Qt::black)
-                                                                                          : QColor(Qt::white);
-}
-
-// The link colour moved toward the text colour until it reads as well as
-// normal text must (4.5:1); the text colour itself always does.
-QColor linkOn(const QColor& background, const QColor& link, const QColor& text) {
-    constexpr int kSteps = 10;
-    for (int i = 0; i < kSteps; ++i) {
-        const double t = static_cast<double>(i) / kSteps;
-        const QColor c = QColor::fromRgbF(static_cast<float>(link.redF() + (text.redF() - link.redF()) * t),
-                                          static_cast<float>(link.greenF() + (text.greenF() - link.greenF()) * t),
-                                          static_cast<float>(link.blueF() + (text.blueF() - link.blueF()) * t));
-        if (ContrastRatio(c, background) >= kReadableContrast) return c;
-    }
-    return text;
-}
-
 }  // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 EmptyHint::EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber)
     : QObject(&area), area_(area) {
@@ -62,9 +29,8 @@ EmptyHint::EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber)
     // link take colours that read on it.
     const QColor background = area.background().color();
     QPalette p = label_->palette();
-    const QColor text = textOn(background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Link, linkOn(background, p.color(QPalette::Link), text));
+    p.setColor(QPalette::WindowText, TextOn(background));
+    p.setColor(QPalette::Link, ReadableOn(background, p.color(QPalette::Link)));
     label_->setPalette(p);
     QObject::connect(label_, &QLabel::linkActivated, label_, [run = std::move(enterSuperNumber)] { run(); });
     area.viewport()->installEventFilter(this);

@@ -5,19 +5,13 @@
 #include <QObject>
 #include <functional>
 
+#include "gui/common/Contrast.h"  // the hint's colours read on the area
+
 class QLabel;
 class QMdiArea;
 class QWidget;
 
-class QColor;
-
 namespace vantrel {
-
-// Text that must be read needs this contrast against its background.
-constexpr double kReadableContrast = 4.5;
-// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
-// measure it.
-double ContrastRatio(const QColor& a, const QColor& b);
 
 class EmptyHint : public QObject {
 public:
