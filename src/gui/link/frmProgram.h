@@ -87,6 +87,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    static QString instructions(bool write);
     // Until the exchange reports its first status or paints the indicator,
     // the program is waiting for the radio: the status says so and the
     // indicator blinks, so a silent radio does not look like a hung program.
