@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>CodeplugReport</name>
     <message>
@@ -1526,7 +1526,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimir</translation>
+        <translation>Impr.</translation>
     </message>
     <message>
         <source>Print Options</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>Fit</source>
-        <translation>Ajustar</translation>
+        <translation>Ajust.</translation>
     </message>
     <message>
         <source>Fit Page</source>

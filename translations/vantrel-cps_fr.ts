@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>CodeplugReport</name>
     <message>
@@ -1518,7 +1518,7 @@
     <name>vantrel::report::frmMultiPgPreview</name>
     <message>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Quit.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1526,7 +1526,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimer</translation>
+        <translation>Impr.</translation>
     </message>
     <message>
         <source>Print Options</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>Fit</source>
-        <translation>Ajuster</translation>
+        <translation>Ajust.</translation>
     </message>
     <message>
         <source>Fit Page</source>

@@ -1526,7 +1526,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimir</translation>
+        <translation>Impr.</translation>
     </message>
     <message>
         <source>Print Options</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>Fit</source>
-        <translation>Ajustar</translation>
+        <translation>Ajust.</translation>
     </message>
     <message>
         <source>Fit Page</source>

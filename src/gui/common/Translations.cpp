@@ -45,7 +45,10 @@ QString install(const QLocale& locale) {
         delete next;
         return QStringLiteral("en");
     }
+    // The catalogue names its language ("pt_BR"); the shipped code it is.
     next->code = next->program.language();
+    for (const ProgramLanguage& l : ProgramLanguages())
+        if (next->code.startsWith(QLatin1String(l.code) + '_')) next->code = QString::fromLatin1(l.code);
     // Qt's dialogs (file, print, the message boxes' buttons) in the same
     // language; without Qt's catalogue they stay English.
     if (next->qt.load(locale, kQtCatalogue, QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

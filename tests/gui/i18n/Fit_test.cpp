@@ -1,6 +1,7 @@
 // Every text of the editor and its dialogs fits its control in every language,
 // at the default font and (second run of this program) at QT_SCALE_FACTOR=2.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/frmChannelToneOption.h"
 #include "gui/codeplug/EditorFixture.h"
+#include "gui/codeplug/Input.h"
 #include "gui/common/Translations.h"
 #include "gui/fleet/frmFleet.h"
 #include "gui/i18n/TextFit.h"
@@ -63,7 +65,7 @@ TEST_P(Fit, TheDialogs) {
     cut << shown(protection);
     frmPasswordW password(f.state, f.prompts, *f.main, f.dialog());
     cut << shown(password);
-    ImportNumberingDialog numbering(16);
+    ImportNumberingDialog numbering(16, nullptr);
     cut << shown(numbering);
     frmAbout about(f.main.get());
     cut << shown(about);
@@ -71,7 +73,7 @@ TEST_P(Fit, TheDialogs) {
     cut << shown(splash);
     HelpViewer help;
     cut << shown(help);
-    frmMultiPgPreview preview;
+    report::frmMultiPgPreview preview;
     cut << shown(preview);
     frmFleet fleet(f.prompts, [](int) { return QString(); }, [] { return std::optional<fleet::FleetWrite>(); });
     fleet.refreshDevices();
@@ -92,13 +94,8 @@ TEST_P(Fit, MessageTitles) {
     f.load(sampleImage());
     f.prompts.answers = {Prompts::Answer::No};
     auto* serial = f.find<QLineEdit>("txtSerial");
-    serial->setFocus();
-    for (QChar c : QStringLiteral("1234")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(serial, &press);
-    }
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(serial, &enter);
+    type(serial, QStringLiteral("1234"));
+    enter(serial);
     ASSERT_FALSE(f.prompts.messages.empty());
     for (const Prompts::Message& m : f.prompts.messages) {
         const auto box = MakeMessageBox(m, nullptr);

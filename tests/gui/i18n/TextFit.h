@@ -45,7 +45,8 @@ inline void checkLabel(const QLabel* l, QStringList& cut) {
 // hint asks for beside the indicator and margins.
 inline void checkButton(const QAbstractButton* b, QStringList& cut) {
     if (b->text().isEmpty()) return;
-    if (b->sizeHint().width() > b->width()) cut << describe(b, b->text());
+    if (b->sizeHint().width() > b->width())
+        cut << describe(b, b->text()) + QStringLiteral(" needs %1, has %2").arg(b->sizeHint().width()).arg(b->width());
 }
 
 inline void checkGroupBox(const QGroupBox* g, QStringList& cut) {
@@ -60,9 +61,15 @@ inline void checkGroupBox(const QGroupBox* g, QStringList& cut) {
     if (need > label.width() || label.right() > g->rect().right()) cut << describe(g, g->title());
 }
 
+// A tab holds its text and the style's margins, and the bar holds the tab.
 inline void checkTabs(const QTabBar* bar, QStringList& cut) {
-    for (int i = 0; i < bar->count(); ++i)
-        if (bar->tabRect(i).width() < bar->tabSizeHint(i).width()) cut << describe(bar, bar->tabText(i));
+    const int margins = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    for (int i = 0; i < bar->count(); ++i) {
+        const QRect tab = bar->tabRect(i);
+        if (tab.width() < bar->fontMetrics().horizontalAdvance(plain(bar->tabText(i))) + margins ||
+            tab.right() > bar->rect().right())
+            cut << describe(bar, bar->tabText(i));
+    }
 }
 
 // The grid's first row holds its column captions in columns of fixed width.
