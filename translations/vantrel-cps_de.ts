@@ -418,6 +418,38 @@
         <source>%1: no such device (it is gone).</source>
         <translation>%1: Gerät nicht vorhanden (es wurde entfernt).</translation>
     </message>
+    <message>
+        <source>read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 Verified: the radio holds every byte written.</source>
+        <translation>%1 Geprüft: das Funkgerät enthält alle geschriebenen Bytes.</translation>
+    </message>
+    <message>
+        <source>%1 The cable was disconnected.</source>
+        <translation>%1 Das Kabel wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1, before its data blocks.</source>
+        <translation>Angehalten beim %1, vor den Datenblöcken.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1 at block %2 of %3.</source>
+        <translation>Angehalten beim %1 bei Block %2 von %3.</translation>
+    </message>
+    <message>
+        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
+        <translation>der Codeplug würde jedem Funkgerät die Seriennummer '%1' geben (Seriennummer schreiben ist aktiviert): jeweils nur ein Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
 </context>
 <context>
     <name>GridColumns</name>

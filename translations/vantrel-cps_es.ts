@@ -418,6 +418,38 @@
         <source>%1: no such device (it is gone).</source>
         <translation>%1: el dispositivo no existe (ha desaparecido).</translation>
     </message>
+    <message>
+        <source>read</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escritura</translation>
+    </message>
+    <message>
+        <source>%1 Verified: the radio holds every byte written.</source>
+        <translation>%1 Verificado: el radio contiene todos los bytes escritos.</translation>
+    </message>
+    <message>
+        <source>%1 The cable was disconnected.</source>
+        <translation>%1 Se desconectó el cable.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1, before its data blocks.</source>
+        <translation>Detenido durante la %1, antes de sus bloques de datos.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1 at block %2 of %3.</source>
+        <translation>Detenido durante la %1 en el bloque %2 de %3.</translation>
+    </message>
+    <message>
+        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
+        <translation>el codeplug daría a todos los radios el número de serie '%1' (tiene activada la escritura del número de serie): escriba un radio cada vez</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Rastreo</translation>
+    </message>
 </context>
 <context>
     <name>GridColumns</name>

@@ -418,6 +418,38 @@
         <source>%1: no such device (it is gone).</source>
         <translation>%1 : périphérique introuvable (il a disparu).</translation>
     </message>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>%1 Verified: the radio holds every byte written.</source>
+        <translation>%1 Vérifié : la radio contient tous les octets écrits.</translation>
+    </message>
+    <message>
+        <source>%1 The cable was disconnected.</source>
+        <translation>%1 Le câble a été débranché.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1, before its data blocks.</source>
+        <translation>Arrêté pendant la %1, avant ses blocs de données.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1 at block %2 of %3.</source>
+        <translation>Arrêté pendant la %1 au bloc %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
+        <translation>le codeplug donnerait à chaque radio le numéro de série '%1' (l'écriture du numéro de série est activée) : programmez une radio à la fois</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Balayage</translation>
+    </message>
 </context>
 <context>
     <name>GridColumns</name>

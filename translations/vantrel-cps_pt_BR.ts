@@ -418,6 +418,38 @@
         <source>%1: no such device (it is gone).</source>
         <translation>%1: o dispositivo não existe (ele sumiu).</translation>
     </message>
+    <message>
+        <source>read</source>
+        <translation>leitura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>gravação</translation>
+    </message>
+    <message>
+        <source>%1 Verified: the radio holds every byte written.</source>
+        <translation>%1 Verificado: o rádio contém todos os bytes gravados.</translation>
+    </message>
+    <message>
+        <source>%1 The cable was disconnected.</source>
+        <translation>%1 O cabo foi desconectado.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1, before its data blocks.</source>
+        <translation>Interrompido durante a %1, antes dos blocos de dados.</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1 at block %2 of %3.</source>
+        <translation>Interrompido durante a %1 no bloco %2 de %3.</translation>
+    </message>
+    <message>
+        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
+        <translation>o codeplug daria a todos os rádios o número de série '%1' (a gravação do número de série está ativada): grave um rádio de cada vez</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Varredura</translation>
+    </message>
 </context>
 <context>
     <name>GridColumns</name>

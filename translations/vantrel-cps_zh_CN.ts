@@ -418,6 +418,38 @@
         <source>%1: no such device (it is gone).</source>
         <translation>%1：没有此设备（已被移除）。</translation>
     </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>%1 Verified: the radio holds every byte written.</source>
+        <translation>%1 已校验：对讲机中的每个字节都与写入一致。</translation>
+    </message>
+    <message>
+        <source>%1 The cable was disconnected.</source>
+        <translation>%1 写频线已断开。</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1, before its data blocks.</source>
+        <translation>在%1过程中停止，尚未传输数据块。</translation>
+    </message>
+    <message>
+        <source>Stopped during the %1 at block %2 of %3.</source>
+        <translation>在%1过程中停止，位于第 %2 块（共 %3 块）。</translation>
+    </message>
+    <message>
+        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
+        <translation>该编程数据会使每台对讲机获得相同的序列号 '%1'（已启用序列号写入）：请一次只写一台对讲机</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
 </context>
 <context>
     <name>GridColumns</name>

@@ -58,6 +58,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Unassigned"),
     QT_TRANSLATE_NOOP("CoreText", "Battery Save Mode"),
     QT_TRANSLATE_NOOP("CoreText", "Squelch"),
+    QT_TRANSLATE_NOOP("CoreText", "Scan"),
     QT_TRANSLATE_NOOP("CoreText", "Nuisance Channel Delete"),
     QT_TRANSLATE_NOOP("CoreText", "Button Lock"),
     QT_TRANSLATE_NOOP("CoreText", "Repeater / Talkaround"),
@@ -84,6 +85,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Invalid password. Codeplug is password protected."),
     QT_TRANSLATE_NOOP("CoreText", "The cable was disconnected."),
     QT_TRANSLATE_NOOP("CoreText", "Verified: the radio holds every byte written."),
+    QT_TRANSLATE_NOOP("CoreText", "read"),
+    QT_TRANSLATE_NOOP("CoreText", "write"),
     // Opening the serial port.
     QT_TRANSLATE_NOOP("CoreText", "Comm. Port Unavailable !"),
     QT_TRANSLATE_NOOP("CoreText", "Please Change the Port selection."),
@@ -129,6 +132,13 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("CoreText", "%1 is busy: %2 is using it."),
     QT_TRANSLATE_NOOP("CoreText", "%1: no such device."),
     QT_TRANSLATE_NOOP("CoreText", "%1: no such device (it is gone)."),
+    // A fleet port's result: the exchange's status text and what followed it.
+    QT_TRANSLATE_NOOP("CoreText", "%1 Verified: the radio holds every byte written."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 The cable was disconnected."),
+    QT_TRANSLATE_NOOP("CoreText", "Stopped during the %1, before its data blocks."),
+    QT_TRANSLATE_NOOP("CoreText", "Stopped during the %1 at block %2 of %3."),
+    QT_TRANSLATE_NOOP("CoreText", "the codeplug would give every radio the serial number '%1' (its serial write "
+                                  "enable is set): write one radio at a time"),
 };
 
 struct Pattern {

@@ -117,5 +117,19 @@ TEST(CoreTexts, EnglishPassesAndUnknownLinesStay) {
     EXPECT_EQ(german.count(QStringLiteral("\r\n")), 3);
 }
 
+// A pattern's variable parts are looked up in turn: a fleet port's result is
+// the exchange's status text followed by the verification's.
+TEST(CoreTexts, PatternPartsAreTranslatedInTurn) {
+    ASSERT_EQ(InstallLanguage(QStringLiteral("de")), QStringLiteral("de"));
+    const QString result =
+        TrCoreText(std::string("Successfully Writing End. Verified: the radio holds every byte written."));
+    const QString path = TrCoreText(std::string("Cannot open '/tmp/%2 Invalid password.': gone"));
+    InstallLanguage(QStringLiteral("en"));
+    EXPECT_EQ(result, QStringLiteral("Schreiben erfolgreich beendet. Geprüft: das Funkgerät enthält alle "
+                                     "geschriebenen Bytes."));
+    // A name is not taken for a placeholder or a text.
+    EXPECT_EQ(path, QStringLiteral("Fehler beim Öffnen von '/tmp/%2 Invalid password.': gone"));
+}
+
 }  // namespace
 }  // namespace vantrel::test
