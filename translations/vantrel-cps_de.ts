@@ -8,8 +8,8 @@
         <translation>Der Bericht konnte nicht gedruckt werden: Kein Drucker verfügbar.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Der Bericht konnte nicht auf "%1" gedruckt werden.</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Der Bericht konnte nicht auf &quot;%1&quot; gedruckt werden.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -399,12 +399,12 @@
         <translation>%1: Zugriff verweigert.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Sie sind in der Gruppe "%1", aber diese Anmeldung ist älter als die Mitgliedschaft: Melden Sie sich ab und wieder an.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Sie sind in der Gruppe &quot;%1&quot;, aber diese Anmeldung ist älter als die Mitgliedschaft: Melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>Das Gerät gehört der Gruppe "%1". Fügen Sie sich ihr hinzu mit</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>Das Gerät gehört der Gruppe &quot;%1&quot;. Fügen Sie sich ihr hinzu mit</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -443,8 +443,8 @@
         <translation>Angehalten beim %1 bei Block %2 von %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>der Codeplug würde jedem Funkgerät die Seriennummer '%1' geben (Seriennummer schreiben ist aktiviert): jeweils nur ein Funkgerät schreiben</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>der Codeplug würde jedem Funkgerät die Seriennummer &apos;%1&apos; geben (Seriennummer schreiben ist aktiviert): jeweils nur ein Funkgerät schreiben</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -906,8 +906,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Noch nichts geladen.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Funkgerät lesen: &lt;b&gt;Gerät &amp;gt; Lesen&lt;/b&gt; (Strg+R).&lt;br&gt;Datendatei öffnen: &lt;b&gt;Datei &amp;gt; Öffnen..&lt;/b&gt; (Strg+O).&lt;br&gt;Leeres Funkgerät programmieren: &lt;a href="super"&gt;seine regionale Supernummer eingeben&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Noch nichts geladen.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Funkgerät lesen: &lt;b&gt;Gerät &amp;gt; Lesen&lt;/b&gt; (Strg+R).&lt;br&gt;Datendatei öffnen: &lt;b&gt;Datei &amp;gt; Öffnen..&lt;/b&gt; (Strg+O).&lt;br&gt;Leeres Funkgerät programmieren: &lt;a href=&quot;super&quot;&gt;seine regionale Supernummer eingeben&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -929,10 +929,10 @@
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>Der eingegebene Pfad,<byte value="xd" />
-'%1' ist zu lang. Geben Sie einen kürzeren Pfad ein.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>Der eingegebene Pfad,<byte value="xd"/>
+&apos;%1&apos; ist zu lang. Geben Sie einen kürzeren Pfad ein.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -976,7 +976,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>Kanalnummern der Liste &amp;beibehalten</translation>
     </message>
     <message>
@@ -992,7 +992,7 @@
         <translation>Erster Kanal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>in Listenreihenfolge, unpassende Zeilen werden übersprungen</translation>
     </message>
 </context>
@@ -1061,8 +1061,8 @@
         <translation>Passwort</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Bitte 'Enter'-Taste drücken</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Bitte &apos;Enter&apos;-Taste drücken</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1295,8 +1295,8 @@
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>Das Funkgeräte-Archiv ist ausgeschaltet (VANTREL_ARCHIVE oder die Einstellung Archive/Location ist "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>Das Funkgeräte-Archiv ist ausgeschaltet (VANTREL_ARCHIVE oder die Einstellung Archive/Location ist &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1319,7 +1319,7 @@
         <translation>Dieser Vorgang (%1) wurde nicht abgeschlossen: Das Archiv enthält kein Abbild davon.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>Das Abbild dieses Eintrags passt nicht zu seiner Prüfsumme und wird nicht verwendet.</translation>
     </message>
     <message>

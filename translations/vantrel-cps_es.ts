@@ -8,8 +8,8 @@
         <translation>No se pudo imprimir el informe: no hay ninguna impresora disponible.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>No se pudo imprimir el informe en "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>No se pudo imprimir el informe en &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -399,12 +399,12 @@
         <translation>%1: permiso denegado.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Usted está en el grupo "%1", pero esta sesión se inició antes: cierre la sesión y vuelva a iniciarla.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Usted está en el grupo &quot;%1&quot;, pero esta sesión se inició antes: cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>El dispositivo pertenece al grupo "%1". Agréguese a él con</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>El dispositivo pertenece al grupo &quot;%1&quot;. Agréguese a él con</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -443,8 +443,8 @@
         <translation>Detenido durante la %1 en el bloque %2 de %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>el codeplug daría a todos los radios el número de serie '%1' (tiene activada la escritura del número de serie): escriba un radio cada vez</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>el codeplug daría a todos los radios el número de serie &apos;%1&apos; (tiene activada la escritura del número de serie): escriba un radio cada vez</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -906,8 +906,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Todavía no hay nada cargado.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Leer un radio: &lt;b&gt;Dispositivo &amp;gt; Leer&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir un archivo de datos: &lt;b&gt;Archivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar un radio virgen: &lt;a href="super"&gt;introduzca su número super regional&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Todavía no hay nada cargado.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Leer un radio: &lt;b&gt;Dispositivo &amp;gt; Leer&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir un archivo de datos: &lt;b&gt;Archivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar un radio virgen: &lt;a href=&quot;super&quot;&gt;introduzca su número super regional&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -929,10 +929,10 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>La ruta introducida,<byte value="xd" />
-'%1' es demasiado larga. Introduzca una ruta más corta.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>La ruta introducida,<byte value="xd"/>
+&apos;%1&apos; es demasiado larga. Introduzca una ruta más corta.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -976,7 +976,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Mantener los números de canal de la lista</translation>
     </message>
     <message>
@@ -992,7 +992,7 @@
         <translation>Primer canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>en el orden de la lista, omitiendo las filas que el radio no admite</translation>
     </message>
 </context>
@@ -1061,8 +1061,8 @@
         <translation>Contraseña</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Pulse la tecla 'Enter'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Pulse la tecla &apos;Enter&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1295,8 +1295,8 @@
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>El historial de radios está desactivado (VANTREL_ARCHIVE o el ajuste Archive/Location vale "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>El historial de radios está desactivado (VANTREL_ARCHIVE o el ajuste Archive/Location vale &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1319,7 +1319,7 @@
         <translation>Esta operación (%1) no se completó: el historial no guarda su imagen.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>La imagen de este registro no coincide con su suma de verificación y no se usa.</translation>
     </message>
     <message>

@@ -5,15 +5,15 @@
     <name>CodeplugReport</name>
     <message>
         <source>The report could not be printed: no printer is available.</source>
-        <translation>Impossible d'imprimer le rapport : aucune imprimante n'est disponible.</translation>
+        <translation>Impossible d&apos;imprimer le rapport : aucune imprimante n&apos;est disponible.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Impossible d'imprimer le rapport sur "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;imprimer le rapport sur &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
-        <translation>Impossible de créer l'aperçu avant impression : %1</translation>
+        <translation>Impossible de créer l&apos;aperçu avant impression : %1</translation>
     </message>
 </context>
 <context>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Time Option value is Invalid</source>
-        <translation>Valeur d'option de temps non valide</translation>
+        <translation>Valeur d&apos;option de temps non valide</translation>
     </message>
     <message>
         <source>Invalid Password</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Prio. Scan Ch. No. not in active scan list</source>
-        <translation>Le n° de canal de balayage prioritaire n'est pas dans la liste de balayage active</translation>
+        <translation>Le n° de canal de balayage prioritaire n&apos;est pas dans la liste de balayage active</translation>
     </message>
     <message>
         <source>Invalid Frequency</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Frequency is not valid</source>
-        <translation>La fréquence n'est pas valide</translation>
+        <translation>La fréquence n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Not Allowed To Delete Priority Channel Frequency</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>The editor is locked.</source>
-        <translation>L'éditeur est verrouillé.</translation>
+        <translation>L&apos;éditeur est verrouillé.</translation>
     </message>
     <message>
         <source>not a value this cell can take</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>channel names are not kept: the radio has no channel names</source>
-        <translation>les noms de canaux ne sont pas repris : la radio n'a pas de noms de canaux</translation>
+        <translation>les noms de canaux ne sont pas repris : la radio n&apos;a pas de noms de canaux</translation>
     </message>
     <message>
         <source>Hi/Low Power</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Writing End, but an answer from the radio was not clear. Please read the radio back to verify.</source>
-        <translation>Écriture terminée, mais une réponse de la radio n'était pas nette. Relisez la radio pour vérifier.</translation>
+        <translation>Écriture terminée, mais une réponse de la radio n&apos;était pas nette. Relisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>the radio holds every byte written</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Only its owner may use it; ask the administrator for access.</source>
-        <translation>Seul son propriétaire peut l'utiliser ; demandez l'accès à l'administrateur.</translation>
+        <translation>Seul son propriétaire peut l&apos;utiliser ; demandez l&apos;accès à l&apos;administrateur.</translation>
     </message>
     <message>
         <source>then log out and in again.</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>No serial device was found for this port.</source>
-        <translation>Aucun périphérique série n'a été trouvé pour ce port.</translation>
+        <translation>Aucun périphérique série n&apos;a été trouvé pour ce port.</translation>
     </message>
     <message>
         <source>Is the programming cable plugged in?</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>not a character device</source>
-        <translation>autre chose qu'un périphérique caractère</translation>
+        <translation>autre chose qu&apos;un périphérique caractère</translation>
     </message>
     <message>
         <source>another program</source>
@@ -316,15 +316,15 @@
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation>Impossible d'ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>%1 is not a Vantrel programmer data file</source>
-        <translation>%1 n'est pas un fichier de données de programmation Vantrel</translation>
+        <translation>%1 n&apos;est pas un fichier de données de programmation Vantrel</translation>
     </message>
     <message>
         <source>%1 holds only %2 of the %3 codeplug bytes</source>
@@ -332,15 +332,15 @@
     </message>
     <message>
         <source>%1: value %2 (%3) is outside 0 to 255</source>
-        <translation>%1 : la valeur %2 (%3) n'est pas entre 0 et 255</translation>
+        <translation>%1 : la valeur %2 (%3) n&apos;est pas entre 0 et 255</translation>
     </message>
     <message>
         <source>%1: value %2 (%3) is not a number</source>
-        <translation>%1 : la valeur %2 (%3) n'est pas un nombre</translation>
+        <translation>%1 : la valeur %2 (%3) n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1: value %2 is not text</source>
-        <translation>%1 : la valeur %2 n'est pas du texte</translation>
+        <translation>%1 : la valeur %2 n&apos;est pas du texte</translation>
     </message>
     <message>
         <source>%1 is too long for a data file (over 1 MiB)</source>
@@ -399,16 +399,16 @@
         <translation>%1 : accès refusé.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Vous êtes dans le groupe "%1", mais cette session est antérieure à votre ajout : déconnectez-vous puis reconnectez-vous.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Vous êtes dans le groupe &quot;%1&quot;, mais cette session est antérieure à votre ajout : déconnectez-vous puis reconnectez-vous.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>Le périphérique appartient au groupe "%1". Ajoutez-vous à ce groupe avec</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>Le périphérique appartient au groupe &quot;%1&quot;. Ajoutez-vous à ce groupe avec</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
-        <translation>%1 est occupé : %2 l'utilise.</translation>
+        <translation>%1 est occupé : %2 l&apos;utilise.</translation>
     </message>
     <message>
         <source>%1: no such device.</source>
@@ -443,8 +443,8 @@
         <translation>Arrêté pendant la %1 au bloc %2 sur %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>le codeplug donnerait à chaque radio le numéro de série '%1' (l'écriture du numéro de série est activée) : programmez une radio à la fois</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>le codeplug donnerait à chaque radio le numéro de série &apos;%1&apos; (l&apos;écriture du numéro de série est activée) : programmez une radio à la fois</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>Channel Rx PL Option Setting</source>
-        <translation>Réglage de l'option PL Rx du canal</translation>
+        <translation>Réglage de l&apos;option PL Rx du canal</translation>
     </message>
     <message>
         <source>SQ</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Channel Tx PL Option Setting</source>
-        <translation>Réglage de l'option PL Tx du canal</translation>
+        <translation>Réglage de l&apos;option PL Tx du canal</translation>
     </message>
     <message>
         <source>PWR</source>
@@ -725,27 +725,27 @@
     </message>
     <message>
         <source>Battery Save Mode Enable Option</source>
-        <translation>Option d'activation de l'économie de batterie</translation>
+        <translation>Option d&apos;activation de l&apos;économie de batterie</translation>
     </message>
     <message>
         <source>Priority Scan Enable Option</source>
-        <translation>Option d'activation du balayage prioritaire</translation>
+        <translation>Option d&apos;activation du balayage prioritaire</translation>
     </message>
     <message>
         <source>Quick Key Override Enable Option</source>
-        <translation>Option d'activation du forçage par touche rapide</translation>
+        <translation>Option d&apos;activation du forçage par touche rapide</translation>
     </message>
     <message>
         <source>Normal Scan Enable Option</source>
-        <translation>Option d'activation du balayage normal</translation>
+        <translation>Option d&apos;activation du balayage normal</translation>
     </message>
     <message>
         <source>TOT (Time Out Timer) Enable Option</source>
-        <translation>Option d'activation du TOT (temporisation TX)</translation>
+        <translation>Option d&apos;activation du TOT (temporisation TX)</translation>
     </message>
     <message>
         <source>Talkback Scan Enable Option </source>
-        <translation>Option d'activation du balayage avec réponse </translation>
+        <translation>Option d&apos;activation du balayage avec réponse </translation>
     </message>
     <message>
         <source>Scan Interval Time : 250 to 5000msec</source>
@@ -906,8 +906,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Rien n'est encore chargé.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Lire une radio : &lt;b&gt;Radio &amp;gt; Lire&lt;/b&gt; (Ctrl+R).&lt;br&gt;Ouvrir un fichier de données : &lt;b&gt;Fichier &amp;gt; Ouvrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programmer une radio vierge : &lt;a href="super"&gt;saisir son numéro Super régional&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Rien n&apos;est encore chargé.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Lire une radio : &lt;b&gt;Radio &amp;gt; Lire&lt;/b&gt; (Ctrl+R).&lt;br&gt;Ouvrir un fichier de données : &lt;b&gt;Fichier &amp;gt; Ouvrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programmer une radio vierge : &lt;a href=&quot;super&quot;&gt;saisir son numéro Super régional&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -929,14 +929,14 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>Le chemin saisi,<byte value="xd" />
-'%1' est trop long. Saisissez un chemin plus court.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>Le chemin saisi,<byte value="xd"/>
+&apos;%1&apos; est trop long. Saisissez un chemin plus court.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
-        <translation>   Le nom, l'emplacement ou le format du fichier n'est pas valide. Saisissez le nom et l'emplacement du fichier dans le bon format.</translation>
+        <translation>   Le nom, l&apos;emplacement ou le format du fichier n&apos;est pas valide. Saisissez le nom et l&apos;emplacement du fichier dans le bon format.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -947,7 +947,7 @@
     <name>vantrel::GridClipboard</name>
     <message>
         <source>Nothing was pasted:</source>
-        <translation>Rien n'a été collé :</translation>
+        <translation>Rien n&apos;a été collé :</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -976,7 +976,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Conserver les numéros de canal de la liste</translation>
     </message>
     <message>
@@ -992,8 +992,8 @@
         <translation>Premier canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
-        <translation>dans l'ordre de la liste, en sautant les lignes que la radio ne peut pas prendre</translation>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
+        <translation>dans l&apos;ordre de la liste, en sautant les lignes que la radio ne peut pas prendre</translation>
     </message>
 </context>
 <context>
@@ -1061,8 +1061,8 @@
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Appuyez sur la touche 'Entrée'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Appuyez sur la touche &apos;Entrée&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1295,12 +1295,12 @@
         <translation>&amp;Filtre :</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>Les archives radio sont désactivées (VANTREL_ARCHIVE ou le réglage Archive/Location vaut "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>Les archives radio sont désactivées (VANTREL_ARCHIVE ou le réglage Archive/Location vaut &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
-        <translation>Impossible d'ouvrir les archives radio %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir les archives radio %1 : %2</translation>
     </message>
     <message>
         <source>Archive: %1</source>
@@ -1316,11 +1316,11 @@
     </message>
     <message>
         <source>This %1 did not complete: the archive holds no image of it.</source>
-        <translation>Cette opération (%1) n'a pas abouti : les archives n'en contiennent aucune image.</translation>
+        <translation>Cette opération (%1) n&apos;a pas abouti : les archives n&apos;en contiennent aucune image.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
-        <translation>L'image de cette entrée ne correspond pas à sa somme de contrôle ; elle n'est pas utilisée.</translation>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
+        <translation>L&apos;image de cette entrée ne correspond pas à sa somme de contrôle ; elle n&apos;est pas utilisée.</translation>
     </message>
     <message>
         <source>No field differs.</source>
@@ -1332,7 +1332,7 @@
     </message>
     <message>
         <source>%1 could not be saved: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1426,7 +1426,7 @@
     </message>
     <message>
         <source>Cannot save the summary: </source>
-        <translation>Impossible d'enregistrer le bilan : </translation>
+        <translation>Impossible d&apos;enregistrer le bilan : </translation>
     </message>
 </context>
 <context>
@@ -1504,7 +1504,7 @@
     </message>
     <message>
         <source> ORANGE LED will be shown on radio.</source>
-        <translation> La LED ORANGE s'allume sur la radio.</translation>
+        <translation> La LED ORANGE s&apos;allume sur la radio.</translation>
     </message>
     <message>
         <source>  5. Click Write button on CPS.</source>
@@ -1516,7 +1516,7 @@
     </message>
     <message>
         <source>  6. CPS will show reading progress bar. Once completed, it will close by itself.</source>
-        <translation>  6. Le CPS affiche une barre de progression. Une fois l'opération terminée, il se ferme tout seul.</translation>
+        <translation>  6. Le CPS affiche une barre de progression. Une fois l&apos;opération terminée, il se ferme tout seul.</translation>
     </message>
     <message>
         <source>Waiting for radio...</source>
@@ -1562,7 +1562,7 @@
     </message>
     <message>
         <source>Print Options</source>
-        <translation>Options d'impression</translation>
+        <translation>Options d&apos;impression</translation>
     </message>
     <message>
         <source>Fit</source>

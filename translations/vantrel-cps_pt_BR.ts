@@ -8,8 +8,8 @@
         <translation>Não foi possível imprimir o relatório: nenhuma impressora disponível.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Não foi possível imprimir o relatório em "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Não foi possível imprimir o relatório em &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -399,12 +399,12 @@
         <translation>%1: permissão negada.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Você está no grupo "%1", mas esta sessão foi iniciada antes disso: saia e entre novamente.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Você está no grupo &quot;%1&quot;, mas esta sessão foi iniciada antes disso: saia e entre novamente.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>O dispositivo pertence ao grupo "%1". Adicione-se a ele com</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>O dispositivo pertence ao grupo &quot;%1&quot;. Adicione-se a ele com</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -443,8 +443,8 @@
         <translation>Interrompido durante a %1 no bloco %2 de %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>o codeplug daria a todos os rádios o número de série '%1' (a gravação do número de série está ativada): grave um rádio de cada vez</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>o codeplug daria a todos os rádios o número de série &apos;%1&apos; (a gravação do número de série está ativada): grave um rádio de cada vez</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -906,8 +906,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Nada foi carregado ainda.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ler um rádio: &lt;b&gt;Dispositivo &amp;gt; Ler&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir um arquivo de dados: &lt;b&gt;Arquivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar um rádio virgem: &lt;a href="super"&gt;digite o número super regional dele&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Nada foi carregado ainda.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ler um rádio: &lt;b&gt;Dispositivo &amp;gt; Ler&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir um arquivo de dados: &lt;b&gt;Arquivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar um rádio virgem: &lt;a href=&quot;super&quot;&gt;digite o número super regional dele&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -929,10 +929,10 @@
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>O caminho digitado,<byte value="xd" />
-'%1' é longo demais. Digite um caminho mais curto.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>O caminho digitado,<byte value="xd"/>
+&apos;%1&apos; é longo demais. Digite um caminho mais curto.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -976,7 +976,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Manter os números de canal da lista</translation>
     </message>
     <message>
@@ -992,7 +992,7 @@
         <translation>Primeiro canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>na ordem da lista, pulando as linhas que o rádio não aceita</translation>
     </message>
 </context>
@@ -1061,8 +1061,8 @@
         <translation>Senha</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Pressione a tecla 'Enter'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Pressione a tecla &apos;Enter&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1295,8 +1295,8 @@
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>O histórico de rádios está desativado (VANTREL_ARCHIVE ou a configuração Archive/Location é "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>O histórico de rádios está desativado (VANTREL_ARCHIVE ou a configuração Archive/Location é &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1319,7 +1319,7 @@
         <translation>Esta operação (%1) não foi concluída: o histórico não guarda a imagem dela.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>A imagem deste registro não confere com a soma de verificação e não é usada.</translation>
     </message>
     <message>

@@ -60,7 +60,8 @@ void GridClipboard::paste() {
     if (outcome.problems.empty()) return;
     QString text = QCoreApplication::translate("vantrel::GridClipboard", "Nothing was pasted:");
     for (const std::string& p : outcome.problems) text += "\n" + TrCoreText(p);
-    ctx_.prompts.message({text, QCoreApplication::translate("vantrel::GridClipboard", "Paste"), Prompts::Icon::Exclamation});
+    ctx_.prompts.message(
+        {text, QCoreApplication::translate("vantrel::GridClipboard", "Paste"), Prompts::Icon::Exclamation});
 }
 
 void GridClipboard::deleteRows() {

@@ -57,7 +57,9 @@ RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
         archive::ChooseLocation(settings_.value(archive::kLocationSetting).toString()),
         [main = &main_](const QString& warning) {
             QMetaObject::invokeMethod(main, [main, warning] {
-                if (frmMain* editor = main->editor()) editor->setStatusText(QCoreApplication::translate("vantrel::RadioLink", "Archive: %1").arg(warning));
+                if (frmMain* editor = main->editor())
+                    editor->setStatusText(
+                        QCoreApplication::translate("vantrel::RadioLink", "Archive: %1").arg(warning));
             });
         });
     commands_->transferFinished = [this](archive::FinishedTransfer t) {

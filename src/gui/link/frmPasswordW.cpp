@@ -47,7 +47,8 @@ void frmPasswordW::okClicked() {
     case link::PasswordEntry::Refused:
         showInvalidTexts();
         unload();
-        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)), TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
+        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)),
+                      TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
         state_.passwordKept = true;
         dialog_.setCancelInTabOrder(true);
         dialog_.cmdWrite()->setEnabled(true);

@@ -56,7 +56,8 @@ void frmProtection::okClicked() {
         showInvalidTexts();
         unload();
         lockedCommands();
-        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)), TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
+        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)),
+                      TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
         state_.passwordKept = true;
         editor.setFocus();
         break;

@@ -23,9 +23,11 @@ namespace {
 void tellPrinterFailed(Prompts& prompts, const QPrinter& printer) {
     const QString name = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                          : printer.printerName();
-    prompts.tell(name.isEmpty()
-                     ? QCoreApplication::translate("CodeplugReport", "The report could not be printed: no printer is available.")
-                     : QCoreApplication::translate("CodeplugReport", "The report could not be printed on \"%1\".").arg(name),
+    prompts.tell(name.isEmpty() ? QCoreApplication::translate(
+                                      "CodeplugReport", "The report could not be printed: no printer is available.")
+                                : QCoreApplication::translate("CodeplugReport",
+                                                              "The report could not be printed on \"%1\".")
+                                      .arg(name),
                  QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
 }
 

@@ -21,7 +21,8 @@ namespace {
 
 // The pattern stays as it is in every language.
 QString csvFilter() {
-    return QCoreApplication::translate("vantrel::ChannelCsvCommands", "CHIRP channel list") + QStringLiteral(" (*.csv)");
+    return QCoreApplication::translate("vantrel::ChannelCsvCommands", "CHIRP channel list") +
+           QStringLiteral(" (*.csv)");
 }
 QString exportTitle() { return QCoreApplication::translate("vantrel::ChannelCsvCommands", "Export Channels"); }
 QString importTitle() { return QCoreApplication::translate("vantrel::ChannelCsvCommands", "Import Channels"); }
@@ -62,8 +63,8 @@ ChannelCsvCommands::ChannelCsvCommands(MDIFormMain& main, CurrentFile& place)
 void ChannelCsvCommands::ExportChannels() {
     Prompts& prompts = main_.prompts();
     const QString path =
-        prompts.saveFileName({exportTitle(), place_.startFolder(), place_.proposedName(QStringLiteral(".csv")), csvFilter(),
-                              QStringLiteral("csv")});
+        prompts.saveFileName({exportTitle(), place_.startFolder(), place_.proposedName(QStringLiteral(".csv")),
+                              csvFilter(), QStringLiteral("csv")});
     if (path.isEmpty()) return;
     place_.rememberFolder(path);
     std::string error;

@@ -1,6 +1,7 @@
 // The editor in each language: a sample of its texts, the texts of the
 // Qt-free layers looked up where the editor shows them, and English as the
 // code writes it when no translation is installed.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,10 +29,14 @@ struct Sample {
 
 const Sample kSamples[] = {
     {"en", "&Language", "Model Number", "Invalid Password", "Model Number (Read Only)", "Cannot open 'a.cpg': gone"},
-    {"es", "&Idioma", "Número de modelo", "Contraseña no válida", "Número de modelo (solo lectura)", "No se puede abrir 'a.cpg': gone"},
-    {"pt_BR", "&Idioma", "Número do modelo", "Senha inválida", "Número do modelo (somente leitura)", "Não é possível abrir 'a.cpg': gone"},
-    {"fr", "&Langue", "N° de modèle", "Mot de passe non valide", "N° de modèle (lecture seule)", "Impossible d'ouvrir 'a.cpg' : gone"},
-    {"de", "&Sprache", "Modellnummer", "Ungültiges Passwort", "Modellnummer (schreibgeschützt)", "Fehler beim Öffnen von 'a.cpg': gone"},
+    {"es", "&Idioma", "Número de modelo", "Contraseña no válida",
+     "Número de modelo (solo lectura)", "No se puede abrir 'a.cpg': gone"},
+    {"pt_BR", "&Idioma", "Número do modelo", "Senha inválida",
+     "Número do modelo (somente leitura)", "Não é possível abrir 'a.cpg': gone"},
+    {"fr", "&Langue", "N° de modèle", "Mot de passe non valide",
+     "N° de modèle (lecture seule)", "Impossible d'ouvrir 'a.cpg' : gone"},
+    {"de", "&Sprache", "Modellnummer", "Ungültiges Passwort",
+     "Modellnummer (schreibgeschützt)", "Fehler beim Öffnen von 'a.cpg': gone"},
     {"zh_CN", "语言(&L)", "型号", "密码无效", "型号（只读）", "无法打开 'a.cpg'：gone"},
 };
 
@@ -100,6 +105,15 @@ TEST(LanguageChoice, MenuStoresTheChoice) {
     EXPECT_EQ(f.prompts.messages.front().text, QStringLiteral("The language changes when Vantrel CPS starts again."));
     f.find<QAction>("mnuLanguage_System")->trigger();
     EXPECT_EQ(f.settings.value(kLanguageKey).toString(), QString());
+}
+
+// Qt's own dialogs speak the language too (Qt's catalogue beside the program's).
+TEST(LanguageChoice, QtsOwnButtonsAreTranslated) {
+    ASSERT_EQ(InstallLanguage(QStringLiteral("es")), QStringLiteral("es"));
+    const auto box = MakeMessageBox({QStringLiteral("x")}, nullptr);
+    const QString ok = box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&'));
+    InstallLanguage(QStringLiteral("en"));
+    EXPECT_EQ(ok, QStringLiteral("Aceptar"));
 }
 
 // With English the Qt-free layers' texts pass unchanged, line breaks and
