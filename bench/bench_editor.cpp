@@ -13,7 +13,10 @@
 // file type registered), which happens after the window shows. The
 // program's children share one settings folder, as a user's starts do: the
 // port file the first start writes is there for the next. The children use
-// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise);
+// the benchmark's platform (offscreen unless QT_QPA_PLATFORM says otherwise).
+// The program's start-up is timed in each language (the setting
+// Settings/Language), and once more in English without the translators'
+// installation, the start-up as it was before the program had translations;
 // for a desktop's figures run it on an X server with a window manager running (without one the bare window is slow to come up), e.g.
 // `QT_QPA_PLATFORM=xcb DISPLAY=:1 build/bench/bench_editor`.
 #include <QApplication>
@@ -36,6 +39,7 @@
 #include "gui/common/ProgramIcons.h"
 #include "gui/ProgramParts.h"
 #include "gui/common/Prompts.h"
+#include "gui/common/Translations.h"
 
 #include "SilentPrompts.h"
 
@@ -55,6 +59,7 @@ int programChild(int argc, char** argv) {
     QApplication::setWindowIcon(vantrel::ProgramIcon());
     const double appMs = ms();
     QSettings settings(QString::fromLocal8Bit(argv[2]) + "/settings.ini", QSettings::IniFormat);
+    if (argc < 4 || qstrcmp(argv[3], "--untranslated") != 0) vantrel::InstallTranslations(settings);
     vantrel::AppState state;
     SilentPrompts prompts;
     vantrel::MDIFormMain main(state, prompts, settings);
@@ -113,10 +118,16 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void startupFigures() {
+// language: a code for the setting, or "untranslated" for English without
+// the translators' installation.
+void startupFigures(const QString& language) {
     QTemporaryDir settingsFolder;
+    const bool untranslated = language == QLatin1String("untranslated");
+    QSettings(settingsFolder.filePath("settings.ini"), QSettings::IniFormat)
+        .setValue(vantrel::kLanguageKey, untranslated ? QStringLiteral("en") : language);
     const QString self = QCoreApplication::applicationFilePath();
-    const QStringList programArgs{"--program-child", settingsFolder.path()};
+    QStringList programArgs{"--program-child", settingsFolder.path()};
+    if (untranslated) programArgs << "--untranslated";
     std::vector<double> bare, menus, shown, ended, editor, rssBare, rssProgram;
     std::vector<std::vector<double>> steps(4);
     timeChild(BARE_WINDOW_PATH, {}, 1);  // warms the file cache for all
@@ -140,6 +151,7 @@ void startupFigures() {
         editor.push_back(p.lines[1][1].toDouble());
     }
     const double b = median(bare), m = median(menus), p = median(shown);
+    std::printf("language %s\n", qPrintable(language));
     std::printf("startup_platform %s\n", qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen")));
     std::printf("startup_bare_qt_window_ms median %.1f over %d runs\n", b, kStartupRuns);
     std::printf("startup_bare_window_with_menus_ms median %.1f (%.2fx the bare window)\n", m, m / b);
@@ -195,7 +207,9 @@ int main(int argc, char** argv) {
     if (argc > 2 && qstrcmp(argv[1], "--program-child") == 0) return programChild(argc, argv);
     {
         QCoreApplication core(argc, argv);
-        startupFigures();
+        // VANTREL_BENCH_LANGUAGES="en es" limits the languages timed.
+        const QString wanted = qEnvironmentVariable("VANTREL_BENCH_LANGUAGES", "untranslated en es pt_BR fr de zh_CN");
+        for (const QString& language : wanted.split(' ', Qt::SkipEmptyParts)) startupFigures(language);
     }
     populateFigures(argc, argv);
     return 0;

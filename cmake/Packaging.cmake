@@ -57,9 +57,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries' packages come from the binaries; the report is laid out for
 # the metric-compatible Liberation fonts. The radio archive's SQL drivers are
 # plugins, which no binary names: SQLite for the archive on the machine,
-# PostgreSQL for a shop's shared one.
+# PostgreSQL for a shop's shared one. Qt's own dialogs take their translations
+# from qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite, qt6-translations-l10n")
 # Used, when present, to refresh the desktop's file-type databases.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -54,6 +54,11 @@ expected=(
 while IFS= read -r f; do
   expected+=("./usr/share/vantrel-cps/$f")
 done < <(cd "$source_dir/data" && find . -maxdepth 1 -name '*.cpg' -printf '%P\n' && find Help -type f)
+# The translations: the program's catalogues (Help/<lang>/ is among the
+# help pages above).
+for lang in es pt_BR fr de zh_CN; do
+  expected+=("./usr/share/vantrel-cps/translations/vantrel-cps_$lang.qm")
+done
 for p in "${expected[@]}"; do
   grep -qxF -- "$p" <<<"$paths" || problem "missing from the package: $p"
 done
@@ -65,7 +70,7 @@ for program in bin/vantrel-cps bin/vantrelctl libexec/vantrel-cps/vantrelctl-lin
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6sql6 libqt6sql6-sqlite fonts-liberation; do
+for dep in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6sql6 libqt6sql6-sqlite fonts-liberation qt6-translations-l10n; do
   grep -q "\b$dep\b" <<<"$depends" || problem "Depends lacks $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = hamradio ] || problem "section is not hamradio"
@@ -90,6 +95,16 @@ release_version=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" 2>/dev/null
   problem "vantrelctl ports failed"
 
 appstreamcli validate --no-net "$metainfo" >&2 || problem "appstreamcli validate failed"
+desktop="$root/usr/share/applications/vantrel-cps.desktop"
+desktop-file-validate "$desktop" >&2 || problem "desktop-file-validate failed"
+# The desktop entry and the metainfo speak every language the program does.
+for lang in es pt_BR fr de zh_CN; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=" "$desktop" || problem "the desktop entry has no $key[$lang]"
+  done
+  grep -q "<summary xml:lang=\"$lang\">" "$metainfo" || problem "the metainfo has no summary in $lang"
+  grep -q "<p xml:lang=\"$lang\">" "$metainfo" || problem "the metainfo has no description in $lang"
+done
 
 if ! lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1; then
   problem "lintian reports errors"

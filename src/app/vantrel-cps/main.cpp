@@ -11,6 +11,7 @@
 #include "gui/common/ProgramIcons.h"
 #include "gui/ProgramParts.h"
 #include "gui/common/Prompts.h"
+#include "gui/common/Translations.h"
 #include "gui/shell/frmSpla.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     if (!settingsProblem.isEmpty()) qWarning("Vantrel CPS: %s", qPrintable(settingsProblem));
     QSettings& settings = *store;
     vantrel::ApplyPaletteSetting(settings);
+    // Before the first window: every caption is looked up as it is built.
+    vantrel::InstallTranslations(settings);
     vantrel::MDIFormMain mainWindow(state, prompts, settings);
     prompts.setParent(&mainWindow);
     vantrel::ProgramParts parts(mainWindow, settings);

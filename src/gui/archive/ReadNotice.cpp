@@ -14,12 +14,10 @@ namespace vantrel {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Radio Archive");
-
 QString noticeText(const archive::ArchiveEntry& write, std::size_t differing) {
-    const QString fields = differing == 1 ? QStringLiteral("1 field differs")
-                                          : QStringLiteral("%1 fields differ").arg(differing);
-    return QStringLiteral("Radio %1 no longer holds its last write, of %2 UTC: %3.\r\n\r\n"
+    const QString fields = differing == 1 ? ReadNotice::tr("1 field differs")
+                                          : ReadNotice::tr("%1 fields differ").arg(differing);
+    return ReadNotice::tr("Radio %1 no longer holds its last write, of %2 UTC: %3.\r\n\r\n"
                           "Compare the radio with that write?")
         .arg(write.radio.serial, ArchiveTimeText(write.time), fields);
 }
@@ -52,7 +50,7 @@ void ReadNotice::settle(const std::optional<archive::ArchiveEntry>& write) {
     const bool due = write && !given_.contains(write->uuid) && EntryImageSound(*write);
     if (const std::size_t differing = due ? CompareEntryWithEditor(*write, editor_.model()).size() : 0) {
         given_.insert(write->uuid);
-        const Prompts::Message notice{noticeText(*write, differing), kTitle, Prompts::Icon::Question,
+        const Prompts::Message notice{noticeText(*write, differing), tr("Radio Archive"), Prompts::Icon::Question,
                                       Prompts::Buttons::YesNo, Prompts::Answer::Yes};
         if (prompts_.message(notice) == Prompts::Answer::Yes) editor_.compare(*write);
     }

@@ -1,5 +1,6 @@
 #include "gui/archive/frmArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 #include "base/AtomicFile.h"
 #include "codeplug/CodeplugFile.h"
 #include "gui/archive/EntryComparison.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/common/Prompts.h"
 
 namespace vantrel {
@@ -27,8 +29,11 @@ using archive::ArchiveEntry;
 using archive::ArchiveLocation;
 using archive::ArchiveStore;
 
-const QString kCaption = QStringLiteral("Radio Archive");
-const QString kFileFilter = QStringLiteral("Programmer data file (*.cpg)");
+QString caption() { return QCoreApplication::translate("vantrel::frmArchive", "Radio Archive"); }
+// The pattern stays as it is in every language.
+QString fileFilter() {
+    return QCoreApplication::translate("vantrel::frmArchive", "Programmer data file") + QStringLiteral(" (*.cpg)");
+}
 constexpr int kIdRole = Qt::UserRole;
 
 QTreeWidget* makeList(const QString& name, const QStringList& columns, QWidget* parent) {
@@ -48,43 +53,44 @@ QString ArchiveTimeText(const QDateTime& time) {
 }
 
 QString ArchiveEntryLabel(const ArchiveEntry& entry) {
-    const QString radio = entry.radio.serial.isEmpty() ? QStringLiteral("Radio without serial number")
-                                                       : QStringLiteral("Radio ") + entry.radio.serial;
-    return QStringLiteral("%1, %2 of %3 UTC")
+    const QString radio = entry.radio.serial.isEmpty()
+                              ? QCoreApplication::translate("vantrel::frmArchive", "Radio without serial number")
+                              : QCoreApplication::translate("vantrel::frmArchive", "Radio %1").arg(entry.radio.serial);
+    return QCoreApplication::translate("vantrel::frmArchive", "%1, %2 of %3 UTC")
         .arg(radio, QString::fromLatin1(archive::OperationName(entry.operation)), ArchiveTimeText(entry.time));
 }
 
 frmArchive::frmArchive(Prompts& prompts, QSettings& settings, Editor editor, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts), settings_(settings), editor_(std::move(editor)) {
     setObjectName(QStringLiteral("frmArchive"));
-    setWindowTitle(kCaption);
+    setWindowTitle(caption());
     lblArchive_ = new QLabel(this);
     lblArchive_->setObjectName(QStringLiteral("lblArchive"));
     lblArchive_->setWordWrap(true);
     txtFilter_ = new QLineEdit(this);
     txtFilter_->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter_->setPlaceholderText(QStringLiteral("Serial number"));
+    txtFilter_->setPlaceholderText(tr("Serial number"));
     txtFilter_->setClearButtonEnabled(true);
     lstRadios_ = makeList(QStringLiteral("lstRadios"),
-                          {QStringLiteral("Serial"), QStringLiteral("Model"), QStringLiteral("Last Entry"),
-                           QStringLiteral("Entries")},
+                          {tr("Serial"), tr("Model"), tr("Last Entry"),
+                           tr("Entries")},
                           this);
     lstHistory_ = makeList(QStringLiteral("lstHistory"),
-                           {QStringLiteral("Time (UTC)"), QStringLiteral("Operation"), QStringLiteral("Outcome"),
-                            QStringLiteral("Port")},
+                           {tr("Time (UTC)"), tr("Operation"), tr("Outcome"),
+                            tr("Port")},
                            this);
     lstDifferences_ = makeList(QStringLiteral("lstDifferences"),
-                               {QStringLiteral("Field"), QStringLiteral("Entry"), QStringLiteral("Editor")}, this);
-    cmdOpen_ = new QPushButton(QStringLiteral("&Open"), this);
+                               {tr("Field"), tr("Entry"), tr("Editor")}, this);
+    cmdOpen_ = new QPushButton(tr("&Open"), this);
     cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
-    cmdCompare_ = new QPushButton(QStringLiteral("&Compare"), this);
+    cmdCompare_ = new QPushButton(tr("&Compare"), this);
     cmdCompare_->setObjectName(QStringLiteral("cmdCompare"));
-    cmdSaveAs_ = new QPushButton(QStringLiteral("Save &As..."), this);
+    cmdSaveAs_ = new QPushButton(tr("Save &As..."), this);
     cmdSaveAs_->setObjectName(QStringLiteral("cmdSaveAs"));
-    auto* cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    auto* cmdRefresh = new QPushButton(tr("&Refresh"), this);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
 
-    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    auto* filterLabel = new QLabel(tr("&Filter:"), this);
     filterLabel->setBuddy(txtFilter_);
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
@@ -127,14 +133,14 @@ void frmArchive::refresh() {
     store_.reset();
     const ArchiveLocation where = archive::ChooseLocation(settings_.value(archive::kLocationSetting).toString());
     if (where.kind == ArchiveLocation::Kind::Off) {
-        lblArchive_->setText(QStringLiteral("The radio archive is turned off (VANTREL_ARCHIVE or the setting "
-                                            "Archive/Location is \"off\")."));
+        lblArchive_->setText(tr("The radio archive is turned off (VANTREL_ARCHIVE or the setting "
+                                "Archive/Location is \"off\")."));
         return;
     }
     QString error;
     store_ = ArchiveStore::Open(where, error);
     if (!store_) {
-        lblArchive_->setText(QStringLiteral("The radio archive %1 cannot be opened: %2")
+        lblArchive_->setText(tr("The radio archive %1 cannot be opened: %2")
                                  .arg(QDir::toNativeSeparators(where.describe()), error));
         return;
     }
@@ -143,7 +149,7 @@ void frmArchive::refresh() {
         tellArchiveError();
         return;
     }
-    lblArchive_->setText(QStringLiteral("Archive: %1").arg(QDir::toNativeSeparators(where.describe())));
+    lblArchive_->setText(tr("Archive: %1").arg(QDir::toNativeSeparators(where.describe())));
     for (const archive::RadioSummary& r : *radios) {
         auto* item = new QTreeWidgetItem(lstRadios_, {r.serial, r.modelNumber,
                                                       ArchiveTimeText(r.lastTime) + QLatin1Char(' ') + r.lastOperation,
@@ -154,7 +160,7 @@ void frmArchive::refresh() {
 }
 
 void frmArchive::tellArchiveError() {
-    lblArchive_->setText(QStringLiteral("The radio archive %1 cannot be read: %2")
+    lblArchive_->setText(tr("The radio archive %1 cannot be read: %2")
                              .arg(QDir::toNativeSeparators(store_->location().describe()), store_->error()));
 }
 
@@ -193,19 +199,19 @@ std::optional<ArchiveEntry> frmArchive::selectedImage() {
     if (selected.isEmpty() || !store_) return std::nullopt;
     auto entry = store_->entry(selected.first()->data(0, kIdRole).toLongLong());
     if (!entry) {
-        prompts_.tell(store_->error().isEmpty() ? QStringLiteral("This entry is no longer in the archive.")
+        prompts_.tell(store_->error().isEmpty() ? tr("This entry is no longer in the archive.")
                                                 : store_->error(),
-                      kCaption, Prompts::Icon::Exclamation);
+                      caption(), Prompts::Icon::Exclamation);
         return std::nullopt;
     }
     if (entry->image.isEmpty()) {
-        prompts_.tell(QStringLiteral("This %1 did not complete: the archive holds no image of it.")
+        prompts_.tell(tr("This %1 did not complete: the archive holds no image of it.")
                           .arg(QString::fromLatin1(archive::OperationName(entry->operation))),
-                      kCaption, Prompts::Icon::Exclamation);
+                      caption(), Prompts::Icon::Exclamation);
         return std::nullopt;
     }
     if (!EntryImageSound(*entry)) {
-        prompts_.tell(QStringLiteral("This entry's image does not match its checksum and is not used."), kCaption,
+        prompts_.tell(tr("This entry's image does not match its checksum and is not used."), caption(),
                       Prompts::Icon::Exclamation);
         return std::nullopt;
     }
@@ -224,7 +230,7 @@ void frmArchive::cmdCompare_Click() {
     for (const FieldDifference& d : fields)
         new QTreeWidgetItem(lstDifferences_, {QString::fromStdString(d.section + " " + d.name),
                                               QString::fromStdString(d.before), QString::fromStdString(d.after)});
-    if (fields.empty()) new QTreeWidgetItem(lstDifferences_, {QStringLiteral("No field differs.")});
+    if (fields.empty()) new QTreeWidgetItem(lstDifferences_, {tr("No field differs.")});
 }
 
 void frmArchive::compareEntry(const QString& serial, qint64 id) {
@@ -247,7 +253,7 @@ void frmArchive::cmdSaveAs_Click() {
                                  .arg(entry->radio.serial.isEmpty() ? QStringLiteral("radio") : entry->radio.serial,
                                       entry->time.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     const QString path = prompts_.saveFileName(
-        {QStringLiteral("Save As"), QString(), proposed, kFileFilter, QStringLiteral("cpg")});
+        {tr("Save As"), QString(), proposed, fileFilter(), QStringLiteral("cpg")});
     if (path.isEmpty()) return;
     // The entry's bytes as they are: a save's fixed bytes and serial-number
     // fill would make the file differ from what the radio held.
@@ -255,9 +261,9 @@ void frmArchive::cmdSaveAs_Click() {
     image.replaceAll(EntryBytes(*entry));
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), FormatCodeplugFile(image), &error))
-        prompts_.tell(QStringLiteral("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path),
-                                                                      QString::fromStdString(error)),
-                      kCaption, Prompts::Icon::Exclamation);
+        prompts_.tell(tr("%1 could not be saved: %2").arg(QDir::toNativeSeparators(path),
+                                                                      TrCoreText(error)),
+                      caption(), Prompts::Icon::Exclamation);
 }
 
 }  // namespace vantrel

@@ -128,7 +128,7 @@ void ChannelGrid::applyRowCount(int n) {
     for (int r = old; r <= n; ++r) {
         for (int c = 0; c < gc::kColumns; ++c) {
             if (r == 0)
-                table_->setItem(r, c, fixedItem(QString::fromLatin1(gc::kColumnInfo[c].header)));
+                table_->setItem(r, c, fixedItem(QCoreApplication::translate("GridColumns", gc::kColumnInfo[c].header)));
             else
                 table_->setItem(r, c, c == 0 ? fixedItem(QString::number(r)) : cellItem());
         }
@@ -189,14 +189,14 @@ void ChannelGrid::fgChannel_MouseMove(int row, int column) {
     const auto& info = gc::kColumnInfo[column];
     QString tip;
     if (column == gc::ChNo)
-        tip = QStringLiteral("Ch No : %1").arg(row);
+        tip = tr("Ch No : %1").arg(row);
     else if (gc::isFrequency(column))
         tip = bandText(ctx_.state.image);
     else if (column == gc::Power)
-        tip = HasFixedPower(ctx_.state.image) ? QString() : QStringLiteral("High or Low");
+        tip = HasFixedPower(ctx_.state.image) ? QString() : tr("High or Low");
     else
-        tip = QString::fromLatin1(info.tooltip);
-    ctx_.setStatusText(QString::fromLatin1(info.status));
+        tip = QCoreApplication::translate("GridColumns", info.tooltip);
+    ctx_.setStatusText(QCoreApplication::translate("GridColumns", info.status));
     table_->setToolTip(tip);
 }
 

@@ -47,7 +47,7 @@ void ChannelGrid::BeginCellEdit(int code) {
     } else {
         // Keys typed while the message is up went to the message box: they
         // answered it or were dropped, and never reach the cell afterwards.
-        ctx_.prompts.tell(gridtext::kInvalidNumber);
+        ctx_.prompts.tell(gridtext::InvalidNumber());
         txtChannelInput_->setText(text);
         table_->setFocus();
         return;
@@ -134,7 +134,7 @@ bool ChannelGrid::txtChannelInput_KeyPress(int code) {
     if (code >= '0' && code <= '9') return true;
     for (int a : kAccepted)
         if (code == a) return true;
-    ctx_.prompts.tell(gridtext::kInvalidNumber);
+    ctx_.prompts.tell(gridtext::InvalidNumber());
     return false;
 }
 

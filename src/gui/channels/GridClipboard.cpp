@@ -11,6 +11,7 @@
 #include "model/ChannelPaste.h"
 #include "model/ChannelRowsText.h"
 #include "gui/codeplug/ModelMessages.h"
+#include "gui/common/CoreTexts.h"
 #include "model/EditingModel.h"
 
 namespace vantrel {
@@ -57,9 +58,10 @@ void GridClipboard::paste() {
     }
     ctx_.model.restore(before);
     if (outcome.problems.empty()) return;
-    QString text = QStringLiteral("Nothing was pasted:");
-    for (const std::string& p : outcome.problems) text += "\n" + QString::fromStdString(p);
-    ctx_.prompts.message({text, QStringLiteral("Paste"), Prompts::Icon::Exclamation});
+    QString text = QCoreApplication::translate("vantrel::GridClipboard", "Nothing was pasted:");
+    for (const std::string& p : outcome.problems) text += "\n" + TrCoreText(p);
+    ctx_.prompts.message(
+        {text, QCoreApplication::translate("vantrel::GridClipboard", "Paste"), Prompts::Icon::Exclamation});
 }
 
 void GridClipboard::deleteRows() {

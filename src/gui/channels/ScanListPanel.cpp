@@ -39,9 +39,9 @@ void selectRow(QListWidget* list, int row) {
 ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* parent)
     : QWidget(parent), ctx_(ctx), grid_(grid) {
 
-    auto* label1 = new QLabel(QStringLiteral("Channel"), this);
+    auto* label1 = new QLabel(tr("Channel"), this);
     label1->setObjectName("Label1");
-    auto* label21 = new QLabel(QStringLiteral("Scan List"), this);
+    auto* label21 = new QLabel(tr("Scan List"), this);
     label21->setObjectName("Label21");
     lstChannel_ = new QListWidget(this);
     lstChannel_->setObjectName("LstChannel");
@@ -51,9 +51,9 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
         list->setSortingEnabled(true);  // three digits sort in channel order
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }
-    cmdAdd_ = new QPushButton(QStringLiteral("Add >>"), this);
+    cmdAdd_ = new QPushButton(tr("Add >>"), this);
     cmdAdd_->setObjectName("CmdAdd");
-    cmdRemove_ = new QPushButton(QStringLiteral("<< Remove"), this);
+    cmdRemove_ = new QPushButton(tr("<< Remove"), this);
     cmdRemove_->setObjectName("CmdRemove");
     txtPrio_ = new QLineEdit(QStringLiteral("1"), this);
     txtPrio_->setObjectName("txtPrioScanChNo");
@@ -74,8 +74,10 @@ ScanListPanel::ScanListPanel(EditorContext& ctx, ChannelGrid& grid, QWidget* par
         list->setFixedWidth(listWidth);
         list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     }
-    for (QPushButton* button : {cmdAdd_, cmdRemove_})
-        button->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("<< Remove")) + 16);
+    // Both as wide as the wider caption ("<< Remove" in English).
+    const int buttonWidth =
+        std::max(fontMetrics().horizontalAdvance(cmdAdd_->text()), fontMetrics().horizontalAdvance(cmdRemove_->text()));
+    for (QPushButton* button : {cmdAdd_, cmdRemove_}) button->setFixedWidth(buttonWidth + 16);
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdAdd_);
@@ -224,15 +226,15 @@ void ScanListPanel::txtPrioScanChNo_KeyDown(int key) {
 void ScanListPanel::statusFor(QObject* watched) {
     QString text;
     if (watched == lstChannel_ || watched == lstChannel_->viewport())
-        text = QStringLiteral("Channel List");
+        text = tr("Channel List");
     else if (watched == lstScan_ || watched == lstScan_->viewport())
-        text = QStringLiteral("Scan List Channel");
+        text = tr("Scan List Channel");
     else if (watched == cmdAdd_)
-        text = QStringLiteral("Scan List Add Button");
+        text = tr("Scan List Add Button");
     else if (watched == cmdRemove_)
-        text = QStringLiteral("Scan List Remove Button");
+        text = tr("Scan List Remove Button");
     else
-        text = QStringLiteral("Priority Scan Channel Number : 1 to %1Ch")
+        text = tr("Priority Scan Channel Number : 1 to %1Ch")
                    .arg(ctx_.state.image.byte(bytemap::ChannelCount));
     ctx_.setStatusText(text);
 }

@@ -81,10 +81,10 @@ frmChannelToneOption::frmChannelToneOption(EditorContext& ctx, ChannelGrid& grid
     // Not a child of the owner: disabling the owner while the dialog is open
     // must not disable the dialog too. The owner only keeps it on top.
     setObjectName("frmChannelToneOption");
-    setWindowTitle(QStringLiteral("Channel Tone Option"));
+    setWindowTitle(tr("Channel Tone Option"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* options = new QGroupBox(QStringLiteral("Channel Tone Option"), this);
+    auto* options = new QGroupBox(tr("Channel Tone Option"), this);
     auto* optionRow = new QHBoxLayout(options);
     for (int i = 0; i < kOptions; ++i) {
         optChOption_[i] = new QRadioButton(QString::fromLatin1(kOptionCaptions[i]), options);
@@ -100,7 +100,7 @@ frmChannelToneOption::frmChannelToneOption(EditorContext& ctx, ChannelGrid& grid
     }
     optChOption_[kCsqOption]->setChecked(true);
 
-    fraToneData_ = new QGroupBox(QStringLiteral("TPL Frequency Table"), this);
+    fraToneData_ = new QGroupBox(tr("TPL Frequency Table"), this);
     fraToneData_->setObjectName("fraToneData");
     auto* toneGrid = new QGridLayout(fraToneData_);
     toneGrid->setVerticalSpacing(1);
@@ -117,7 +117,7 @@ frmChannelToneOption::frmChannelToneOption(EditorContext& ctx, ChannelGrid& grid
                             column * 3 + 2);
     }
 
-    fraDcsData_ = new QGroupBox(QStringLiteral("DPL Code Table"), this);
+    fraDcsData_ = new QGroupBox(tr("DPL Code Table"), this);
     fraDcsData_->setObjectName("fraDcsData");
     auto* codeGrid = new QGridLayout(fraDcsData_);
     codeGrid->setVerticalSpacing(1);

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "codeplug/ButtonFunctions.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/common/Twips.h"
 
 namespace vantrel {
@@ -24,15 +25,17 @@ struct ButtonNames {
 };
 
 const std::array<ButtonNames, 2> kButtons = {{
-    {"Label2", "Programmable Button 1 Short Press", "Label3", "Programmable Button 1 Long Press",
+    {"Label2", QT_TRANSLATE_NOOP("vantrel::ButtonFrame", "Programmable Button 1 Short Press"), "Label3",
+     QT_TRANSLATE_NOOP("vantrel::ButtonFrame", "Programmable Button 1 Long Press"),
      "cmbButton_S1", "cmbButton_L1"},
-    {"Label4", "Programmable Button 2 Short Press", "Label5", "Programmable Button 2 Long Press",
+    {"Label4", QT_TRANSLATE_NOOP("vantrel::ButtonFrame", "Programmable Button 2 Short Press"), "Label5",
+     QT_TRANSLATE_NOOP("vantrel::ButtonFrame", "Programmable Button 2 Long Press"),
      "cmbButton_S2", "cmbButton_L2"},
 }};
 
 QStringList toQt(const std::vector<std::string>& v) {
     QStringList out;
-    for (const auto& s : v) out << QString::fromStdString(s);
+    for (const auto& s : v) out << TrCoreText(s);
     return out;
 }
 
@@ -45,15 +48,15 @@ QStringList items(const QComboBox* list) {
 }  // namespace
 
 ButtonFrame::ButtonFrame(EditorContext& ctx, QWidget* parent)
-    : QGroupBox("Programmable Button", parent), ctx_(ctx) {
+    : QGroupBox(tr("Programmable Button"), parent), ctx_(ctx) {
     setObjectName("Frame3");
     auto* grid = new QGridLayout(this);
     for (int b = 0; b < 2; ++b) {
         const ButtonNames& n = kButtons[static_cast<std::size_t>(b)];
         Button& btn = buttons_[static_cast<std::size_t>(b)];
-        btn.shortLabel = new QLabel(n.shortCaption, this);
+        btn.shortLabel = new QLabel(tr(n.shortCaption), this);
         btn.shortLabel->setObjectName(n.shortLabel);
-        btn.longLabel = new QLabel(n.longCaption, this);
+        btn.longLabel = new QLabel(tr(n.longCaption), this);
         btn.longLabel->setObjectName(n.longLabel);
         btn.shortLabel->setWordWrap(true);
         btn.longLabel->setWordWrap(true);

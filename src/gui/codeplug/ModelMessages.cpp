@@ -1,5 +1,7 @@
 #include "gui/codeplug/ModelMessages.h"
 
+#include "gui/common/CoreTexts.h"
+
 namespace vantrel {
 
 namespace {
@@ -23,7 +25,7 @@ Prompts::Icon promptIcon(MessageIcon icon) {
 void ShowMessages(Prompts& prompts, const Messages& messages) {
     for (const Message& m : messages) {
         if (m.beep) prompts.beep();
-        prompts.tell(QString::fromStdString(m.text), QString::fromStdString(m.title), promptIcon(m.icon));
+        prompts.tell(TrCoreText(m.text), TrCoreText(m.title), promptIcon(m.icon));
     }
 }
 

@@ -21,10 +21,8 @@ namespace bm = bytemap;
 
 namespace {
 
-constexpr const char* kSerialCaption = "Serial Number";
-constexpr const char* kSuperCaption = "Regional Super Velmar";
-const QString kPressEnter = QStringLiteral("Please Press the 'Enter' Key");
-const QString kInvalidPassword = QStringLiteral("Invalid Password");
+constexpr const char* kSerialCaption = QT_TRANSLATE_NOOP("vantrel::RadioInfoFrame", "Serial Number");
+constexpr const char* kSuperCaption = QT_TRANSLATE_NOOP("vantrel::RadioInfoFrame", "Regional Super Velmar");
 
 QLabel* label(const char* name, const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -37,14 +35,14 @@ bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key()
 }  // namespace
 
 RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
-    : QGroupBox("Radio Information", parent), ctx_(ctx) {
+    : QGroupBox(tr("Radio Information"), parent), ctx_(ctx) {
     setObjectName("fraRadioInfo");
     lblModel_ = label("lblModel", QString(), this);
     lblRange_ = label("lblfrequency_range", QString(), this);
     lblVersion_ = label("lblVersion", QString(), this);
     lblCodeplug_ = label("lblCodeplug", QString(), this);
-    lblSerial_ = label("lblSerial", kSerialCaption, this);
-    lblSuper_ = label("lblSuper", kSuperCaption, this);
+    lblSerial_ = label("lblSerial", tr(kSerialCaption), this);
+    lblSuper_ = label("lblSuper", tr(kSuperCaption), this);
     for (QLabel* value : {lblModel_, lblRange_, lblVersion_, lblCodeplug_}) {
         value->setFrameShape(QFrame::Panel);
         value->setFrameShadow(QFrame::Sunken);
@@ -61,7 +59,7 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
     txtPassword_ = new QLineEdit(this);
     txtPassword_->setObjectName("txtPassword");
     txtPassword_->setMaxLength(static_cast<int>(bm::PasswordSize));
-    chkPOP_ = new QCheckBox("POP Enable", this);
+    chkPOP_ = new QCheckBox(tr("POP Enable"), this);
     chkPOP_->setObjectName("chkPOP");
 
     for (QWidget* value : std::initializer_list<QWidget*>{lblModel_, lblRange_, lblVersion_, lblCodeplug_,
@@ -77,13 +75,13 @@ RadioInfoFrame::RadioInfoFrame(EditorContext& ctx, QWidget* parent)
         g->addWidget(caption, row++, 0);
         g->addWidget(value, row++, 0);
     };
-    add(label("lblModel_Num", "Model Number", this), lblModel_);
-    add(label("lblFreqRange", "Frequency Range", this), lblRange_);
-    add(label("lblFirmware", "Firmware Version", this), lblVersion_);
-    add(label("Label18", "Codeplug Version", this), lblCodeplug_);
+    add(label("lblModel_Num", tr("Model Number"), this), lblModel_);
+    add(label("lblFreqRange", tr("Frequency Range"), this), lblRange_);
+    add(label("lblFirmware", tr("Firmware Version"), this), lblVersion_);
+    add(label("Label18", tr("Codeplug Version"), this), lblCodeplug_);
     add(lblSerial_, txtSerial_);
     add(lblSuper_, txtSuper_);
-    add(label("lblPassWord", "Password", this), txtPassword_);
+    add(label("lblPassWord", tr("Password"), this), txtPassword_);
     auto* passwordNote = label("Label10", QString(), this);
     auto* serialNote = label("lblSerial_Num", QString(), this);
     for (QLabel* note : {passwordNote, serialNote}) note->setFixedHeight(0);
@@ -119,21 +117,21 @@ void RadioInfoFrame::markPending(QLabel* l) {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, ReadableOn(p.color(QPalette::Window), QColor(255, 0, 0)));
     l->setPalette(p);
-    l->setText(kPressEnter);
+    l->setText(tr("Please Press the 'Enter' Key"));
 }
 
 void RadioInfoFrame::restoreCaption(QLabel* l, const char* caption) {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
     l->setPalette(p);
-    l->setText(caption);
+    l->setText(tr(caption));
 }
 
 void RadioInfoFrame::serialEntered() {
     restoreCaption(lblSerial_, kSerialCaption);
     const std::string typed = txtSerial_->text().toLatin1().toStdString();
     const auto ask = [this] {
-        return ctx_.prompts.message({"Enter Current Serial Number to Radio ?", "Save ?", Prompts::Icon::None,
+        return ctx_.prompts.message({tr("Enter Current Serial Number to Radio ?"), tr("Save ?"), Prompts::Icon::None,
                                     Prompts::Buttons::YesNo, Prompts::Answer::Yes}) == Prompts::Answer::Yes;
     };
     // A confirmed number is kept; a refused or declined one can be typed
@@ -145,7 +143,7 @@ void RadioInfoFrame::superEntered() {
     restoreCaption(lblSuper_, kSuperCaption);
     const std::string typed = txtSuper_->text().toLatin1().toStdString();
     enterSuperNumber(typed, [this] {
-        return ctx_.prompts.message({"Enter Current Regional Super Velmar Number to Radio ?", "Save ?",
+        return ctx_.prompts.message({tr("Enter Current Regional Super Velmar Number to Radio ?"), tr("Save ?"),
                                      Prompts::Icon::None, Prompts::Buttons::YesNo,
                                      Prompts::Answer::Yes}) == Prompts::Answer::Yes;
     });
@@ -183,7 +181,7 @@ bool RadioInfoFrame::eventFilter(QObject* watched, QEvent* e) {
         const QString typed = k->text();
         // Editing keys (Delete among them) carry control codes and pass.
         if (typed.size() == 1 && typed.at(0).isPrint() && !isPasswordChar(typed.at(0).unicode())) {
-            ctx_.prompts.tell(kInvalidPassword);
+            ctx_.prompts.tell(tr("Invalid Password"));
             txtPassword_->setFocus();
             return true;
         }

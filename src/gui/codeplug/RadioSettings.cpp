@@ -25,12 +25,12 @@ struct FeatureBox {
 
 // In the order of the model's Feature.
 const std::array<FeatureBox, 6> kFeatures = {{
-    {"chkTalkbakScan", "Talkback Scan Enable"},
-    {"chkPowerSaveEnable", "Battery Save Mode Enable"},
-    {"chkTotEnable", "TOT Enable"},
-    {"chkPrioScanEnable", "Priority Scan Enable"},
-    {"chkScanEnable", "Normal Scan Enable"},
-    {"chkQuickKey", "Quick Key Override Enable"},
+    {"chkTalkbakScan", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "Talkback Scan Enable")},
+    {"chkPowerSaveEnable", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "Battery Save Mode Enable")},
+    {"chkTotEnable", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "TOT Enable")},
+    {"chkPrioScanEnable", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "Priority Scan Enable")},
+    {"chkScanEnable", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "Normal Scan Enable")},
+    {"chkQuickKey", QT_TRANSLATE_NOOP("vantrel::RadioSettings", "Quick Key Override Enable")},
 }};
 enum { fTalkback, fBattery, fTot, fPrio, fScan, fQuick };
 
@@ -38,21 +38,21 @@ enum { fTalkback, fBattery, fTot, fPrio, fScan, fQuick };
 
 RadioSettings::RadioSettings(EditorContext& ctx, ScanListPanel& scan, QWidget* parent)
     : QObject(parent), ctx_(ctx), scan_(scan) {
-    fraScan_ = new QGroupBox("Scan", parent);
+    fraScan_ = new QGroupBox(tr("Scan"), parent);
     fraScan_->setObjectName("fraScan");
-    fraTot_ = new QGroupBox("Time Out Timer", parent);
+    fraTot_ = new QGroupBox(tr("Time Out Timer"), parent);
     fraTot_->setObjectName("fraTot");
     features_ = new QWidget(parent);
 
     for (std::size_t i = 0; i < kFeatures.size(); ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(kFeatures[i].caption), parent);
+        auto* box = new QCheckBox(tr(kFeatures[i].caption), parent);
         box->setObjectName(QString::fromLatin1(kFeatures[i].name));
         box->installEventFilter(this);
         checks_[i] = box;
     }
     for (std::size_t i = 0; i < timing_.size(); ++i)
         timing_[i] = new TimingControl(ctx_, static_cast<int>(i), parent);
-    lblPrioScanChNo_ = new QLabel(" Prio. Scan Ch. No.", parent);
+    lblPrioScanChNo_ = new QLabel(tr(" Prio. Scan Ch. No."), parent);
     lblPrioScanChNo_->setObjectName("lblPrioScanChNo");
 
     auto addField = [](QGridLayout* g, int row, TimingControl* t) {

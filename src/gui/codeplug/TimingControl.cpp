@@ -10,13 +10,14 @@
 #include <QSpinBox>
 
 #include "gui/codeplug/KeyTouch.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/common/Twips.h"
 
 namespace vantrel {
 
 TimingControl::TimingControl(EditorContext& ctx, int index, QWidget* parent)
     : QObject(parent), ctx_(ctx), index_(index), f_(kTimingFields[static_cast<std::size_t>(index)]) {
-    label_ = new QLabel(QString::fromLatin1(f_.caption), parent);
+    label_ = new QLabel(TrCoreText(QString::fromLatin1(f_.caption)), parent);
     label_->setObjectName(QString::fromLatin1(f_.label));
     text_ = new QLineEdit(parent);
     text_->setObjectName(QString::fromLatin1(f_.textBox));

@@ -19,7 +19,6 @@ namespace {
 
 const char* const kInitialTexts[3] = {"120.0", "200.0", "255.0"};
 const QColor kFocusColour(255, 255, 192);
-const QString kInvalid = QStringLiteral("Invalid Frequency");
 
 void setBackground(QLineEdit* box, const QColor& c) {
     QPalette p = box->palette();
@@ -33,14 +32,14 @@ void setBackground(QLineEdit* box, const QColor& c) {
 }  // namespace
 
 UserTplFrame::UserTplFrame(EditorContext& ctx, QWidget* parent)
-    : QGroupBox("  User Defined TPL ", parent), ctx_(ctx) {
+    : QGroupBox(tr("  User Defined TPL "), parent), ctx_(ctx) {
     setObjectName("Frame2");
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(" RX", this), 0, 1);
-    grid->addWidget(new QLabel(" TX", this), 0, 2);
+    grid->addWidget(new QLabel(tr(" RX"), this), 0, 1);
+    grid->addWidget(new QLabel(tr(" TX"), this), 0, 2);
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        labels_[k] = new QLabel(QString(" TPL%1 (Hz)").arg(i + 1), this);
+        labels_[k] = new QLabel(tr(" TPL%1 (Hz)").arg(i + 1), this);
         labels_[k]->setObjectName(QString("lblTPL%1").arg(i + 1));
         grid->addWidget(labels_[k], i + 1, 0);
         for (bool tx : {false, true}) {
@@ -125,7 +124,7 @@ bool UserTplFrame::eventFilter(QObject* watched, QEvent* e) {
             // Editing keys (Delete among them) carry control codes and pass.
             const bool accepted = (c >= '0' && c <= '9') || c == '.' || c == ' ' || !c.isPrint();
             if (!accepted) {
-                ctx_.prompts.tell(kInvalid);
+                ctx_.prompts.tell(tr("Invalid Frequency"));
                 return true;
             }
         }

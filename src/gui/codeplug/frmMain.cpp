@@ -62,7 +62,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
       model_(std::make_unique<EditingModel>(state)),
       ctx_{state, prompts, *model_} {
     setObjectName("frmMain");
-    setWindowTitle("Vantrel CPS");
+    setWindowTitle(tr("Vantrel CPS"));
     ctx_.setStatusText = [this](const QString& t) { setStatusText(t); };
     ctx_.forward = [this](const ModelEdit& edit, ChangeNotice gesture) { return forward(edit, gesture); };
     // The editor's forms are laid out for an 8-point dialog font; the desktop's
@@ -75,7 +75,7 @@ frmMain::frmMain(AppState& state, Prompts& prompts, QSettings& settings, QWidget
     scan_->hooks.firstEmptyTplBox = [this]() -> QWidget* { return tpl_->firstEmpty(); };
     installStatusHelp(
         this, ctx_.setStatusText, [this] {
-            return QString("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
+            return tr("Priority Scan Channel Number : 1 to %1Ch").arg(state_.image.byte(bm::ChannelCount));
         });
     // The tab control itself (not its pages) shows the plain status text.
     sstMain_->tabBar()->installEventFilter(this);
@@ -86,8 +86,8 @@ void frmMain::buildForm() {
     sstMain_->setObjectName("sstMain");
     auto* tab0 = new QWidget;
     auto* tab1 = new QWidget;
-    sstMain_->addTab(tab0, "&Radio Configuration");
-    sstMain_->addTab(tab1, "Conventional Personality");
+    sstMain_->addTab(tab0, tr("&Radio Configuration"));
+    sstMain_->addTab(tab1, tr("Conventional Personality"));
 
     grid_ = new ChannelGrid(ctx_, tab1);
     QFont gridFont = font();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "codeplug/CodeplugImage.h"
+#include "gui/common/CoreTexts.h"
 #include "base/AtomicFile.h"
 #include "shell/Csv.h"
 #include "gui/common/Prompts.h"
@@ -24,7 +25,13 @@ constexpr int kRefreshMs = 100;
 // How long closing the window waits for stopped transfers: they end within a tick.
 constexpr auto kCloseWait = std::chrono::seconds(2);
 
-const char* const kHeaders[] = {"Port", "Device", "Serial Number", "Model", "Progress", "Status", "Time"};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("vantrel::frmFleet", "Port"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Device"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Serial Number"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Model"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Progress"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Status"),
+                                QT_TRANSLATE_NOOP("vantrel::frmFleet", "Time")};
 
 QString Seconds(double s) { return QString::number(s, 'f', 1) + QStringLiteral(" s"); }
 
@@ -40,9 +47,9 @@ frmFleet::frmFleet(Prompts& prompts, std::function<QString(int)> deviceOf,
                    std::function<std::optional<fleet::FleetWrite>()> prepare, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts), deviceOf_(std::move(deviceOf)), prepare_(std::move(prepare)) {
     setObjectName("frmFleet");
-    setWindowTitle("Program Several Radios");
+    setWindowTitle(tr("Program Several Radios"));
     auto* grid = new QGridLayout;
-    for (int c = 0; c < 7; ++c) grid->addWidget(new QLabel(kHeaders[c], this), 0, c);
+    for (int c = 0; c < 7; ++c) grid->addWidget(new QLabel(tr(kHeaders[c]), this), 0, c);
     for (int n = 1; n <= kPorts; ++n) {
         const QString k = QString::number(n);
         Row& r = rows_[static_cast<std::size_t>(n - 1)];
@@ -58,16 +65,16 @@ frmFleet::frmFleet(Prompts& prompts, std::function<QString(int)> deviceOf,
         const QWidget* cells[] = {r.chkPort, r.lblDevice, r.lblSerial, r.lblModel, r.pgrPort, r.lblStatus, r.lblTime};
         for (int c = 0; c < 7; ++c) grid->addWidget(const_cast<QWidget*>(cells[c]), n, c);
     }
-    chkVerify_ = Named(new QCheckBox("Verify after write", this), "chkVerify");
+    chkVerify_ = Named(new QCheckBox(tr("Verify after write"), this), "chkVerify");
     chkVerify_->setChecked(true);
     txtPassword_ = Named(new QLineEdit(this), "txtPassword");
     txtPassword_->setEchoMode(QLineEdit::Password);
     txtPassword_->setMaxLength(8);
-    txtPassword_->setPlaceholderText("Radio password, if the radios ask");
-    cmdStart_ = Named(new QPushButton("&Start", this), "cmdStart");
-    cmdStop_ = Named(new QPushButton("S&top", this), "cmdStop");
+    txtPassword_->setPlaceholderText(tr("Radio password, if the radios ask"));
+    cmdStart_ = Named(new QPushButton(tr("&Start"), this), "cmdStart");
+    cmdStop_ = Named(new QPushButton(tr("S&top"), this), "cmdStop");
     cmdStop_->setEnabled(false);
-    cmdSaveSummary_ = Named(new QPushButton("Save Summary...", this), "cmdSaveSummary");
+    cmdSaveSummary_ = Named(new QPushButton(tr("Save Summary..."), this), "cmdSaveSummary");
     cmdSaveSummary_->setEnabled(false);
     lblSummary_ = Named(new QLabel(this), "lblSummary");
 
@@ -98,7 +105,7 @@ void frmFleet::refreshDevices() {
     for (int n = 1; n <= kPorts; ++n) {
         const Row& r = row(n);
         const QString device = deviceOf_(n);
-        r.lblDevice->setText(device.isEmpty() ? QStringLiteral("no serial device") : device);
+        r.lblDevice->setText(device.isEmpty() ? tr("no serial device") : device);
         r.chkPort->setEnabled(!device.isEmpty());
         r.chkPort->setChecked(!device.isEmpty());
     }
@@ -114,13 +121,13 @@ void frmFleet::cmdStart_Click() {
             numbers.push_back(n);
         }
     if (ports.empty()) {
-        prompts_.tell("Tick the ports of the radios to program.");
+        prompts_.tell(tr("Tick the ports of the radios to program."));
         return;
     }
     std::optional<fleet::FleetWrite> write = prepare_();
     if (!write) return;
     if (const std::string refusal = fleet::FleetWriteRefusal(write->prepared, ports.size()); !refusal.empty()) {
-        prompts_.tell(QString::fromStdString(refusal));
+        prompts_.tell(TrCoreText(refusal));
         return;
     }
     write->verify = chkVerify_->isChecked();
@@ -158,7 +165,7 @@ void frmFleet::repaintRows() {
         r.lblSerial->setText(QString::fromStdString(s.serialNumber));
         r.lblModel->setText(QString::fromStdString(s.model));
         r.pgrPort->setValue(s.progress);
-        r.lblStatus->setText(QString::fromStdString(s.result));
+        r.lblStatus->setText(TrCoreText(s.result));
         r.lblTime->setText(s.state == fleet::PortState::Waiting ? QString() : Seconds(s.seconds));
     }
     if (!done) return;
@@ -166,7 +173,7 @@ void frmFleet::repaintRows() {
     summary_ = statuses;
     int succeeded = 0;
     for (const fleet::PortStatus& s : summary_) succeeded += s.state == fleet::PortState::Succeeded;
-    lblSummary_->setText(QStringLiteral("%1 of %2 radios programmed.").arg(succeeded).arg(summary_.size()));
+    lblSummary_->setText(tr("%1 of %2 radios programmed.").arg(succeeded).arg(summary_.size()));
     job_.reset();
     cmdStart_->setEnabled(true);
     cmdStop_->setEnabled(false);
@@ -177,7 +184,7 @@ void frmFleet::repaintRows() {
 void frmFleet::cmdSaveSummary_Click() {
     if (summary_.empty()) return;
     const QString path = prompts_.saveFileName(
-        {QStringLiteral("Save Summary"), QString(), QStringLiteral("fleet.csv"), QStringLiteral("CSV Files (*.csv)"),
+        {tr("Save Summary"), QString(), QStringLiteral("fleet.csv"), tr("CSV Files") + QStringLiteral(" (*.csv)"),
          QStringLiteral("csv")});
     if (path.isEmpty()) return;
     std::string csv = FormatCsvRecord({"Port", "Device", "Serial Number", "Model", "State", "Result", "Seconds"});
@@ -186,7 +193,7 @@ void frmFleet::cmdSaveSummary_Click() {
                                 QString::number(s.seconds, 'f', 1).toStdString()});
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), csv, &error))
-        prompts_.tell(QStringLiteral("Cannot save the summary: ") + QString::fromStdString(error));
+        prompts_.tell(tr("Cannot save the summary: ") + TrCoreText(error));
 }
 
 void frmFleet::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,7 @@
 #include "gui/link/PasswordForm.h"
 
+#include "gui/common/CoreTexts.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,21 +23,21 @@ constexpr int kPasswordLimit = 8;
 PasswordForm::PasswordForm(const QString& objectName, QWidget* owner)
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), owner_(owner) {
     setObjectName(objectName);
-    setWindowTitle(link::text::kPasswordCaption);
-    label1_ = new QLabel(link::text::kCodeplugProtected, this);
+    setWindowTitle(TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
+    label1_ = new QLabel(TrCoreText(QString::fromLatin1(link::text::kCodeplugProtected)), this);
     label1_->setObjectName("Label1");
-    lblPassWord_ = new QLabel(link::text::kEnterPassword, this);
+    lblPassWord_ = new QLabel(TrCoreText(QString::fromLatin1(link::text::kEnterPassword)), this);
     lblPassWord_->setObjectName("lblPassWord");
     txtPassword_ = new QLineEdit(this);
     txtPassword_->setObjectName("txtPassword");
     txtPassword_->setEchoMode(QLineEdit::Password);
     txtPassword_->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
     txtPassword_->setMaxLength(kPasswordLimit);
-    cmdPassOk_ = new QPushButton("&OK", this);
+    cmdPassOk_ = new QPushButton(tr("&OK"), this);
     cmdPassOk_->setObjectName("cmdPassOk");
     cmdPassOk_->setDefault(true);
     cmdPassOk_->setAutoDefault(true);
-    cmdPassCancel_ = new QPushButton("&Cancel", this);
+    cmdPassCancel_ = new QPushButton(tr("&Cancel"), this);
     cmdPassCancel_->setObjectName("cmdPassCancel");
 
     auto* buttons = new QHBoxLayout;
@@ -55,8 +57,8 @@ PasswordForm::PasswordForm(const QString& objectName, QWidget* owner)
 
 void PasswordForm::open() {
     unloading_ = false;
-    label1_->setText(link::text::kCodeplugProtected);
-    lblPassWord_->setText(link::text::kEnterPassword);
+    label1_->setText(TrCoreText(QString::fromLatin1(link::text::kCodeplugProtected)));
+    lblPassWord_->setText(TrCoreText(QString::fromLatin1(link::text::kEnterPassword)));
     txtPassword_->clear();
     if (owner_) CentreOver(*this, *owner_);
     KeepInFrontOf(this, owner_);
@@ -74,8 +76,8 @@ void PasswordForm::unload() {
 }
 
 void PasswordForm::showInvalidTexts() {
-    label1_->setText(link::text::kInvalidPassword);
-    lblPassWord_->setText(link::text::kEnterCorrectPassword);
+    label1_->setText(TrCoreText(QString::fromLatin1(link::text::kInvalidPassword)));
+    lblPassWord_->setText(TrCoreText(QString::fromLatin1(link::text::kEnterCorrectPassword)));
     txtPassword_->clear();
 }
 

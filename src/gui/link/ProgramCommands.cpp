@@ -10,6 +10,7 @@
 #include "gui/channels/frmChannelToneOption.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/frmMain.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/link/ProgramTexts.h"
 #include "gui/link/ReadTail.h"
 #include "gui/link/WritePasswordWait.h"
@@ -93,7 +94,7 @@ void ProgramCommands::ReadCommand() {
     if (portAvailable(reopen)) {
         state.readPending = true;
         if (toneWindowOpen()) {
-            main_.prompts().tell(program::kCloseWindowFirst);
+            main_.prompts().tell(tr(program::kCloseWindowFirst));
             return;
         }
         openDialog(false);
@@ -119,7 +120,7 @@ void ProgramCommands::WriteCommand() {
             return;
         }
         if (toneWindowOpen()) {
-            main_.prompts().tell(program::kCloseWindowFirst);
+            main_.prompts().tell(tr(program::kCloseWindowFirst));
             return;
         }
         openDialog(true);
@@ -202,9 +203,9 @@ void ProgramCommands::verifyWrite(const CodeplugImage::Bytes& sent, const Codepl
     if (result.readOutcome != TransferOutcome::Success) {
         text += tr("the radio could not be read back (%1)").arg(dialog_->lblProgram()->text());
     } else {
-        text += QString::fromStdString(link::VerifySummary(result));
+        text += TrCoreText(link::VerifySummary(result));
         for (std::size_t i = 0; i < result.mismatches.size() && i < kMismatchesListed; ++i)
-            text += QStringLiteral("\r\n") + QString::fromStdString(link::MismatchText(result.mismatches[i]));
+            text += QStringLiteral("\r\n") + TrCoreText(link::MismatchText(result.mismatches[i]));
     }
     main_.prompts().tell(text, QStringLiteral("Vantrel CPS"),
                          result.ok() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);

@@ -1,6 +1,9 @@
 #include "gui/link/RadioLink.h"
 
+#include "gui/common/CoreTexts.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSet>
@@ -54,7 +57,9 @@ RadioLink::RadioLink(MDIFormMain& main, QSettings& settings)
         archive::ChooseLocation(settings_.value(archive::kLocationSetting).toString()),
         [main = &main_](const QString& warning) {
             QMetaObject::invokeMethod(main, [main, warning] {
-                if (frmMain* editor = main->editor()) editor->setStatusText(QStringLiteral("Archive: ") + warning);
+                if (frmMain* editor = main->editor())
+                    editor->setStatusText(
+                        QCoreApplication::translate("vantrel::RadioLink", "Archive: %1").arg(warning));
             });
         });
     commands_->transferFinished = [this](archive::FinishedTransfer t) {
@@ -105,7 +110,7 @@ bool RadioLink::OpenCommPort() {
     const int port = selectedPort();
     const QString path = devicePath(port);
     const bool open = link::OpenCommPort(*device_, path,
-                                         [this](const QString& text) { main_.prompts().tell(text); });
+                                         [this](const QString& text) { main_.prompts().tell(TrCoreText(text)); });
     if (trace_)
         trace_->note(QStringLiteral("Com%1 = %2: %3").arg(port).arg(path, open ? "open" : "cannot open")
                          .toStdString());

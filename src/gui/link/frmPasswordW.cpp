@@ -1,5 +1,7 @@
 #include "gui/link/frmPasswordW.h"
 
+#include "gui/common/CoreTexts.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <utility>
@@ -45,7 +47,8 @@ void frmPasswordW::okClicked() {
     case link::PasswordEntry::Refused:
         showInvalidTexts();
         unload();
-        prompts_.tell(link::text::kPasswordRefused, link::text::kPasswordCaption);
+        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)),
+                      TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
         state_.passwordKept = true;
         dialog_.setCancelInTabOrder(true);
         dialog_.cmdWrite()->setEnabled(true);

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringList>
 
 #include "codeplug/CodeplugImage.h"
 #include "link/Link.h"
 #include "gui/link/OwnedWindow.h"
 #include "gui/link/ProgramTexts.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/common/WindowFocus.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -41,7 +43,7 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state), link_(link), mainWindow_(mainWindow), editorWindow_(editorWindow) {
     setObjectName("frmProgram");
-    setWindowTitle(program::kCaption);
+    setWindowTitle(tr("Program"));
 
     lblProgramHelp_ = new QLabel(this);
     lblProgramHelp_->setObjectName("lblProgramHelp");
@@ -51,17 +53,17 @@ frmProgram::frmProgram(AppState& state, link::Link& link, QWidget* mainWindow, Q
     pgrProgram_->setObjectName("pgrProgram");
     pgrProgram_->setRange(0, static_cast<int>(CodeplugImage::kSize));
     pgrProgram_->setTextVisible(false);
-    cmdRead_ = new QPushButton("Read", this);
+    cmdRead_ = new QPushButton(tr("Read"), this);
     cmdRead_->setObjectName("cmdRead");
-    cmdWrite_ = new QPushButton("Write", this);
+    cmdWrite_ = new QPushButton(tr("Write"), this);
     cmdWrite_->setObjectName("cmdWrite");
-    cmdClose_ = new QPushButton("&Cancel", this);
+    cmdClose_ = new QPushButton(tr("&Cancel"), this);
     cmdClose_->setObjectName("cmdClose");
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton* button : {cmdRead_, cmdWrite_, cmdClose_}) button->setAutoDefault(true);
     lblGreenLED_ = MakeIndicator("lblGreenLED", this);
     lblRedLED_ = MakeIndicator("lblRedLED", this);
-    chkVerify_ = new QCheckBox(QStringLiteral("Verify after write"), this);
+    chkVerify_ = new QCheckBox(tr("Verify after write"), this);
     chkVerify_->setObjectName("chkVerify");
 
     // The two command buttons and the two indicators share their places; only
@@ -99,8 +101,8 @@ void frmProgram::Open(Mode mode) {
     mode_ = mode;
     unloading_ = false;
     const bool write = mode == Mode::Write;
-    lblProgram_->setText(write ? program::kClickWrite : program::kClickRead);
-    lblProgramHelp_->setText(program::Instructions(write));
+    lblProgram_->setText(write ? tr("Click Write Button") : tr("Click Read Button"));
+    lblProgramHelp_->setText(instructions(write));
     setProgress(0);
     setCancelInTabOrder(true);
     cmdRead_->setVisible(!write);
@@ -119,11 +121,27 @@ void frmProgram::Open(Mode mode) {
     button->setFocus();
 }
 
+// The first and the eighth line name the command.
+QString frmProgram::instructions(bool write) {
+    const QStringList lines = {
+        write ? tr("  To write codeplug data to radio:") : tr("  To read codeplug data from radio:"),
+        QString(),
+        tr("  1. Turn off radio."),
+        tr("  2. Connect programming cable to radio."),
+        tr("  3. Press and hold Programmable Button 1 while turning on radio."),
+        tr("  4. Radio will beep once. Release Programmable Button 1."),
+        QStringLiteral("     ") + tr(" ORANGE LED will be shown on radio."),
+        write ? tr("  5. Click Write button on CPS.") : tr("  5. Click Read button on CPS."),
+        tr("  6. CPS will show reading progress bar. Once completed, it will close by itself."),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 void frmProgram::keepEditorFocus() { editorFocus_ = editorWindow_ ? editorWindow_->focusWidget() : nullptr; }
 
 void frmProgram::runTransfer(const std::function<void()>& transfer) {
     if (!portReady()) return;
-    lblProgram_->setText(program::kWaitingForRadio);
+    lblProgram_->setText(tr("Waiting for radio..."));
     waitPhase_ = true;
     waitBlink_.start();
     transfer();
@@ -149,7 +167,8 @@ void frmProgram::unload() {
 
 void frmProgram::setStatus(const QString& text) {
     stopWaiting();
-    lblProgram_->setText(text);
+    // The exchanges' status texts come in English, as vantrelctl prints them.
+    lblProgram_->setText(TrCoreText(text));
 }
 
 void frmProgram::setProgress(int value) { pgrProgram_->setValue(value); }
@@ -210,12 +229,16 @@ void frmProgram::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
+QString frmProgram::hintOf(const QObject* control) const {
+    if (control == cmdClose_) return tr("Close Program");
+    if (control == cmdRead_) return tr("Read Codeplug Data From Radio To PC");
+    if (control == cmdWrite_) return tr("Write Radio Codeplug Data PC To Radio");
+    return {};
+}
+
 bool frmProgram::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Enter) {
-        if (watched == cmdClose_) setStatusText(program::kHintClose);
-        else if (watched == cmdRead_) setStatusText(program::kHintRead);
-        else if (watched == cmdWrite_) setStatusText(program::kHintWrite);
-    }
+    if (e->type() == QEvent::Enter)
+        if (const QString hint = hintOf(watched); !hint.isEmpty()) setStatusText(hint);
     return QWidget::eventFilter(watched, e);
 }
 

@@ -75,6 +75,9 @@ public:
     std::function<void()> closeCompanions = [] {};
     // The hint panel of the editor's status bar.
     std::function<void(const QString&)> setStatusText = [](const QString&) {};
+    // What the status bar says while the pointer is over a button (empty for
+    // other controls).
+    QString hintOf(const QObject* control) const;
 
     // Handlers.
     void cmdClose_Click();
@@ -87,6 +90,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    static QString instructions(bool write);
     // Until the exchange reports its first status or paints the indicator,
     // the program is waiting for the radio: the status says so and the
     // indicator blinks, so a silent radio does not look like a hung program.

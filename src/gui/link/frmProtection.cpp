@@ -1,5 +1,7 @@
 #include "gui/link/frmProtection.h"
 
+#include "gui/common/CoreTexts.h"
+
 #include "codeplug/FactoryFields.h"
 
 #include <QLineEdit>
@@ -54,7 +56,8 @@ void frmProtection::okClicked() {
         showInvalidTexts();
         unload();
         lockedCommands();
-        prompts_.tell(link::text::kPasswordRefused, link::text::kPasswordCaption);
+        prompts_.tell(TrCoreText(QString::fromLatin1(link::text::kPasswordRefused)),
+                      TrCoreText(QString::fromLatin1(link::text::kPasswordCaption)));
         state_.passwordKept = true;
         editor.setFocus();
         break;

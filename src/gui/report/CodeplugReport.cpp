@@ -1,5 +1,6 @@
 #include "gui/report/CodeplugReport.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include <ctime>
@@ -22,9 +23,11 @@ namespace {
 void tellPrinterFailed(Prompts& prompts, const QPrinter& printer) {
     const QString name = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                          : printer.printerName();
-    prompts.tell(name.isEmpty()
-                     ? QStringLiteral("The report could not be printed: no printer is available.")
-                     : QStringLiteral("The report could not be printed on \"%1\".").arg(name),
+    prompts.tell(name.isEmpty() ? QCoreApplication::translate(
+                                      "CodeplugReport", "The report could not be printed: no printer is available.")
+                                : QCoreApplication::translate("CodeplugReport",
+                                                              "The report could not be printed on \"%1\".")
+                                      .arg(name),
                  QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
 }
 
@@ -47,7 +50,8 @@ void PreviewReport(AppState& state, Prompts& prompts, const ReportSource& source
             engine.pEndDoc(1);
         } catch (const std::exception& e) {
             DeletePageFiles(engine.tempFolder());
-            prompts.tell(QStringLiteral("The print preview could not be made: %1").arg(QString::fromUtf8(e.what())),
+            prompts.tell(QCoreApplication::translate("CodeplugReport", "The print preview could not be made: %1")
+                             .arg(QString::fromUtf8(e.what())),
                          QStringLiteral("Vantrel CPS"), Prompts::Icon::Exclamation);
         }
         // The printout runs after the window has closed and removed the

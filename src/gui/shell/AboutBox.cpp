@@ -22,11 +22,11 @@ frmAbout::frmAbout(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
     auto* title = new QLabel(QStringLiteral("<b>Vantrel CPS</b>"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     auto* description =
-        new QLabel(QStringLiteral("Customer programming software for Vantrel two-way radios"), this);
+        new QLabel(tr("Customer programming software for Vantrel two-way radios"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
-    auto* version = new QLabel(QStringLiteral("Version : ") + QLatin1String(kReleaseCode), this);
+    auto* version = new QLabel(tr("Version : ") + QLatin1String(kReleaseCode), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

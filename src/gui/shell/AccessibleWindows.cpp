@@ -10,30 +10,16 @@
 #include "gui/channels/GridAccessible.h"
 #include "gui/codeplug/StatusHelp.h"
 #include "gui/common/Accessibility.h"
-#include "gui/link/ProgramTexts.h"
+#include "gui/link/frmProgram.h"
 
 namespace vantrel {
 
 namespace {
 
-struct WindowHelp {
-    const char* window;
-    const char* control;
-    const QString* text;
-};
-
-// Help shown in the status bar by windows without hover help of their own.
-const WindowHelp kWindowHelp[] = {
-    {"frmProgram", "cmdRead", &program::kHintRead},
-    {"frmProgram", "cmdWrite", &program::kHintWrite},
-    {"frmProgram", "cmdClose", &program::kHintClose},
-};
-
 QString helpOf(const QWidget& w) {
     if (const QString text = statusHelpText(w); !text.isEmpty()) return text;
-    for (const WindowHelp& h : kWindowHelp)
-        if (w.objectName() == QLatin1String(h.control) && w.window()->objectName() == QLatin1String(h.window))
-            return *h.text;
+    // The read/write dialog's buttons have hover help of the dialog's own.
+    if (const auto* dialog = qobject_cast<const frmProgram*>(w.window())) return dialog->hintOf(&w);
     return {};
 }
 

@@ -1,12 +1,14 @@
 #include "gui/shell/ChannelCsvCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/frmMain.h"
+#include "gui/common/CoreTexts.h"
 #include "model/EditingModel.h"
 #include "base/AtomicFile.h"
 #include "shell/ChirpCsv.h"
@@ -17,12 +19,16 @@ namespace vantrel {
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CHIRP channel list (*.csv)");
-const QString kExportTitle = QStringLiteral("Export Channels");
-const QString kImportTitle = QStringLiteral("Import Channels");
+// The pattern stays as it is in every language.
+QString csvFilter() {
+    return QCoreApplication::translate("vantrel::ChannelCsvCommands", "CHIRP channel list") +
+           QStringLiteral(" (*.csv)");
+}
+QString exportTitle() { return QCoreApplication::translate("vantrel::ChannelCsvCommands", "Export Channels"); }
+QString importTitle() { return QCoreApplication::translate("vantrel::ChannelCsvCommands", "Import Channels"); }
 
-QAction* addBefore(QMenu* menu, QAction* before, const char* name, const char* caption) {
-    auto* a = new QAction(QString::fromLatin1(caption), menu);
+QAction* addBefore(QMenu* menu, QAction* before, const char* name, const QString& caption) {
+    auto* a = new QAction(caption, menu);
     a->setObjectName(QString::fromLatin1(name));
     menu->insertAction(before, a);
     return a;
@@ -34,8 +40,8 @@ ChannelCsvCommands::ChannelCsvCommands(MDIFormMain& main, CurrentFile& place)
     : QObject(&main), main_(main), place_(place) {
     QMenu* file = main.findChild<QMenu*>(QStringLiteral("mnuFile"));
     QAction* bar = main.menuAction(QStringLiteral("mnuFileBar1"));
-    export_ = addBefore(file, bar, "mnuFileExport", "&Export Channels..");
-    import_ = addBefore(file, bar, "mnuFileImport", "&Import Channels..");
+    export_ = addBefore(file, bar, "mnuFileExport", tr("&Export Channels.."));
+    import_ = addBefore(file, bar, "mnuFileImport", tr("&Import Channels.."));
     // Usable, like Default, once an unlocked codeplug is in the editor.
     QAction* defaults = main.menuAction(QStringLiteral("mnuDefault"));
     auto follow = [this, defaults] {
@@ -57,24 +63,24 @@ ChannelCsvCommands::ChannelCsvCommands(MDIFormMain& main, CurrentFile& place)
 void ChannelCsvCommands::ExportChannels() {
     Prompts& prompts = main_.prompts();
     const QString path =
-        prompts.saveFileName({kExportTitle, place_.startFolder(), place_.proposedName(QStringLiteral(".csv")), kCsvFilter,
-                              QStringLiteral("csv")});
+        prompts.saveFileName({exportTitle(), place_.startFolder(), place_.proposedName(QStringLiteral(".csv")),
+                              csvFilter(), QStringLiteral("csv")});
     if (path.isEmpty()) return;
     place_.rememberFolder(path);
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), ExportChirpCsv(main_.state()), &error))
-        prompts.tell(path + QStringLiteral(": ") + QString::fromStdString(error), kExportTitle,
+        prompts.tell(path + QStringLiteral(": ") + TrCoreText(error), exportTitle(),
                      Prompts::Icon::Exclamation);
 }
 
 void ChannelCsvCommands::ImportChannels() {
     Prompts& prompts = main_.prompts();
-    const QString path = prompts.openFileName({kImportTitle, place_.startFolder(), QString(), kCsvFilter});
+    const QString path = prompts.openFileName({importTitle(), place_.startFolder(), QString(), csvFilter()});
     if (path.isEmpty()) return;
     place_.rememberFolder(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        prompts.tell(path + QStringLiteral(": ") + file.errorString(), kImportTitle, Prompts::Icon::Exclamation);
+        prompts.tell(path + QStringLiteral(": ") + file.errorString(), importTitle(), Prompts::Icon::Exclamation);
         return;
     }
     const QByteArray text = file.readAll();
@@ -91,7 +97,7 @@ void ChannelCsvCommands::ImportChannels() {
                        numbering->fill ? std::optional<int>(numbering->firstChannel) : std::nullopt);
     if (!result.error.empty()) {
         model.restore(before);
-        prompts.tell(QString::fromStdString(result.error), kImportTitle, Prompts::Icon::Exclamation);
+        prompts.tell(TrCoreText(result.error), importTitle(), Prompts::Icon::Exclamation);
         return;
     }
     editor.repaint();
@@ -99,11 +105,11 @@ void ChannelCsvCommands::ImportChannels() {
     emit editor.grid()->edited();
 
     // The closing line first, then what the radio could not keep.
-    QString message = QString::fromStdString(ImportSummary(result));
-    if (result.namesDropped) message += QStringLiteral("\r\n") + QString::fromLatin1(kNamesNotKept);
-    if (!result.skipped.empty()) message += QStringLiteral("\r\nLeft out:");
-    for (const SkippedRow& row : result.skipped) message += QStringLiteral("\r\n") + QString::fromStdString(SkippedRowText(row));
-    prompts.tell(message, kImportTitle,
+    QString message = TrCoreText(ImportSummary(result));
+    if (result.namesDropped) message += QStringLiteral("\r\n") + TrCoreText(QString::fromLatin1(kNamesNotKept));
+    if (!result.skipped.empty()) message += QStringLiteral("\r\n") + tr("Left out:");
+    for (const SkippedRow& row : result.skipped) message += QStringLiteral("\r\n") + TrCoreText(SkippedRowText(row));
+    prompts.tell(message, importTitle(),
                  result.skipped.empty() ? Prompts::Icon::Information : Prompts::Icon::Exclamation);
 }
 

@@ -132,11 +132,11 @@ void EditorUndo::updateItems() {
     undoItem_.setEnabled(history_.canUndo());
     redoItem_.setEnabled(history_.canRedo());
     // "Undo Scan Speed": the items say which step they take back or put back.
-    auto caption = [](const char* verb, const std::string& name) {
-        return name.empty() ? QString::fromLatin1(verb) : QString::fromLatin1(verb) + ' ' + QString::fromStdString(name);
+    auto caption = [](const QString& verb, const std::string& name) {
+        return name.empty() ? verb : verb + ' ' + QString::fromStdString(name);
     };
-    undoItem_.setText(caption("&Undo", history_.undoName()));
-    redoItem_.setText(caption("&Redo", history_.redoName()));
+    undoItem_.setText(caption(tr("&Undo"), history_.undoName()));
+    redoItem_.setText(caption(tr("&Redo"), history_.redoName()));
 }
 
 bool EditorUndo::eventFilter(QObject* watched, QEvent* e) {

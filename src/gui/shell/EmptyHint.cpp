@@ -1,5 +1,6 @@
 #include "gui/shell/EmptyHint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -10,17 +11,18 @@ namespace vantrel {
 
 namespace {
 
-const char* const kHint =
+const char* const kHint = QT_TRANSLATE_NOOP(
+    "vantrel::EmptyHint",
     "<p><b>Nothing is loaded yet.</b></p>"
     "<p>Read a radio: <b>Device &gt; Read</b> (Ctrl+R).<br>"
     "Open a data file: <b>File &gt; Open..</b> (Ctrl+O).<br>"
-    "Program a blank radio: <a href=\"super\">enter its regional super number</a>.</p>";
+    "Program a blank radio: <a href=\"super\">enter its regional super number</a>.</p>");
 
 }  // namespace
 
 EmptyHint::EmptyHint(QMdiArea& area, std::function<void()> enterSuperNumber)
     : QObject(&area), area_(area) {
-    label_ = new QLabel(QString::fromLatin1(kHint), area.viewport());
+    label_ = new QLabel(QCoreApplication::translate("vantrel::EmptyHint", kHint), area.viewport());
     label_->setObjectName("lblEmptyHint");
     label_->setAlignment(Qt::AlignCenter);
     label_->setTextFormat(Qt::RichText);

@@ -1,5 +1,6 @@
 #include "gui/shell/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -11,13 +12,17 @@
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/codeplug/frmMain.h"
 #include "codeplug/CodeplugFile.h"
+#include "gui/common/CoreTexts.h"
 #include "gui/common/WindowFocus.h"
 
 namespace vantrel {
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("Programmer data file (*.cpg)");
+// The pattern stays as it is in every language.
+QString fileFilter() {
+    return QCoreApplication::translate("vantrel::FileCommands", "Programmer data file") + QStringLiteral(" (*.cpg)");
+}
 const QString kFileExtension = QStringLiteral(".cpg");
 // Paths of this length or longer are refused by the Save dialog loop.
 constexpr int kMaxPathLength = 128;
@@ -25,7 +30,8 @@ constexpr int kMaxPathLength = 128;
 }  // namespace
 
 Prompts::Answer AskSaveCurrentData(Prompts& prompts) {
-    return prompts.message({QStringLiteral("Save Current Data to File ?"), QStringLiteral("Save ?"),
+    return prompts.message({QCoreApplication::translate("vantrel::FileCommands", "Save Current Data to File ?"),
+                            QCoreApplication::translate("vantrel::FileCommands", "Save ?"),
                             Prompts::Icon::None, Prompts::Buttons::YesNoCancel, Prompts::Answer::Cancel});
 }
 
@@ -60,17 +66,20 @@ bool FileCommands::chooseFileAndSave() {
         // A name typed without an extension gets ".cpg"; one typed with
         // another (".CPG" included) is judged below as typed.
         const QString path =
-            prompts_.saveFileName({QStringLiteral("Save"), startFolder(), offered, kFileFilter, QStringLiteral("cpg")});
+            prompts_.saveFileName({QCoreApplication::translate("vantrel::FileCommands", "Save"), startFolder(), offered,
+                                   fileFilter(), QStringLiteral("cpg")});
         if (path.isEmpty()) return false;
         if (path.size() >= kMaxPathLength) {
-            prompts_.tell(QStringLiteral("The path you entered,\r\n'") + path +
-                              QStringLiteral("' is too long, Enter a shorter path."),
+            prompts_.tell(QCoreApplication::translate("vantrel::FileCommands",
+                                                    "The path you entered,\r\n'%1' is too long, Enter a shorter path.")
+                              .arg(path),
                           QStringLiteral("Vantrel CPS"), Prompts::Icon::Information);
             continue;
         }
         if (!path.endsWith(kFileExtension, Qt::CaseSensitive)) {
-            prompts_.tell(QStringLiteral("   The file name, location, or format is not valid. Type the file "
-                                         "name and location in the correct format."));
+            prompts_.tell(QCoreApplication::translate("vantrel::FileCommands",
+                                                    "   The file name, location, or format is not valid. Type the file "
+                                                    "name and location in the correct format."));
             continue;
         }
         const QString error = CopyToFile(path);
@@ -91,7 +100,7 @@ QString FileCommands::CopyToFile(const QString& path) {
         error = m.SaveToFile(path.toStdString());
         return EditResult{};
     });
-    return QString::fromStdString(error);
+    return TrCoreText(error);
 }
 
 bool FileCommands::keepCurrentData() {
@@ -119,7 +128,8 @@ void FileCommands::mnuFileOpen_Click(const QString& chosen) {
     state_.passwordAttempts = 0;
     const QString path = !chosen.isEmpty()
                              ? chosen
-                             : prompts_.openFileName({QStringLiteral("Open"), startFolder(), QString(), kFileFilter});
+                             : prompts_.openFileName({QCoreApplication::translate("vantrel::FileCommands", "Open"),
+                                                       startFolder(), QString(), fileFilter()});
     if (path.isEmpty()) return;
 
     enableSave();

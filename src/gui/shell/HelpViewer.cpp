@@ -7,23 +7,23 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "base/DataFolder.h"
+#include "gui/common/Translations.h"
 
 namespace vantrel {
 
-QString HelpIndexPath() { return QString::fromStdString(DataFilePath("Help/index.html")); }
+QString HelpIndexPath() { return LocalizedDataFile(QStringLiteral("Help"), QStringLiteral("index.html")); }
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Vantrel CPS Help"));
+    setWindowTitle(tr("Vantrel CPS Help"));
     browser_->setObjectName(QStringLiteral("txtHelp"));
     // Pages link to each other; web addresses go to the desktop's browser.
     browser_->setOpenExternalLinks(true);
 
     auto* bar = new QToolBar(this);
-    bar->addAction(QStringLiteral("Contents"), browser_, &QTextBrowser::home);
-    QAction* back = bar->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
-    QAction* forward = bar->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
+    bar->addAction(tr("Contents"), browser_, &QTextBrowser::home);
+    QAction* back = bar->addAction(tr("Back"), browser_, &QTextBrowser::backward);
+    QAction* forward = bar->addAction(tr("Forward"), browser_, &QTextBrowser::forward);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

@@ -11,17 +11,17 @@ namespace vantrel {
 
 ImportNumberingDialog::ImportNumberingDialog(int channelCount, QWidget* parent)
     : QDialog(parent),
-      keep_(new QRadioButton(QStringLiteral("&Keep the list's channel numbers"), this)),
-      fill_(new QRadioButton(QStringLiteral("&Fill channels from"), this)),
+      keep_(new QRadioButton(tr("&Keep the list's channel numbers"), this)),
+      fill_(new QRadioButton(tr("&Fill channels from"), this)),
       first_(new QSpinBox(this)) {
     setObjectName(QStringLiteral("frmImportNumbering"));
-    setWindowTitle(QStringLiteral("Import Channels"));
+    setWindowTitle(tr("Import Channels"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     keep_->setObjectName(QStringLiteral("optKeepNumbers"));
     fill_->setObjectName(QStringLiteral("optFillChannels"));
     first_->setObjectName(QStringLiteral("udFirstChannel"));
     first_->setRange(1, channelCount);
-    first_->setAccessibleName(QStringLiteral("First channel"));
+    first_->setAccessibleName(tr("First channel"));
     keep_->setChecked(true);
     first_->setEnabled(false);
     connect(fill_, &QRadioButton::toggled, first_, &QWidget::setEnabled);
@@ -29,7 +29,7 @@ ImportNumberingDialog::ImportNumberingDialog(int channelCount, QWidget* parent)
     auto* fillRow = new QHBoxLayout;
     fillRow->addWidget(fill_);
     fillRow->addWidget(first_);
-    fillRow->addWidget(new QLabel(QStringLiteral("in the list's order, skipping rows the radio cannot take"), this));
+    fillRow->addWidget(new QLabel(tr("in the list's order, skipping rows the radio cannot take"), this));
     fillRow->addStretch();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -24,6 +24,7 @@
 #include "gui/shell/CommPortMenu.h"
 #include "gui/shell/HelpViewer.h"
 #include "gui/shell/MDIFormMain.h"
+#include "gui/common/Translations.h"
 #include "gui/common/WindowFocus.h"
 #include "gui/common/WindowPlacement.h"
 
@@ -121,7 +122,7 @@ QString MainShell::HelpPageForFocus() const {
     };
     for (const auto& [area, page] : pages)
         if (focus && (focus == area || area->isAncestorOf(focus)))
-            return QString::fromStdString(DataFilePath(std::string("Help/") + page));
+            return LocalizedDataFile(QStringLiteral("Help"), QString::fromLatin1(page));
     return HelpIndexPath();
 }
 

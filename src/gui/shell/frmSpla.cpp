@@ -19,9 +19,9 @@ frmSpla::frmSpla(QWidget* parent) : QDialog(parent) {
     f.setBold(true);
     logo->setFont(f);
     logo->setAlignment(Qt::AlignCenter);
-    auto* product = new QLabel("Customer Programming Software", this);
+    auto* product = new QLabel(tr("Customer Programming Software"), this);
     product->setAlignment(Qt::AlignCenter);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdPassOk");
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
