@@ -20,9 +20,9 @@
 #include <functional>
 #include <vector>
 
+#include "archive/ArchiveStore.h"
 #include "archive/PostgresServer.h"
 #include "archive/RecordTransfer.h"
-#include "archive/ArchiveStore.h"
 
 namespace {
 

@@ -29,17 +29,17 @@
 #include <vector>
 
 #include "StartupChild.h"
+#include "base/DataFolder.h"
 #include "channels/ChannelRecord.h"
 #include "codeplug/AppState.h"
-#include "gui/codeplug/frmMain.h"
 #include "codeplug/CodeplugFile.h"
-#include "base/DataFolder.h"
-#include "gui/shell/AfterFirstPaint.h"
-#include "gui/shell/MDIFormMain.h"
-#include "gui/common/ProgramIcons.h"
 #include "gui/ProgramParts.h"
+#include "gui/codeplug/frmMain.h"
+#include "gui/common/ProgramIcons.h"
 #include "gui/common/Prompts.h"
 #include "gui/common/Translations.h"
+#include "gui/shell/AfterFirstPaint.h"
+#include "gui/shell/MDIFormMain.h"
 
 #include "SilentPrompts.h"
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "base/DataFolder.h"
 #include "codeplug/AppState.h"
 #include "codeplug/CodeplugFile.h"
-#include "base/DataFolder.h"
+#include "gui/common/Prompts.h"
 #include "gui/shell/MDIFormMain.h"
 #include "gui/shell/MainShell.h"
-#include "gui/common/Prompts.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "base/DataFolder.h"
 #include "codeplug/AppState.h"
 #include "model/EditingModel.h"
 #include "model/UndoHistory.h"
-#include "base/DataFolder.h"
 
 namespace {
 

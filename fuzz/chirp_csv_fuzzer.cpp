@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "codeplug/CodeplugFile.h"
 #include "model/EditingModel.h"
 #include "shell/ChirpCsv.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 
 #include "channels/ChannelRecord.h"
 #include "channels/UserTplCodec.h"
-#include "codeplug/Identity.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/Identity.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;

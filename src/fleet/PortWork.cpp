@@ -8,13 +8,13 @@
 #include "fleet/FleetTexts.h"
 #include "fleet/PortSlot.h"
 #include "fleet/RadioIdentity.h"
+#include "link/ModelWriteSteps.h"
 #include "link/PasswordCheck.h"
 #include "link/ProtocolBytes.h"
 #include "link/ReadProtocol.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 #include "link/serial/OpenCommPort.h"
-#include "link/ModelWriteSteps.h"
 #include "model/OpenForWrite.h"
 
 namespace vantrel::fleet {

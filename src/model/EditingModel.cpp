@@ -5,15 +5,15 @@
 
 #include <functional>
 
-#include "channels/FrequencyCodec.h"
 #include "base/NumberText.h"
+#include "channels/FrequencyCodec.h"
 #include "codeplug/ButtonFunctions.h"
+#include "codeplug/CodeplugFile.h"
 #include "codeplug/DefaultSettings.h"
 #include "codeplug/FactoryFields.h"
 #include "codeplug/Identity.h"
 #include "codeplug/TimeOptions.h"
 #include "model/ModelTexts.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace vantrel {
 

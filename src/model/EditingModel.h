@@ -34,12 +34,12 @@
 #include "model/FactoryEntry.h"
 #include "model/FeatureOptions.h"
 #include "model/GridCells.h"
+#include "model/Messages.h"
 #include "model/PriorityBox.h"
 #include "model/ProgrammableButtons.h"
 #include "model/ScanMembership.h"
 #include "model/TimingFields.h"
 #include "model/UserTplEntry.h"
-#include "model/Messages.h"
 
 namespace vantrel {
 

@@ -3,9 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/NumberText.h"
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
-#include "base/NumberText.h"
 #include "channels/ToneTables.h"
 
 namespace vantrel::chirp {

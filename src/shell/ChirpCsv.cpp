@@ -9,9 +9,9 @@
 #include <map>
 #include <optional>
 
+#include "base/NumberText.h"
 #include "channels/ChannelMessages.h"
 #include "channels/ChannelOptions.h"
-#include "base/NumberText.h"
 #include "codeplug/Identity.h"
 #include "model/MessageLine.h"
 #include "shell/ChirpChannel.h"

@@ -14,8 +14,8 @@
 #include "archive/ArchiveLocation.h"
 #include "archive/ArchiveStore.h"
 #include "archive/FinishedTransfer.h"
-#include "codeplug/CodeplugImage.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugImage.h"
 
 namespace vantrel::archive::test {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "BandFixture.h"
-#include "channels/FrequencyCodec.h"
 #include "base/NumberText.h"
+#include "channels/FrequencyCodec.h"
 #include "channels/SubBand.h"
 
 using namespace vantrel;

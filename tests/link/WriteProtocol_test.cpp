@@ -6,8 +6,8 @@
 #include "VirtualLine.h"
 #include "codeplug/ByteMap.h"
 #include "link/PasswordCheck.h"
-#include "link/ReadProtocol.h"
 #include "link/ProtocolBytes.h"
+#include "link/ReadProtocol.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
 

@@ -4,11 +4,11 @@
 
 #include "channels/ChannelOptions.h"
 #include "codeplug/ByteMap.h"
-#include "model/EditingModel.h"
+#include "codeplug/CodeplugFile.h"
 #include "model/ByteChanges.h"
+#include "model/EditingModel.h"
 #include "model/MessageLine.h"
 #include "model/ModelTexts.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace vantrel {
 namespace {

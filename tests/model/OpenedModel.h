@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "model/EditingModel.h"
 #include "codeplug/CodeplugFile.h"
+#include "model/EditingModel.h"
 
 namespace vantrel::testing {
 

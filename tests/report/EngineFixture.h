@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "report/PrinterFacts.h"
-#include "report/clsMultiPgPreview.h"
 #include "report/RecordingSurface.h"
+#include "report/clsMultiPgPreview.h"
 
 namespace vantrel::report::testing {
 

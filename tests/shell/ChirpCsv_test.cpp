@@ -9,10 +9,10 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/FrequencyCodec.h"
+#include "codeplug/CodeplugFile.h"
 #include "codeplug/Identity.h"
 #include "shell/ChirpChannel.h"
 #include "shell/ChirpCsv.h"
-#include "codeplug/CodeplugFile.h"
 #include "shell/Csv.h"
 
 namespace vantrel {

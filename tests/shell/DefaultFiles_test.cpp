@@ -2,8 +2,8 @@
 
 #include "channels/FrequencyCodec.h"
 #include "codeplug/AppState.h"
-#include "codeplug/Identity.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/Identity.h"
 
 using namespace vantrel;
 namespace bm = vantrel::bytemap;

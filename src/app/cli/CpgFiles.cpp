@@ -1,9 +1,9 @@
 #include "cli/CpgFiles.h"
 
-#include "channels/FrequencyCodec.h"
-#include "codeplug/Identity.h"
 #include "base/AtomicFile.h"
+#include "channels/FrequencyCodec.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/Identity.h"
 
 namespace vantrelctl {
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "codeplug/CodeplugFile.h"
+#include "model/EditingModel.h"
 #include "model/MessageLine.h"
 #include "model/OpenForWrite.h"
-#include "model/EditingModel.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "codeplug/AppState.h"
-#include "link/serial/PortResolver.h"
-#include "gui/shell/MDIFormMain.h"
+#include "gui/ProgramParts.h"
 #include "gui/common/DesktopPalette.h"
 #include "gui/common/ProgramIcons.h"
-#include "gui/ProgramParts.h"
 #include "gui/common/Prompts.h"
 #include "gui/common/Translations.h"
+#include "gui/shell/MDIFormMain.h"
 #include "gui/shell/frmSpla.h"
+#include "link/serial/PortResolver.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -11,9 +11,9 @@
 
 #include "Commands.h"
 #include "FleetPorts.h"
-#include "TransferArchive.h"
 #include "FleetSummary.h"
 #include "LinkPort.h"
+#include "TransferArchive.h"
 #include "cli/CpgFiles.h"
 #include "cli/PathReportPrint.h"
 #include "fleet/FleetJob.h"

@@ -11,13 +11,13 @@
 #include "LinkPort.h"
 #include "TransferArchive.h"
 #include "cli/PathReportPrint.h"
+#include "codeplug/CodeplugFile.h"
 #include "link/Link.h"
+#include "link/ModelWriteSteps.h"
 #include "link/PasswordCheck.h"
 #include "link/VerifyWrite.h"
 #include "link/WriteProtocol.h"
-#include "link/ModelWriteSteps.h"
 #include "model/ByteChanges.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

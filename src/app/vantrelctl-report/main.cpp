@@ -21,19 +21,19 @@
 #include <filesystem>
 #include <string>
 
+#include "base/OutputFile.h"
 #include "cli/CommandLine.h"
 #include "cli/ReportCommand.h"
 #include "codeplug/AppState.h"
+#include "codeplug/CodeplugFile.h"
 #include "report/PageFiles.h"
 #include "report/PrinterFacts.h"
 #include "report/ReportFromImage.h"
 #include "report/ReportLayout.h"
+#include "report/TextUtils.h"
 #include "report/clsMultiPgPreview.h"
 #include "report/print/OffscreenPreview.h"
 #include "report/print/PrinterSurface.h"
-#include "report/TextUtils.h"
-#include "codeplug/CodeplugFile.h"
-#include "base/OutputFile.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "Commands.h"
 #include "JsonText.h"
-#include "model/CodeplugDiff.h"
 #include "model/ByteChanges.h"
+#include "model/CodeplugDiff.h"
 #include "model/MessageLine.h"
 
 namespace vantrelctl {

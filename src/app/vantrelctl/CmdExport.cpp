@@ -3,9 +3,9 @@
 #include <string>
 
 #include "Commands.h"
-#include "cli/CpgFiles.h"
 #include "base/AtomicFile.h"
 #include "base/OutputFile.h"
+#include "cli/CpgFiles.h"
 #include "shell/ChirpCsv.h"
 
 namespace vantrelctl {

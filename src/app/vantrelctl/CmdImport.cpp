@@ -8,12 +8,12 @@
 #include <string>
 
 #include "Commands.h"
+#include "base/RegularFile.h"
 #include "cli/CpgFiles.h"
 #include "codeplug/ByteMap.h"
 #include "codeplug/FactoryFields.h"
 #include "model/MessageLine.h"
 #include "shell/ChirpCsv.h"
-#include "base/RegularFile.h"
 
 namespace vantrelctl {
 

@@ -12,17 +12,17 @@
 #include <vector>
 
 #include "Commands.h"
-#include "cli/Table.h"
 #include "JsonText.h"
 #include "channels/ChannelOptions.h"
 #include "channels/ChannelTexts.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/UserTplCodec.h"
+#include "cli/Table.h"
 #include "codeplug/AppState.h"
+#include "codeplug/CodeplugFile.h"
 #include "codeplug/Identity.h"
 #include "model/DisplayedFields.h"
 #include "model/MessageLine.h"
-#include "codeplug/CodeplugFile.h"
 
 namespace vantrelctl {
 

@@ -7,13 +7,13 @@
 
 #include "channels/ChannelOptions.h"
 #include "channels/ChannelTexts.h"
-#include "channels/SignalText.h"
 #include "channels/FrequencyCodec.h"
+#include "channels/SignalText.h"
+#include "codeplug/Identity.h"
 #include "gui/channels/GridColumns.h"
 #include "gui/channels/GridTable.h"
-#include "gui/common/Twips.h"
 #include "gui/channels/frmChannelToneOption.h"
-#include "codeplug/Identity.h"
+#include "gui/common/Twips.h"
 
 namespace vantrel {
 

@@ -8,10 +8,10 @@
 
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
-#include "model/ChannelPaste.h"
-#include "model/ChannelRowsText.h"
 #include "gui/codeplug/ModelMessages.h"
 #include "gui/common/CoreTexts.h"
+#include "model/ChannelPaste.h"
+#include "model/ChannelRowsText.h"
 #include "model/EditingModel.h"
 
 namespace vantrel {

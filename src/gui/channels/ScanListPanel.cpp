@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "codeplug/Identity.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListTexts.h"
-#include "codeplug/Identity.h"
 #include "gui/codeplug/KeyTouch.h"
 
 namespace vantrel {

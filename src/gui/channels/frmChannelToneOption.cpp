@@ -19,9 +19,9 @@
 #include "channels/ChannelOptions.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/GridColumns.h"
+#include "gui/channels/ToneTableKeys.h"
 #include "gui/common/Contrast.h"
 #include "gui/common/Twips.h"
-#include "gui/channels/ToneTableKeys.h"
 #include "gui/common/WindowPlacement.h"
 
 namespace vantrel {

@@ -19,19 +19,19 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/DataFolder.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/ButtonFrame.h"
-#include "gui/codeplug/EditorView.h"
 #include "gui/codeplug/EditorSizes.h"
-#include "gui/codeplug/RadioInfoFrame.h"
+#include "gui/codeplug/EditorView.h"
 #include "gui/codeplug/ModelMessages.h"
+#include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/RadioSettings.h"
 #include "gui/codeplug/StatusHelp.h"
 #include "gui/codeplug/TabKeyOrder.h"
-#include "gui/common/Twips.h"
 #include "gui/codeplug/UserTplFrame.h"
-#include "base/DataFolder.h"
+#include "gui/common/Twips.h"
 
 namespace vantrel {
 

@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QPointer>
 
-#include "gui/codeplug/frmMain.h"
 #include "fleet/ArchivingObserver.h"
+#include "gui/codeplug/frmMain.h"
 #include "gui/fleet/frmFleet.h"
-#include "link/serial/SerialDevice.h"
 #include "gui/link/RadioLink.h"
 #include "gui/shell/EditorUndo.h"
 #include "gui/shell/MDIFormMain.h"
+#include "link/serial/SerialDevice.h"
 
 namespace vantrel {
 

@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/AtomicFile.h"
 #include "codeplug/CodeplugImage.h"
 #include "gui/common/CoreTexts.h"
-#include "base/AtomicFile.h"
-#include "shell/Csv.h"
 #include "gui/common/Prompts.h"
+#include "shell/Csv.h"
 
 namespace vantrel {
 

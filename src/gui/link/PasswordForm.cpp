@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "link/PasswordCheck.h"
-#include "gui/link/OwnedWindow.h"
 #include "gui/common/WindowPlacement.h"
+#include "gui/link/OwnedWindow.h"
+#include "link/PasswordCheck.h"
 
 namespace vantrel {
 

@@ -10,16 +10,16 @@
 #include <QSettings>
 #include <array>
 
-#include "gui/codeplug/frmMain.h"
 #include "archive/ArchiveRecorder.h"
+#include "gui/codeplug/frmMain.h"
+#include "gui/link/ProgramCommands.h"
+#include "gui/link/frmProgram.h"
+#include "gui/shell/MDIFormMain.h"
 #include "link/PortFile.h"
 #include "link/TracingDevice.h"
 #include "link/serial/OpenCommPort.h"
 #include "link/serial/PortResolver.h"
 #include "link/serial/SerialDevice.h"
-#include "gui/link/ProgramCommands.h"
-#include "gui/link/frmProgram.h"
-#include "gui/shell/MDIFormMain.h"
 
 namespace vantrel {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <utility>
 
-#include "link/PasswordCheck.h"
 #include "gui/link/MainCommands.h"
 #include "gui/link/frmProgram.h"
+#include "link/PasswordCheck.h"
 
 namespace vantrel {
 

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "codeplug/AppState.h"
-#include "gui/link/PasswordForm.h"
 #include "gui/common/Prompts.h"
+#include "gui/link/PasswordForm.h"
 
 namespace vantrel {
 

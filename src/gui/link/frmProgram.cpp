@@ -10,12 +10,12 @@
 #include <QStringList>
 
 #include "codeplug/CodeplugImage.h"
-#include "link/Link.h"
-#include "gui/link/OwnedWindow.h"
-#include "gui/link/ProgramTexts.h"
 #include "gui/common/CoreTexts.h"
 #include "gui/common/WindowFocus.h"
 #include "gui/common/WindowPlacement.h"
+#include "gui/link/OwnedWindow.h"
+#include "gui/link/ProgramTexts.h"
+#include "link/Link.h"
 
 namespace vantrel {
 

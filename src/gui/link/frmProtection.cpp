@@ -6,13 +6,13 @@
 
 #include <QLineEdit>
 
-#include "gui/channels/ChannelGrid.h"
 #include "codeplug/ByteMap.h"
+#include "gui/channels/ChannelGrid.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/frmMain.h"
-#include "link/PasswordCheck.h"
 #include "gui/link/MainCommands.h"
 #include "gui/shell/MDIFormMain.h"
+#include "link/PasswordCheck.h"
 
 namespace vantrel {
 

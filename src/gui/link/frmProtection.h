@@ -4,8 +4,8 @@
 // password is typed the editor stays locked: the data can be looked at and
 // saved, but not written, printed or replaced by defaults. Three attempts.
 #include "codeplug/AppState.h"
-#include "gui/link/PasswordForm.h"
 #include "gui/common/Prompts.h"
+#include "gui/link/PasswordForm.h"
 
 namespace vantrel {
 

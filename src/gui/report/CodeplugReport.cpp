@@ -6,13 +6,13 @@
 #include <ctime>
 #include <memory>
 
-#include "report/PageFiles.h"
-#include "report/ReportLayout.h"
-#include "report/clsMultiPgPreview.h"
-#include "report/print/PrinterSurface.h"
 #include "gui/report/QtPrinterFacts.h"
 #include "gui/report/frmMultiPgPreview.h"
+#include "report/PageFiles.h"
+#include "report/ReportLayout.h"
 #include "report/TextUtils.h"
+#include "report/clsMultiPgPreview.h"
+#include "report/print/PrinterSurface.h"
 
 namespace vantrel::report {
 

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "codeplug/AppState.h"
-#include "report/ReportContent.h"
 #include "gui/common/Prompts.h"
+#include "report/ReportContent.h"
 
 class QPrinter;
 

@@ -2,8 +2,8 @@
 
 #include "gui/codeplug/frmMain.h"
 #include "gui/report/CodeplugReport.h"
-#include "report/ReportFromImage.h"
 #include "gui/shell/MDIFormMain.h"
+#include "report/ReportFromImage.h"
 
 namespace vantrel::report {
 

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/PageFiles.h"
-#include "gui/report/ImageView.h"
 #include "gui/common/ProgramIcons.h"
+#include "gui/report/ImageView.h"
+#include "report/PageFiles.h"
 
 namespace vantrel::report {
 

@@ -5,15 +5,15 @@
 #include <QFile>
 #include <QMenu>
 
+#include "base/AtomicFile.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/frmMain.h"
 #include "gui/common/CoreTexts.h"
-#include "model/EditingModel.h"
-#include "base/AtomicFile.h"
-#include "shell/ChirpCsv.h"
 #include "gui/shell/CurrentFile.h"
 #include "gui/shell/MDIFormMain.h"
+#include "model/EditingModel.h"
+#include "shell/ChirpCsv.h"
 
 namespace vantrel {
 

@@ -6,12 +6,12 @@
 #include <QTabWidget>
 
 #include "channels/UserTplCodec.h"
+#include "codeplug/CodeplugFile.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/codeplug/frmMain.h"
-#include "codeplug/CodeplugFile.h"
 #include "gui/common/CoreTexts.h"
 #include "gui/common/WindowFocus.h"
 

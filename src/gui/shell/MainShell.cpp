@@ -10,23 +10,23 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "gui/channels/ChannelGrid.h"
-#include "gui/codeplug/frmMain.h"
-#include "gui/channels/ScanListPanel.h"
-#include "link/PortFile.h"
-#include "shell/DataFileRegistration.h"
 #include "base/DataFolder.h"
-#include "gui/shell/AboutBox.h"
-#include "gui/shell/ChannelCsvCommands.h"
-#include "gui/shell/CurrentFile.h"
-#include "gui/shell/EditorUndo.h"
-#include "gui/shell/ClosingSequence.h"
-#include "gui/shell/CommPortMenu.h"
-#include "gui/shell/HelpViewer.h"
-#include "gui/shell/MDIFormMain.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ScanListPanel.h"
+#include "gui/codeplug/frmMain.h"
 #include "gui/common/Translations.h"
 #include "gui/common/WindowFocus.h"
 #include "gui/common/WindowPlacement.h"
+#include "gui/shell/AboutBox.h"
+#include "gui/shell/ChannelCsvCommands.h"
+#include "gui/shell/ClosingSequence.h"
+#include "gui/shell/CommPortMenu.h"
+#include "gui/shell/CurrentFile.h"
+#include "gui/shell/EditorUndo.h"
+#include "gui/shell/HelpViewer.h"
+#include "gui/shell/MDIFormMain.h"
+#include "link/PortFile.h"
+#include "shell/DataFileRegistration.h"
 
 namespace vantrel {
 

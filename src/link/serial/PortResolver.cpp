@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "link/PortFile.h"
 #include "base/RegularFile.h"
+#include "link/PortFile.h"
 
 namespace vantrel::link {
 

@@ -6,9 +6,9 @@
 
 #include "channels/ChannelOptions.h"
 #include "gui/channels/GridFixture.h"
-#include "gui/common/Twips.h"
 #include "gui/channels/ToneTableKeys.h"
 #include "gui/channels/frmChannelToneOption.h"
+#include "gui/common/Twips.h"
 
 namespace vantrel::testing {
 namespace {

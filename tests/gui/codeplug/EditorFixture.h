@@ -8,8 +8,8 @@
 
 #include "channels/ChannelRecord.h"
 #include "codeplug/AppState.h"
-#include "gui/codeplug/frmMain.h"
 #include "codeplug/CodeplugFile.h"
+#include "gui/codeplug/frmMain.h"
 #include "gui/shell/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
 #include "support/StartUp.h"

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "codeplug/Identity.h"
-#include "gui/common/Contrast.h"
 #include "gui/codeplug/EditorFixture.h"
 #include "gui/codeplug/Input.h"
 #include "gui/codeplug/RadioInfoFrame.h"
+#include "gui/common/Contrast.h"
 
 namespace vantrel::test {
 namespace {

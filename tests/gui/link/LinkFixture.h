@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "codeplug/AppState.h"
+#include "codeplug/CodeplugFile.h"
 #include "gui/codeplug/frmMain.h"
-#include "link/SimulatedRadio.h"
-#include "link/VirtualLine.h"
 #include "gui/link/ProgramCommands.h"
 #include "gui/link/frmProgram.h"
-#include "codeplug/CodeplugFile.h"
 #include "gui/shell/MDIFormMain.h"
+#include "link/SimulatedRadio.h"
+#include "link/VirtualLine.h"
 #include "support/ScriptedPrompts.h"
 #include "support/StartUp.h"
 

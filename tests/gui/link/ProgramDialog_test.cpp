@@ -16,8 +16,8 @@
 
 #include <map>
 
-#include "gui/channels/ScanListPanel.h"
 #include "codeplug/ByteMap.h"
+#include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/UserTplFrame.h"
 #include "gui/link/LinkFixture.h"

@@ -13,11 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "gui/codeplug/frmMain.h"
-#include "link/serial/SerialDevice.h"
 #include "gui/link/ProgramCommands.h"
 #include "gui/link/RadioLink.h"
 #include "gui/link/frmProgram.h"
 #include "gui/shell/MDIFormMain.h"
+#include "link/serial/SerialDevice.h"
 #include "support/ScriptedPrompts.h"
 #include "support/StartUp.h"
 

@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "codeplug/ByteMap.h"
-#include "link/Link.h"
-#include "link/WriteProtocol.h"
 #include "gui/link/LinkFixture.h"
+#include "gui/shell/FileCommands.h"
+#include "link/Link.h"
 #include "link/ModelWriteSteps.h"
+#include "link/WriteProtocol.h"
 #include "model/MessageLine.h"
 #include "model/OpenForWrite.h"
-#include "gui/shell/FileCommands.h"
 
 namespace vantrel::test {
 namespace {

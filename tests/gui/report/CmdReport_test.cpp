@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "codeplug/ByteMap.h"
-#include "codeplug/CodeplugImage.h"
 #include "codeplug/CodeplugFile.h"
+#include "codeplug/CodeplugImage.h"
 
 namespace vantrel {
 namespace {

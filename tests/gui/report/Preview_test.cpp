@@ -11,12 +11,12 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-#include "report/PageFiles.h"
-#include "report/PrinterFacts.h"
-#include "report/clsMultiPgPreview.h"
 #include "gui/report/CodeplugReport.h"
 #include "gui/report/ImageView.h"
 #include "gui/report/frmMultiPgPreview.h"
+#include "report/PageFiles.h"
+#include "report/PrinterFacts.h"
+#include "report/clsMultiPgPreview.h"
 #include "support/ScriptedPrompts.h"
 
 namespace vantrel::report {

@@ -7,9 +7,9 @@
 
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
-#include "shell/ChirpCsv.h"
-#include "gui/shell/ShellFixture.h"
 #include "gui/shell/ImportNumberingDialog.h"
+#include "gui/shell/ShellFixture.h"
+#include "shell/ChirpCsv.h"
 
 namespace vantrel::test {
 namespace {

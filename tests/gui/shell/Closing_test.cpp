@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "gui/channels/ChannelGrid.h"
 #include "gui/common/Twips.h"
 #include "gui/shell/HelpViewer.h"
 #include "gui/shell/ShellFixture.h"
-#include "gui/channels/ChannelGrid.h"
 
 namespace vantrel::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "gui/channels/ChannelGrid.h"
-#include "codeplug/ByteMap.h"
 #include "base/DataFolder.h"
+#include "codeplug/ByteMap.h"
+#include "gui/channels/ChannelGrid.h"
 #include "gui/shell/CurrentFile.h"
 #include "gui/shell/ShellFixture.h"
 

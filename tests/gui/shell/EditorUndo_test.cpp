@@ -15,6 +15,7 @@
 #include <QTest>
 #include <functional>
 
+#include "base/DataFolder.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/ButtonFrame.h"
@@ -23,10 +24,9 @@
 #include "gui/codeplug/RadioSettings.h"
 #include "gui/codeplug/TimingControl.h"
 #include "gui/codeplug/UserTplFrame.h"
-#include "model/UndoHistory.h"
-#include "base/DataFolder.h"
 #include "gui/shell/EditorUndo.h"
 #include "gui/shell/ShellFixture.h"
+#include "model/UndoHistory.h"
 
 namespace vantrel::test {
 namespace {

@@ -7,13 +7,13 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "gui/channels/ScanListPanel.h"
+#include "base/DataFolder.h"
 #include "codeplug/ByteMap.h"
+#include "codeplug/CodeplugFile.h"
+#include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/RadioSettings.h"
 #include "gui/codeplug/UserTplFrame.h"
-#include "codeplug/CodeplugFile.h"
-#include "base/DataFolder.h"
 #include "gui/shell/ShellFixture.h"
 
 namespace vantrel::test {

@@ -16,13 +16,13 @@
 #include <QTextStream>
 #include <QUrl>
 
-#include "gui/shell/AboutBox.h"
-#include "gui/shell/HelpViewer.h"
-#include "gui/common/WindowPlacement.h"
-#include "gui/shell/ShellFixture.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ScanListPanel.h"
 #include "gui/codeplug/RadioInfoFrame.h"
+#include "gui/common/WindowPlacement.h"
+#include "gui/shell/AboutBox.h"
+#include "gui/shell/HelpViewer.h"
+#include "gui/shell/ShellFixture.h"
 
 using namespace vantrel;
 

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "channels/FrequencyCodec.h"
-#include "gui/channels/ChannelGrid.h"
 #include "codeplug/CodeplugFile.h"
+#include "gui/channels/ChannelGrid.h"
 #include "gui/shell/ShellFixture.h"
 
 namespace vantrel::test {

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 
-#include "gui/codeplug/EditorFixture.h"
 #include "base/DataFolder.h"
+#include "gui/codeplug/EditorFixture.h"
 #include "gui/shell/MainShell.h"
 
 namespace vantrel::test {

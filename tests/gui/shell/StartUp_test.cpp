@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "codeplug/ByteMap.h"
+#include "gui/ProgramParts.h"
 #include "gui/codeplug/EditorFixture.h"
 #include "gui/codeplug/RadioInfoFrame.h"
-#include "link/serial/SerialDevice.h"
 #include "gui/link/RadioLink.h"
 #include "gui/shell/AfterFirstPaint.h"
-#include "gui/ProgramParts.h"
 #include "gui/shell/frmSpla.h"
+#include "link/serial/SerialDevice.h"
 
 namespace vantrel::test {
 namespace {

@@ -13,17 +13,17 @@
 #include <sys/stat.h>
 
 #include "E2eRig.h"
+#include "archive/ArchiveStore.h"
+#include "codeplug/CodeplugFile.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/codeplug/RadioInfoFrame.h"
 #include "gui/codeplug/frmMain.h"
 #include "gui/link/ProgramCommands.h"
-#include "archive/ArchiveStore.h"
-#include "link/serial/SerialDevice.h"
 #include "gui/link/RadioLink.h"
 #include "gui/link/frmPasswordW.h"
 #include "gui/link/frmProgram.h"
-#include "codeplug/CodeplugFile.h"
 #include "gui/shell/MDIFormMain.h"
+#include "link/serial/SerialDevice.h"
 #include "support/ScriptedPrompts.h"
 #include "support/StartUp.h"
 
