@@ -16,8 +16,11 @@
 #include "archive/FinishedTransfer.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/CodeplugImage.h"
+#include "support/SeededImage.h"
 
 namespace vantrel::archive::test {
+
+using vantrel::test::Image;
 
 enum class Engine { Sqlite, Postgres };
 
@@ -25,16 +28,6 @@ inline std::string EngineName(const ::testing::TestParamInfo<Engine>& info) {
     return info.param == Engine::Sqlite ? "SQLite" : "PostgreSQL";
 }
 
-// A model's default codeplug carrying `serial`, its first channel's receive
-// frequency moved by `seed` steps so that images of different seeds differ.
-inline CodeplugImage::Bytes Image(const std::string& serial, int seed = 1) {
-    CodeplugImage image;
-    EXPECT_TRUE(CopyToBox(image, VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg").ok());
-    const std::size_t rx = bytemap::channelRecord(1);
-    image.setByte(rx, static_cast<std::uint8_t>(image.byte(rx) + seed));
-    image.setText(bytemap::SerialNumber, bytemap::SerialNumberSize, serial);
-    return image.bytes();
-}
 
 inline FinishedTransfer Transfer(Operation op, const std::string& port, std::optional<CodeplugImage::Bytes> bytes,
                                  std::optional<CodeplugImage::Bytes> written = std::nullopt) {

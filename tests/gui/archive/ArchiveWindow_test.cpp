@@ -17,6 +17,7 @@
 #include "gui/codeplug/frmMain.h"
 #include "gui/shell/MDIFormMain.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SeededImage.h"
 #include "support/StartUp.h"
 
 namespace vantrel::test {
@@ -25,16 +26,6 @@ namespace {
 using archive::ArchiveEntry;
 using archive::Operation;
 
-// A model's default codeplug carrying `serial`, its first channel's receive
-// frequency moved by `seed` steps so that images of different seeds differ.
-CodeplugImage::Bytes Image(const std::string& serial, int seed) {
-    CodeplugImage image;
-    EXPECT_TRUE(CopyToBox(image, VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg").ok());
-    const std::size_t rx = bytemap::channelRecord(1);
-    image.setByte(rx, static_cast<std::uint8_t>(image.byte(rx) + seed));
-    image.setText(bytemap::SerialNumber, bytemap::SerialNumberSize, serial);
-    return image.bytes();
-}
 
 struct ArchiveWindow : ::testing::Test {
     QTemporaryDir dir;

@@ -22,6 +22,7 @@
 #include "gui/shell/MDIFormMain.h"
 #include "link/e2e/E2eRig.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SeededImage.h"
 #include "support/StartUp.h"
 
 namespace vantrel::test {
@@ -35,16 +36,6 @@ const std::string kSerial = "SIM0000001";
 // keeps its own.
 const std::string kBlankSerial(10, '\xFF');
 
-// A model's default codeplug carrying `serial`, its first channel's receive
-// frequency moved by `seed` steps.
-CodeplugImage::Bytes Image(const std::string& serial, int seed) {
-    CodeplugImage image;
-    EXPECT_TRUE(CopyToBox(image, VANTREL_TEST_DATA_DIR "/../data/U2_EMEA.cpg").ok());
-    const std::size_t rx = bytemap::channelRecord(1);
-    image.setByte(rx, static_cast<std::uint8_t>(image.byte(rx) + seed));
-    image.setText(bytemap::SerialNumber, bytemap::SerialNumberSize, serial);
-    return image.bytes();
-}
 
 QByteArray Cpg(const CodeplugImage::Bytes& bytes) {
     CodeplugImage image;
