@@ -15,8 +15,8 @@
         <translation>Der Bericht konnte nicht gedruckt werden: Kein Drucker verfügbar.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Der Bericht konnte nicht auf "%1" gedruckt werden.</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Der Bericht konnte nicht auf &quot;%1&quot; gedruckt werden.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -406,12 +406,12 @@
         <translation>%1: Zugriff verweigert.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Sie sind in der Gruppe "%1", aber diese Anmeldung ist älter als die Mitgliedschaft: Melden Sie sich ab und wieder an.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Sie sind in der Gruppe &quot;%1&quot;, aber diese Anmeldung ist älter als die Mitgliedschaft: Melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>Das Gerät gehört der Gruppe "%1". Fügen Sie sich ihr hinzu mit</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>Das Gerät gehört der Gruppe &quot;%1&quot;. Fügen Sie sich ihr hinzu mit</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -450,8 +450,8 @@
         <translation>Angehalten beim %1 bei Block %2 von %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>der Codeplug würde jedem Funkgerät die Seriennummer '%1' geben (Seriennummer schreiben ist aktiviert): jeweils nur ein Funkgerät schreiben</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>der Codeplug würde jedem Funkgerät die Seriennummer &apos;%1&apos; geben (Seriennummer schreiben ist aktiviert): jeweils nur ein Funkgerät schreiben</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -606,129 +606,6 @@
     <message>
         <source>Invalid number</source>
         <translation>Ungültige Zahl</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenus</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Open..</source>
-        <translation>Ö&amp;ffnen..</translation>
-    </message>
-    <message>
-        <source>Radio &amp;Archive...</source>
-        <translation>Funkgeräte-&amp;Archiv...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>Druck&amp;vorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Print..</source>
-        <translation>&amp;Drucken..</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standardwerte</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>&amp;Gerät</translation>
-    </message>
-    <message>
-        <source>&amp;Read</source>
-        <translation>&amp;Lesen</translation>
-    </message>
-    <message>
-        <source>&amp;Write</source>
-        <translation>&amp;Schreiben</translation>
-    </message>
-    <message>
-        <source>Program &amp;Several Radios...</source>
-        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Comm Port</source>
-        <translation>&amp;COM-Port</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Hilfethemen</translation>
-    </message>
-    <message>
-        <source>&amp;About Vantrel CPS...</source>
-        <translation>&amp;Über Vantrel CPS...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Lesen</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Schreiben</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -1036,8 +913,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Noch nichts geladen.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Funkgerät lesen: &lt;b&gt;Gerät &amp;gt; Lesen&lt;/b&gt; (Strg+R).&lt;br&gt;Datendatei öffnen: &lt;b&gt;Datei &amp;gt; Öffnen..&lt;/b&gt; (Strg+O).&lt;br&gt;Leeres Funkgerät programmieren: &lt;a href="super"&gt;seine regionale Supernummer eingeben&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Noch nichts geladen.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Funkgerät lesen: &lt;b&gt;Gerät &amp;gt; Lesen&lt;/b&gt; (Strg+R).&lt;br&gt;Datendatei öffnen: &lt;b&gt;Datei &amp;gt; Öffnen..&lt;/b&gt; (Strg+O).&lt;br&gt;Leeres Funkgerät programmieren: &lt;a href=&quot;super&quot;&gt;seine regionale Supernummer eingeben&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1059,10 +936,10 @@
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>Der eingegebene Pfad,<byte value="xd" />
-'%1' ist zu lang. Geben Sie einen kürzeren Pfad ein.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>Der eingegebene Pfad,<byte value="xd"/>
+&apos;%1&apos; ist zu lang. Geben Sie einen kürzeren Pfad ein.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -1106,7 +983,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>Kanalnummern der Liste &amp;beibehalten</translation>
     </message>
     <message>
@@ -1122,7 +999,7 @@
         <translation>Erster Kanal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>in Listenreihenfolge, unpassende Zeilen werden übersprungen</translation>
     </message>
 </context>
@@ -1143,6 +1020,126 @@
 </context>
 <context>
     <name>vantrel::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open..</source>
+        <translation>Ö&amp;ffnen..</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Archive...</source>
+        <translation>Funkgeräte-&amp;Archiv...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print..</source>
+        <translation>&amp;Drucken..</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port</source>
+        <translation>&amp;COM-Port</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrel CPS...</source>
+        <translation>&amp;Über Vantrel CPS...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
     <message>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
@@ -1217,8 +1214,8 @@
         <translation>Passwort</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Bitte 'Enter'-Taste drücken</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Bitte &apos;Enter&apos;-Taste drücken</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1294,11 +1291,11 @@
         <translation>%1 Felder weichen ab</translation>
     </message>
     <message>
-        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Compare the radio with that write?</source>
-        <translation>Funkgerät %1 enthält nicht mehr seinen letzten Schreibvorgang vom %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <translation>Funkgerät %1 enthält nicht mehr seinen letzten Schreibvorgang vom %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Funkgerät mit diesem Schreibvorgang vergleichen?</translation>
     </message>
     <message>
@@ -1474,8 +1471,8 @@ Funkgerät mit diesem Schreibvorgang vergleichen?</translation>
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>Das Funkgeräte-Archiv ist ausgeschaltet (VANTREL_ARCHIVE oder die Einstellung Archive/Location ist "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>Das Funkgeräte-Archiv ist ausgeschaltet (VANTREL_ARCHIVE oder die Einstellung Archive/Location ist &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1498,7 +1495,7 @@ Funkgerät mit diesem Schreibvorgang vergleichen?</translation>
         <translation>Dieser Vorgang (%1) wurde nicht abgeschlossen: Das Archiv enthält kein Abbild davon.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>Das Abbild dieses Eintrags passt nicht zu seiner Prüfsumme und wird nicht verwendet.</translation>
     </message>
     <message>

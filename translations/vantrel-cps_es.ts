@@ -15,8 +15,8 @@
         <translation>No se pudo imprimir el informe: no hay ninguna impresora disponible.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>No se pudo imprimir el informe en "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>No se pudo imprimir el informe en &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -406,12 +406,12 @@
         <translation>%1: permiso denegado.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Usted está en el grupo "%1", pero esta sesión se inició antes: cierre la sesión y vuelva a iniciarla.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Usted está en el grupo &quot;%1&quot;, pero esta sesión se inició antes: cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>El dispositivo pertenece al grupo "%1". Agréguese a él con</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>El dispositivo pertenece al grupo &quot;%1&quot;. Agréguese a él con</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -450,8 +450,8 @@
         <translation>Detenido durante la %1 en el bloque %2 de %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>el codeplug daría a todos los radios el número de serie '%1' (tiene activada la escritura del número de serie): escriba un radio cada vez</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>el codeplug daría a todos los radios el número de serie &apos;%1&apos; (tiene activada la escritura del número de serie): escriba un radio cada vez</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -606,129 +606,6 @@
     <message>
         <source>Invalid number</source>
         <translation>Número no válido</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenus</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Open..</source>
-        <translation>&amp;Abrir..</translation>
-    </message>
-    <message>
-        <source>Radio &amp;Archive...</source>
-        <translation>&amp;Historial de radios...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>Vista pre&amp;via</translation>
-    </message>
-    <message>
-        <source>&amp;Print..</source>
-        <translation>&amp;Imprimir..</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Predeterminado</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>&amp;Dispositivo</translation>
-    </message>
-    <message>
-        <source>&amp;Read</source>
-        <translation>&amp;Leer</translation>
-    </message>
-    <message>
-        <source>&amp;Write</source>
-        <translation>&amp;Escribir</translation>
-    </message>
-    <message>
-        <source>Program &amp;Several Radios...</source>
-        <translation>Programar &amp;varios radios...</translation>
-    </message>
-    <message>
-        <source>&amp;Comm Port</source>
-        <translation>&amp;Puerto COM</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Temas de ayuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Vantrel CPS...</source>
-        <translation>&amp;Acerca de Vantrel CPS...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Leer</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Escribir</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Vista previa</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -1036,8 +913,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Todavía no hay nada cargado.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Leer un radio: &lt;b&gt;Dispositivo &amp;gt; Leer&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir un archivo de datos: &lt;b&gt;Archivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar un radio virgen: &lt;a href="super"&gt;introduzca su número super regional&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Todavía no hay nada cargado.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Leer un radio: &lt;b&gt;Dispositivo &amp;gt; Leer&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir un archivo de datos: &lt;b&gt;Archivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar un radio virgen: &lt;a href=&quot;super&quot;&gt;introduzca su número super regional&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1059,10 +936,10 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>La ruta introducida,<byte value="xd" />
-'%1' es demasiado larga. Introduzca una ruta más corta.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>La ruta introducida,<byte value="xd"/>
+&apos;%1&apos; es demasiado larga. Introduzca una ruta más corta.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -1106,7 +983,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Mantener los números de canal de la lista</translation>
     </message>
     <message>
@@ -1122,7 +999,7 @@
         <translation>Primer canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>en el orden de la lista, omitiendo las filas que el radio no admite</translation>
     </message>
 </context>
@@ -1143,6 +1020,126 @@
 </context>
 <context>
     <name>vantrel::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open..</source>
+        <translation>&amp;Abrir..</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Archive...</source>
+        <translation>&amp;Historial de radios...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Vista pre&amp;via</translation>
+    </message>
+    <message>
+        <source>&amp;Print..</source>
+        <translation>&amp;Imprimir..</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Leer</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Escribir</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;varios radios...</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port</source>
+        <translation>&amp;Puerto COM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrel CPS...</source>
+        <translation>&amp;Acerca de Vantrel CPS...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
     <message>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
@@ -1217,8 +1214,8 @@
         <translation>Contraseña</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Pulse la tecla 'Enter'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Pulse la tecla &apos;Enter&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1294,11 +1291,11 @@
         <translation>%1 campos difieren</translation>
     </message>
     <message>
-        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Compare the radio with that write?</source>
-        <translation>La radio %1 ya no tiene su última escritura, del %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <translation>La radio %1 ya no tiene su última escritura, del %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 ¿Comparar la radio con esa escritura?</translation>
     </message>
     <message>
@@ -1474,8 +1471,8 @@ Compare the radio with that write?</source>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>El historial de radios está desactivado (VANTREL_ARCHIVE o el ajuste Archive/Location vale "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>El historial de radios está desactivado (VANTREL_ARCHIVE o el ajuste Archive/Location vale &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1498,7 +1495,7 @@ Compare the radio with that write?</source>
         <translation>Esta operación (%1) no se completó: el historial no guarda su imagen.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>La imagen de este registro no coincide con su suma de verificación y no se usa.</translation>
     </message>
     <message>

@@ -12,15 +12,15 @@
     <name>CodeplugReport</name>
     <message>
         <source>The report could not be printed: no printer is available.</source>
-        <translation>Impossible d'imprimer le rapport : aucune imprimante n'est disponible.</translation>
+        <translation>Impossible d&apos;imprimer le rapport : aucune imprimante n&apos;est disponible.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Impossible d'imprimer le rapport sur "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;imprimer le rapport sur &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
-        <translation>Impossible de créer l'aperçu avant impression : %1</translation>
+        <translation>Impossible de créer l&apos;aperçu avant impression : %1</translation>
     </message>
 </context>
 <context>
@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>Time Option value is Invalid</source>
-        <translation>Valeur d'option de temps non valide</translation>
+        <translation>Valeur d&apos;option de temps non valide</translation>
     </message>
     <message>
         <source>Invalid Password</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Prio. Scan Ch. No. not in active scan list</source>
-        <translation>Le n° de canal de balayage prioritaire n'est pas dans la liste de balayage active</translation>
+        <translation>Le n° de canal de balayage prioritaire n&apos;est pas dans la liste de balayage active</translation>
     </message>
     <message>
         <source>Invalid Frequency</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Frequency is not valid</source>
-        <translation>La fréquence n'est pas valide</translation>
+        <translation>La fréquence n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Not Allowed To Delete Priority Channel Frequency</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>The editor is locked.</source>
-        <translation>L'éditeur est verrouillé.</translation>
+        <translation>L&apos;éditeur est verrouillé.</translation>
     </message>
     <message>
         <source>not a value this cell can take</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>channel names are not kept: the radio has no channel names</source>
-        <translation>les noms de canaux ne sont pas repris : la radio n'a pas de noms de canaux</translation>
+        <translation>les noms de canaux ne sont pas repris : la radio n&apos;a pas de noms de canaux</translation>
     </message>
     <message>
         <source>Hi/Low Power</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Writing End, but an answer from the radio was not clear. Please read the radio back to verify.</source>
-        <translation>Écriture terminée, mais une réponse de la radio n'était pas nette. Relisez la radio pour vérifier.</translation>
+        <translation>Écriture terminée, mais une réponse de la radio n&apos;était pas nette. Relisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>the radio holds every byte written</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Only its owner may use it; ask the administrator for access.</source>
-        <translation>Seul son propriétaire peut l'utiliser ; demandez l'accès à l'administrateur.</translation>
+        <translation>Seul son propriétaire peut l&apos;utiliser ; demandez l&apos;accès à l&apos;administrateur.</translation>
     </message>
     <message>
         <source>then log out and in again.</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>No serial device was found for this port.</source>
-        <translation>Aucun périphérique série n'a été trouvé pour ce port.</translation>
+        <translation>Aucun périphérique série n&apos;a été trouvé pour ce port.</translation>
     </message>
     <message>
         <source>Is the programming cable plugged in?</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>not a character device</source>
-        <translation>autre chose qu'un périphérique caractère</translation>
+        <translation>autre chose qu&apos;un périphérique caractère</translation>
     </message>
     <message>
         <source>another program</source>
@@ -323,15 +323,15 @@
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation>Impossible d'ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>%1 is not a Vantrel programmer data file</source>
-        <translation>%1 n'est pas un fichier de données de programmation Vantrel</translation>
+        <translation>%1 n&apos;est pas un fichier de données de programmation Vantrel</translation>
     </message>
     <message>
         <source>%1 holds only %2 of the %3 codeplug bytes</source>
@@ -339,15 +339,15 @@
     </message>
     <message>
         <source>%1: value %2 (%3) is outside 0 to 255</source>
-        <translation>%1 : la valeur %2 (%3) n'est pas entre 0 et 255</translation>
+        <translation>%1 : la valeur %2 (%3) n&apos;est pas entre 0 et 255</translation>
     </message>
     <message>
         <source>%1: value %2 (%3) is not a number</source>
-        <translation>%1 : la valeur %2 (%3) n'est pas un nombre</translation>
+        <translation>%1 : la valeur %2 (%3) n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1: value %2 is not text</source>
-        <translation>%1 : la valeur %2 n'est pas du texte</translation>
+        <translation>%1 : la valeur %2 n&apos;est pas du texte</translation>
     </message>
     <message>
         <source>%1 is too long for a data file (over 1 MiB)</source>
@@ -406,16 +406,16 @@
         <translation>%1 : accès refusé.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Vous êtes dans le groupe "%1", mais cette session est antérieure à votre ajout : déconnectez-vous puis reconnectez-vous.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Vous êtes dans le groupe &quot;%1&quot;, mais cette session est antérieure à votre ajout : déconnectez-vous puis reconnectez-vous.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>Le périphérique appartient au groupe "%1". Ajoutez-vous à ce groupe avec</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>Le périphérique appartient au groupe &quot;%1&quot;. Ajoutez-vous à ce groupe avec</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
-        <translation>%1 est occupé : %2 l'utilise.</translation>
+        <translation>%1 est occupé : %2 l&apos;utilise.</translation>
     </message>
     <message>
         <source>%1: no such device.</source>
@@ -450,8 +450,8 @@
         <translation>Arrêté pendant la %1 au bloc %2 sur %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>le codeplug donnerait à chaque radio le numéro de série '%1' (l'écriture du numéro de série est activée) : programmez une radio à la fois</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>le codeplug donnerait à chaque radio le numéro de série &apos;%1&apos; (l&apos;écriture du numéro de série est activée) : programmez une radio à la fois</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Channel Rx PL Option Setting</source>
-        <translation>Réglage de l'option PL Rx du canal</translation>
+        <translation>Réglage de l&apos;option PL Rx du canal</translation>
     </message>
     <message>
         <source>SQ</source>
@@ -518,7 +518,7 @@
     </message>
     <message>
         <source>Channel Tx PL Option Setting</source>
-        <translation>Réglage de l'option PL Tx du canal</translation>
+        <translation>Réglage de l&apos;option PL Tx du canal</translation>
     </message>
     <message>
         <source>PWR</source>
@@ -606,129 +606,6 @@
     <message>
         <source>Invalid number</source>
         <translation>Nombre non valide</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenus</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Open..</source>
-        <translation>&amp;Ouvrir..</translation>
-    </message>
-    <message>
-        <source>Radio &amp;Archive...</source>
-        <translation>A&amp;rchives radio...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>&amp;Aperçu avant impression</translation>
-    </message>
-    <message>
-        <source>&amp;Print..</source>
-        <translation>Im&amp;primer..</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Valeurs par défaut</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>&amp;Radio</translation>
-    </message>
-    <message>
-        <source>&amp;Read</source>
-        <translation>&amp;Lire</translation>
-    </message>
-    <message>
-        <source>&amp;Write</source>
-        <translation>É&amp;crire</translation>
-    </message>
-    <message>
-        <source>Program &amp;Several Radios...</source>
-        <translation>Programmer &amp;plusieurs radios...</translation>
-    </message>
-    <message>
-        <source>&amp;Comm Port</source>
-        <translation>P&amp;ort COM</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Rubriques d'aide</translation>
-    </message>
-    <message>
-        <source>&amp;About Vantrel CPS...</source>
-        <translation>À &amp;propos de Vantrel CPS...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Lire</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Écrire</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Aperçu avant impression</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -855,27 +732,27 @@
     </message>
     <message>
         <source>Battery Save Mode Enable Option</source>
-        <translation>Option d'activation de l'économie de batterie</translation>
+        <translation>Option d&apos;activation de l&apos;économie de batterie</translation>
     </message>
     <message>
         <source>Priority Scan Enable Option</source>
-        <translation>Option d'activation du balayage prioritaire</translation>
+        <translation>Option d&apos;activation du balayage prioritaire</translation>
     </message>
     <message>
         <source>Quick Key Override Enable Option</source>
-        <translation>Option d'activation du forçage par touche rapide</translation>
+        <translation>Option d&apos;activation du forçage par touche rapide</translation>
     </message>
     <message>
         <source>Normal Scan Enable Option</source>
-        <translation>Option d'activation du balayage normal</translation>
+        <translation>Option d&apos;activation du balayage normal</translation>
     </message>
     <message>
         <source>TOT (Time Out Timer) Enable Option</source>
-        <translation>Option d'activation du TOT (temporisation TX)</translation>
+        <translation>Option d&apos;activation du TOT (temporisation TX)</translation>
     </message>
     <message>
         <source>Talkback Scan Enable Option </source>
-        <translation>Option d'activation du balayage avec réponse </translation>
+        <translation>Option d&apos;activation du balayage avec réponse </translation>
     </message>
     <message>
         <source>Scan Interval Time : 250 to 5000msec</source>
@@ -1036,8 +913,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Rien n'est encore chargé.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Lire une radio : &lt;b&gt;Radio &amp;gt; Lire&lt;/b&gt; (Ctrl+R).&lt;br&gt;Ouvrir un fichier de données : &lt;b&gt;Fichier &amp;gt; Ouvrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programmer une radio vierge : &lt;a href="super"&gt;saisir son numéro Super régional&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Rien n&apos;est encore chargé.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Lire une radio : &lt;b&gt;Radio &amp;gt; Lire&lt;/b&gt; (Ctrl+R).&lt;br&gt;Ouvrir un fichier de données : &lt;b&gt;Fichier &amp;gt; Ouvrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programmer une radio vierge : &lt;a href=&quot;super&quot;&gt;saisir son numéro Super régional&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1059,14 +936,14 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>Le chemin saisi,<byte value="xd" />
-'%1' est trop long. Saisissez un chemin plus court.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>Le chemin saisi,<byte value="xd"/>
+&apos;%1&apos; est trop long. Saisissez un chemin plus court.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
-        <translation>   Le nom, l'emplacement ou le format du fichier n'est pas valide. Saisissez le nom et l'emplacement du fichier dans le bon format.</translation>
+        <translation>   Le nom, l&apos;emplacement ou le format du fichier n&apos;est pas valide. Saisissez le nom et l&apos;emplacement du fichier dans le bon format.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1077,7 +954,7 @@
     <name>vantrel::GridClipboard</name>
     <message>
         <source>Nothing was pasted:</source>
-        <translation>Rien n'a été collé :</translation>
+        <translation>Rien n&apos;a été collé :</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1106,7 +983,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Conserver les numéros de canal de la liste</translation>
     </message>
     <message>
@@ -1122,8 +999,8 @@
         <translation>Premier canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
-        <translation>dans l'ordre de la liste, en sautant les lignes que la radio ne peut pas prendre</translation>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
+        <translation>dans l&apos;ordre de la liste, en sautant les lignes que la radio ne peut pas prendre</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1021,128 @@
 <context>
     <name>vantrel::MainMenus</name>
     <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open..</source>
+        <translation>&amp;Ouvrir..</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Archive...</source>
+        <translation>A&amp;rchives radio...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Print..</source>
+        <translation>Im&amp;primer..</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>É&amp;crire</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programmer &amp;plusieurs radios...</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port</source>
+        <translation>P&amp;ort COM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrel CPS...</source>
+        <translation>À &amp;propos de Vantrel CPS...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
 </context>
 <context>
@@ -1171,7 +1168,7 @@
     </message>
     <message>
         <source>the radio could not be read back (%1)</source>
-        <translation>la radio n'a pas pu être relue (%1)</translation>
+        <translation>la radio n&apos;a pas pu être relue (%1)</translation>
     </message>
     <message>
         <source>Please close your window before programming the radio.</source>
@@ -1217,8 +1214,8 @@
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Appuyez sur la touche 'Entrée'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Appuyez sur la touche &apos;Entrée&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1294,11 +1291,11 @@
         <translation>%1 champs diffèrent</translation>
     </message>
     <message>
-        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Compare the radio with that write?</source>
-        <translation>La radio %1 ne contient plus sa dernière écriture, du %2 UTC : %3.<byte value="xd" />
-<byte value="xd" />
+        <translation>La radio %1 ne contient plus sa dernière écriture, du %2 UTC : %3.<byte value="xd"/>
+<byte value="xd"/>
 Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
@@ -1474,12 +1471,12 @@ Comparer la radio avec cette écriture ?</translation>
         <translation>&amp;Filtre :</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>Les archives radio sont désactivées (VANTREL_ARCHIVE ou le réglage Archive/Location vaut "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>Les archives radio sont désactivées (VANTREL_ARCHIVE ou le réglage Archive/Location vaut &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
-        <translation>Impossible d'ouvrir les archives radio %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir les archives radio %1 : %2</translation>
     </message>
     <message>
         <source>Archive: %1</source>
@@ -1495,11 +1492,11 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source>This %1 did not complete: the archive holds no image of it.</source>
-        <translation>Cette opération (%1) n'a pas abouti : les archives n'en contiennent aucune image.</translation>
+        <translation>Cette opération (%1) n&apos;a pas abouti : les archives n&apos;en contiennent aucune image.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
-        <translation>L'image de cette entrée ne correspond pas à sa somme de contrôle ; elle n'est pas utilisée.</translation>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
+        <translation>L&apos;image de cette entrée ne correspond pas à sa somme de contrôle ; elle n&apos;est pas utilisée.</translation>
     </message>
     <message>
         <source>No field differs.</source>
@@ -1511,7 +1508,7 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1605,7 +1602,7 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source>Cannot save the summary: </source>
-        <translation>Impossible d'enregistrer le bilan : </translation>
+        <translation>Impossible d&apos;enregistrer le bilan : </translation>
     </message>
 </context>
 <context>
@@ -1683,7 +1680,7 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source> ORANGE LED will be shown on radio.</source>
-        <translation> La LED ORANGE s'allume sur la radio.</translation>
+        <translation> La LED ORANGE s&apos;allume sur la radio.</translation>
     </message>
     <message>
         <source>  5. Click Write button on CPS.</source>
@@ -1695,7 +1692,7 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source>  6. CPS will show reading progress bar. Once completed, it will close by itself.</source>
-        <translation>  6. Le CPS affiche une barre de progression. Une fois l'opération terminée, il se ferme tout seul.</translation>
+        <translation>  6. Le CPS affiche une barre de progression. Une fois l&apos;opération terminée, il se ferme tout seul.</translation>
     </message>
     <message>
         <source>Waiting for radio...</source>
@@ -1741,7 +1738,7 @@ Comparer la radio avec cette écriture ?</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation>Options d'impression</translation>
+        <translation>Options d&apos;impression</translation>
     </message>
     <message>
         <source>Fit</source>

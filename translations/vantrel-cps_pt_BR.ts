@@ -15,8 +15,8 @@
         <translation>Não foi possível imprimir o relatório: nenhuma impressora disponível.</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>Não foi possível imprimir o relatório em "%1".</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>Não foi possível imprimir o relatório em &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -406,12 +406,12 @@
         <translation>%1: permissão negada.</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>Você está no grupo "%1", mas esta sessão foi iniciada antes disso: saia e entre novamente.</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>Você está no grupo &quot;%1&quot;, mas esta sessão foi iniciada antes disso: saia e entre novamente.</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>O dispositivo pertence ao grupo "%1". Adicione-se a ele com</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>O dispositivo pertence ao grupo &quot;%1&quot;. Adicione-se a ele com</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -450,8 +450,8 @@
         <translation>Interrompido durante a %1 no bloco %2 de %3.</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>o codeplug daria a todos os rádios o número de série '%1' (a gravação do número de série está ativada): grave um rádio de cada vez</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>o codeplug daria a todos os rádios o número de série &apos;%1&apos; (a gravação do número de série está ativada): grave um rádio de cada vez</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -606,129 +606,6 @@
     <message>
         <source>Invalid number</source>
         <translation>Número inválido</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenus</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;Open..</source>
-        <translation>&amp;Abrir..</translation>
-    </message>
-    <message>
-        <source>Radio &amp;Archive...</source>
-        <translation>&amp;Histórico de rádios...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salvar</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>&amp;Visualizar impressão</translation>
-    </message>
-    <message>
-        <source>&amp;Print..</source>
-        <translation>&amp;Imprimir..</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>Sai&amp;r</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfazer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refazer</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Recor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;olar</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Excluir</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>&amp;Dispositivo</translation>
-    </message>
-    <message>
-        <source>&amp;Read</source>
-        <translation>&amp;Ler</translation>
-    </message>
-    <message>
-        <source>&amp;Write</source>
-        <translation>&amp;Gravar</translation>
-    </message>
-    <message>
-        <source>Program &amp;Several Radios...</source>
-        <translation>Programar &amp;vários rádios...</translation>
-    </message>
-    <message>
-        <source>&amp;Comm Port</source>
-        <translation>&amp;Porta COM</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Tópicos da ajuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Vantrel CPS...</source>
-        <translation>&amp;Sobre o Vantrel CPS...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Ler</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Visualizar impressão</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -1036,8 +913,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Nada foi carregado ainda.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ler um rádio: &lt;b&gt;Dispositivo &amp;gt; Ler&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir um arquivo de dados: &lt;b&gt;Arquivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar um rádio virgem: &lt;a href="super"&gt;digite o número super regional dele&lt;/a&gt;.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Nada foi carregado ainda.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ler um rádio: &lt;b&gt;Dispositivo &amp;gt; Ler&lt;/b&gt; (Ctrl+R).&lt;br&gt;Abrir um arquivo de dados: &lt;b&gt;Arquivo &amp;gt; Abrir..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Programar um rádio virgem: &lt;a href=&quot;super&quot;&gt;digite o número super regional dele&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1059,10 +936,10 @@
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>O caminho digitado,<byte value="xd" />
-'%1' é longo demais. Digite um caminho mais curto.</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>O caminho digitado,<byte value="xd"/>
+&apos;%1&apos; é longo demais. Digite um caminho mais curto.</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -1106,7 +983,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>&amp;Manter os números de canal da lista</translation>
     </message>
     <message>
@@ -1122,7 +999,7 @@
         <translation>Primeiro canal</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>na ordem da lista, pulando as linhas que o rádio não aceita</translation>
     </message>
 </context>
@@ -1143,6 +1020,126 @@
 </context>
 <context>
     <name>vantrel::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open..</source>
+        <translation>&amp;Abrir..</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Archive...</source>
+        <translation>&amp;Histórico de rádios...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>&amp;Print..</source>
+        <translation>&amp;Imprimir..</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Dispositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Ler</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Gravar</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;vários rádios...</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port</source>
+        <translation>&amp;Porta COM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrel CPS...</source>
+        <translation>&amp;Sobre o Vantrel CPS...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
     <message>
         <source>Toolbar</source>
         <translation>Barra de ferramentas</translation>
@@ -1217,8 +1214,8 @@
         <translation>Senha</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
-        <translation>Pressione a tecla 'Enter'</translation>
+        <source>Please Press the &apos;Enter&apos; Key</source>
+        <translation>Pressione a tecla &apos;Enter&apos;</translation>
     </message>
     <message>
         <source>Enter Current Serial Number to Radio ?</source>
@@ -1294,11 +1291,11 @@
         <translation>%1 campos diferem</translation>
     </message>
     <message>
-        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Compare the radio with that write?</source>
-        <translation>O rádio %1 não contém mais sua última gravação, de %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <translation>O rádio %1 não contém mais sua última gravação, de %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Comparar o rádio com essa gravação?</translation>
     </message>
     <message>
@@ -1474,8 +1471,8 @@ Comparar o rádio com essa gravação?</translation>
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>O histórico de rádios está desativado (VANTREL_ARCHIVE ou a configuração Archive/Location é "off").</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>O histórico de rádios está desativado (VANTREL_ARCHIVE ou a configuração Archive/Location é &quot;off&quot;).</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1498,7 +1495,7 @@ Comparar o rádio com essa gravação?</translation>
         <translation>Esta operação (%1) não foi concluída: o histórico não guarda a imagem dela.</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>A imagem deste registro não confere com a soma de verificação e não é usada.</translation>
     </message>
     <message>

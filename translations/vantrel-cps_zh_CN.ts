@@ -15,8 +15,8 @@
         <translation>无法打印报告：没有可用的打印机。</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
-        <translation>无法在 "%1" 上打印报告。</translation>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <translation>无法在 &quot;%1&quot; 上打印报告。</translation>
     </message>
     <message>
         <source>The print preview could not be made: %1</source>
@@ -406,12 +406,12 @@
         <translation>%1：权限被拒绝。</translation>
     </message>
     <message>
-        <source>You are in the group "%1", but this login is older than that: log out and in again.</source>
-        <translation>您已在组 "%1" 中，但本次登录早于加入该组：请注销后重新登录。</translation>
+        <source>You are in the group &quot;%1&quot;, but this login is older than that: log out and in again.</source>
+        <translation>您已在组 &quot;%1&quot; 中，但本次登录早于加入该组：请注销后重新登录。</translation>
     </message>
     <message>
-        <source>The device belongs to the group "%1". Add yourself to it with</source>
-        <translation>该设备属于组 "%1"。请用以下命令将自己加入该组：</translation>
+        <source>The device belongs to the group &quot;%1&quot;. Add yourself to it with</source>
+        <translation>该设备属于组 &quot;%1&quot;。请用以下命令将自己加入该组：</translation>
     </message>
     <message>
         <source>%1 is busy: %2 is using it.</source>
@@ -450,8 +450,8 @@
         <translation>在%1过程中停止，位于第 %2 块（共 %3 块）。</translation>
     </message>
     <message>
-        <source>the codeplug would give every radio the serial number '%1' (its serial write enable is set): write one radio at a time</source>
-        <translation>该编程数据会使每台对讲机获得相同的序列号 '%1'（已启用序列号写入）：请一次只写一台对讲机</translation>
+        <source>the codeplug would give every radio the serial number &apos;%1&apos; (its serial write enable is set): write one radio at a time</source>
+        <translation>该编程数据会使每台对讲机获得相同的序列号 &apos;%1&apos;（已启用序列号写入）：请一次只写一台对讲机</translation>
     </message>
     <message>
         <source>Scan</source>
@@ -606,129 +606,6 @@
     <message>
         <source>Invalid number</source>
         <translation>数字无效</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenus</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Open..</source>
-        <translation>打开(&amp;O)..</translation>
-    </message>
-    <message>
-        <source>Radio &amp;Archive...</source>
-        <translation>对讲机存档(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>打印预览(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Print..</source>
-        <translation>打印(&amp;P)..</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>默认设置</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>撤销(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>剪切(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>复制(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>粘贴(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>删除(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>设备(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Read</source>
-        <translation>读取(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Write</source>
-        <translation>写入(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Program &amp;Several Radios...</source>
-        <translation>批量编程对讲机(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>&amp;Comm Port</source>
-        <translation>通信端口(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>帮助主题(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;About Vantrel CPS...</source>
-        <translation>关于 Vantrel CPS(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>读取</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>写入</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>打印预览</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
     </message>
 </context>
 <context>
@@ -1036,8 +913,8 @@
 <context>
     <name>vantrel::EmptyHint</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href="super"&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;尚未加载任何数据。&lt;/b&gt;&lt;/p&gt;&lt;p&gt;读取对讲机：&lt;b&gt;设备 &amp;gt; 读取&lt;/b&gt; (Ctrl+R)。&lt;br&gt;打开数据文件：&lt;b&gt;文件 &amp;gt; 打开..&lt;/b&gt; (Ctrl+O)。&lt;br&gt;为空白对讲机编程：&lt;a href="super"&gt;输入其区域超级号码&lt;/a&gt;。&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;Nothing is loaded yet.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Read a radio: &lt;b&gt;Device &amp;gt; Read&lt;/b&gt; (Ctrl+R).&lt;br&gt;Open a data file: &lt;b&gt;File &amp;gt; Open..&lt;/b&gt; (Ctrl+O).&lt;br&gt;Program a blank radio: &lt;a href=&quot;super&quot;&gt;enter its regional super number&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;尚未加载任何数据。&lt;/b&gt;&lt;/p&gt;&lt;p&gt;读取对讲机：&lt;b&gt;设备 &amp;gt; 读取&lt;/b&gt; (Ctrl+R)。&lt;br&gt;打开数据文件：&lt;b&gt;文件 &amp;gt; 打开..&lt;/b&gt; (Ctrl+O)。&lt;br&gt;为空白对讲机编程：&lt;a href=&quot;super&quot;&gt;输入其区域超级号码&lt;/a&gt;。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1059,10 +936,10 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>The path you entered,<byte value="xd" />
-'%1' is too long, Enter a shorter path.</source>
-        <translation>您输入的路径<byte value="xd" />
-'%1' 太长，请输入较短的路径。</translation>
+        <source>The path you entered,<byte value="xd"/>
+&apos;%1&apos; is too long, Enter a shorter path.</source>
+        <translation>您输入的路径<byte value="xd"/>
+&apos;%1&apos; 太长，请输入较短的路径。</translation>
     </message>
     <message>
         <source>   The file name, location, or format is not valid. Type the file name and location in the correct format.</source>
@@ -1106,7 +983,7 @@
 <context>
     <name>vantrel::ImportNumberingDialog</name>
     <message>
-        <source>&amp;Keep the list's channel numbers</source>
+        <source>&amp;Keep the list&apos;s channel numbers</source>
         <translation>保留列表中的信道号(&amp;K)</translation>
     </message>
     <message>
@@ -1122,7 +999,7 @@
         <translation>起始信道</translation>
     </message>
     <message>
-        <source>in the list's order, skipping rows the radio cannot take</source>
+        <source>in the list&apos;s order, skipping rows the radio cannot take</source>
         <translation>起按列表顺序填入，跳过对讲机无法接受的行</translation>
     </message>
 </context>
@@ -1143,6 +1020,126 @@
 </context>
 <context>
     <name>vantrel::MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open..</source>
+        <translation>打开(&amp;O)..</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Archive...</source>
+        <translation>对讲机存档(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print..</source>
+        <translation>打印(&amp;P)..</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认设置</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>设备(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读取(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>批量编程对讲机(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Comm Port</source>
+        <translation>通信端口(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrel CPS...</source>
+        <translation>关于 Vantrel CPS(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
     <message>
         <source>Toolbar</source>
         <translation>工具栏</translation>
@@ -1217,7 +1214,7 @@
         <translation>密码</translation>
     </message>
     <message>
-        <source>Please Press the 'Enter' Key</source>
+        <source>Please Press the &apos;Enter&apos; Key</source>
         <translation>请按“Enter”键</translation>
     </message>
     <message>
@@ -1294,11 +1291,11 @@
         <translation>%1 个字段不同</translation>
     </message>
     <message>
-        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd" />
-<byte value="xd" />
+        <source>Radio %1 no longer holds its last write, of %2 UTC: %3.<byte value="xd"/>
+<byte value="xd"/>
 Compare the radio with that write?</source>
-        <translation>对讲机 %1 已不再保存其最后一次写入（%2 UTC）：%3。<byte value="xd" />
-<byte value="xd" />
+        <translation>对讲机 %1 已不再保存其最后一次写入（%2 UTC）：%3。<byte value="xd"/>
+<byte value="xd"/>
 将对讲机与该次写入进行比较？</translation>
     </message>
     <message>
@@ -1474,8 +1471,8 @@ Compare the radio with that write?</source>
         <translation>筛选(&amp;F)：</translation>
     </message>
     <message>
-        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is "off").</source>
-        <translation>对讲机存档已关闭（VANTREL_ARCHIVE 或设置项 Archive/Location 为 "off"）。</translation>
+        <source>The radio archive is turned off (VANTREL_ARCHIVE or the setting Archive/Location is &quot;off&quot;).</source>
+        <translation>对讲机存档已关闭（VANTREL_ARCHIVE 或设置项 Archive/Location 为 &quot;off&quot;）。</translation>
     </message>
     <message>
         <source>The radio archive %1 cannot be opened: %2</source>
@@ -1498,7 +1495,7 @@ Compare the radio with that write?</source>
         <translation>此次 %1 未完成：存档中没有它的数据映像。</translation>
     </message>
     <message>
-        <source>This entry's image does not match its checksum and is not used.</source>
+        <source>This entry&apos;s image does not match its checksum and is not used.</source>
         <translation>此记录的数据映像与校验和不符，不予使用。</translation>
     </message>
     <message>

@@ -21,6 +21,7 @@ namespace {
 struct Sample {
     const char* code;
     const char* menu;      // Help > Language
+    const char* fileMenu;  // the main window's "&File"
     const char* label;     // "Model Number"
     const char* message;   // "Invalid Password"
     const char* status;    // "Model Number (Read Only)"
@@ -28,16 +29,16 @@ struct Sample {
 };
 
 const Sample kSamples[] = {
-    {"en", "&Language", "Model Number", "Invalid Password", "Model Number (Read Only)", "Cannot open 'a.cpg': gone"},
-    {"es", "&Idioma", "Número de modelo", "Contraseña no válida",
+    {"en", "&Language", "&File", "Model Number", "Invalid Password", "Model Number (Read Only)", "Cannot open 'a.cpg': gone"},
+    {"es", "&Idioma", "&Archivo", "Número de modelo", "Contraseña no válida",
      "Número de modelo (solo lectura)", "No se puede abrir 'a.cpg': gone"},
-    {"pt_BR", "&Idioma", "Número do modelo", "Senha inválida",
+    {"pt_BR", "&Idioma", "&Arquivo", "Número do modelo", "Senha inválida",
      "Número do modelo (somente leitura)", "Não é possível abrir 'a.cpg': gone"},
-    {"fr", "&Langue", "N° de modèle", "Mot de passe non valide",
+    {"fr", "&Langue", "&Fichier", "N° de modèle", "Mot de passe non valide",
      "N° de modèle (lecture seule)", "Impossible d'ouvrir 'a.cpg' : gone"},
-    {"de", "&Sprache", "Modellnummer", "Ungültiges Passwort",
+    {"de", "&Sprache", "&Datei", "Modellnummer", "Ungültiges Passwort",
      "Modellnummer (schreibgeschützt)", "Fehler beim Öffnen von 'a.cpg': gone"},
-    {"zh_CN", "语言(&L)", "型号", "密码无效", "型号（只读）", "无法打开 'a.cpg'：gone"},
+    {"zh_CN", "语言(&L)", "文件(&F)", "型号", "密码无效", "型号（只读）", "无法打开 'a.cpg'：gone"},
 };
 
 class Language : public ::testing::TestWithParam<Sample> {
@@ -56,6 +57,7 @@ TEST_P(Language, EditorShowsItsTexts) {
     auto* languages = f.find<QMenu>("mnuLanguage");
     ASSERT_NE(languages, nullptr);
     EXPECT_EQ(languages->title(), QString::fromUtf8(s.menu));
+    EXPECT_EQ(f.find<QMenu>("mnuFile")->title(), QString::fromUtf8(s.fileMenu));
     EXPECT_EQ(f.find<QLabel>("lblModel_Num")->text(), QString::fromUtf8(s.label));
 
     // A character a password cannot hold: the box, as the real prompts show it.
