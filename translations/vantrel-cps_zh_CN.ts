@@ -909,6 +909,14 @@
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::EmptyHint</name>

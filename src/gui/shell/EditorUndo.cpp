@@ -132,11 +132,13 @@ void EditorUndo::updateItems() {
     undoItem_.setEnabled(history_.canUndo());
     redoItem_.setEnabled(history_.canRedo());
     // "Undo Scan Speed": the items say which step they take back or put back.
-    auto caption = [](const QString& verb, const std::string& name) {
-        return name.empty() ? verb : verb + ' ' + QString::fromStdString(name);
+    // The step's name goes where the language puts it (Chinese keeps the
+    // mnemonic at the end).
+    auto caption = [](const QString& verb, const QString& named, const std::string& name) {
+        return name.empty() ? verb : named.arg(QString::fromStdString(name));
     };
-    undoItem_.setText(caption(tr("&Undo"), history_.undoName()));
-    redoItem_.setText(caption(tr("&Redo"), history_.redoName()));
+    undoItem_.setText(caption(tr("&Undo"), tr("&Undo %1"), history_.undoName()));
+    redoItem_.setText(caption(tr("&Redo"), tr("&Redo %1"), history_.redoName()));
 }
 
 bool EditorUndo::eventFilter(QObject* watched, QEvent* e) {
