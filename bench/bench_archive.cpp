@@ -20,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+#include "TimedRuns.h"
 #include "archive/ArchiveStore.h"
 #include "archive/PostgresServer.h"
 #include "archive/RecordTransfer.h"
@@ -33,19 +34,7 @@ constexpr int kRadios = 1000;
 constexpr int kEntriesEach = 100;
 constexpr int kSchemaBeforeRadios = 2;
 
-void report(const char* what, int runs, const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = Clock::now();
-        step();
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-46s runs %4d  median %8.3f ms  mean %8.3f ms  max %8.3f ms\n", what, runs, ms[ms.size() / 2],
-                sum / ms.size(), ms.back());
-}
+void report(const char* what, int runs, const std::function<void()>& step) { ReportRuns(what, runs, step, 46); }
 
 FinishedTransfer aRead(int n) {
     vantrel::CodeplugImage image;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "TimedRuns.h"
 #include "base/DataFolder.h"
 #include "codeplug/AppState.h"
 #include "codeplug/CodeplugFile.h"
@@ -20,22 +21,6 @@
 #include "gui/shell/MainShell.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-void report(const char* what, int runs, const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = Clock::now();
-        step();
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-38s runs %4d  median %7.3f ms  mean %7.3f ms  max %7.3f ms\n", what, runs, ms[ms.size() / 2],
-                sum / ms.size(), ms.back());
-}
 
 // Answers every file dialog with one path and every question with No.
 struct FixedPrompts : vantrel::Prompts {
@@ -58,10 +43,10 @@ int main(int argc, char** argv) {
     vantrel::AppState state;
     if (!vantrel::CopyToBox(state.image, vantrel::DataFilePath("U1_APAC.cpg")).ok()) return 1;
 
-    report("CopyToFile (write, fsync, rename)", 200, [&] {
+    ReportRuns("CopyToFile (write, fsync, rename)", 200, [&] {
         if (!vantrel::CopyToFile(state.image, "", path).empty()) std::abort();
     });
-    report("CopyToBox (read and parse)", 200, [&] {
+    ReportRuns("CopyToBox (read and parse)", 200, [&] {
         if (!vantrel::CopyToBox(state.image, path).ok()) std::abort();
     });
 
@@ -72,12 +57,12 @@ int main(int argc, char** argv) {
     auto* shell = new vantrel::MainShell(main);
     main.show();
     main.Load();
-    report("File > Open (load and population)", 100, [&] {
+    ReportRuns("File > Open (load and population)", 100, [&] {
         state.dataChanged = false;
         shell->files().mnuFileOpen_Click();
         if (state.loadFailed) std::abort();
     });
-    report("File > Save (checks and CopyToFile)", 100, [&] {
+    ReportRuns("File > Save (checks and CopyToFile)", 100, [&] {
         shell->files().mnuFileSave_Click();
         if (state.saveCancelled) std::abort();
     });

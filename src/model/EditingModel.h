@@ -230,8 +230,8 @@ public:
     // ---- What the editor shows ------------------------------------------------
     // The channel count the editor works with (byte 2).
     int channelCount() const;
-    bool priorityScanTicked() const { return feature(Feature::PriorityScan); }
-    bool feature(Feature f) const { return copies_.features[static_cast<std::size_t>(f)]; }
+    bool priorityScanTicked() const { return features_.priorityScanTicked(); }
+    bool feature(Feature f) const { return features_.feature(f); }
     const GridCell& cell(int channel, int column) const { return grid_.cell(channel, column); }
 
 private:
